@@ -1,0 +1,10 @@
+#pragma once
+
+// GLUT display and idle callback: one whole frame for the current state.
+void displayFrame();
+
+// GLUT reshape callback.
+void reshapeWindow(int width, int height);
+
+// Counts frames and updates GameState::fps once per second of the clock.
+void updateTiming();

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "assets/vec3.h"
+
+#include <GL/gl.h>
+
+// Game state codes (GameState::state).
+enum : int {
+    StateKickOff = 0,
+    StatePlay = 1,
+    StateGoal = 2,
+    StateMenu = 3,
+    StateCredits = 4,
+    StateResult = 5,
+};
+
+// Camera mode codes (GameState::cameraMode).
+enum : int {
+    CameraFollow = 0,
+    CameraOverview = 1,
+    CameraClose = 2,
+    CameraIntro = 3,
+};
+
+// Rod indices of a layout entry and a figure.
+enum : int {
+    RodGoalkeeper = 0,
+    RodDefence = 1,
+    RodMidfield = 2,
+    RodAttack = 3,
+};
+
+constexpr int figuresPerTeam = 11;
+
+// Every program-wide value the game's behaviour hangs on.
+struct GameState {
+    // Match
+    int state = StateMenu;
+    int goalsToWin = 5;
+    int goals1 = 0;
+    int goals2 = 0;
+
+    // Rod control: activePair[0] is team 1's, activePair[1] team 2's.
+    int activePair[2] = {1, 1};
+    int manualRodSelection = 0;
+
+    // Menu and scene
+    int menuSelection = 0;
+    bool sceneReady = false;
+    GLuint arrowList = 0;
+    GLuint figureList = 0;
+    float arrowAngleTeam1 = 0.0f;
+    float arrowAngleTeam2 = 0.0f;
+
+    // Display switches and overlays
+    bool useDisplayLists = true;
+    bool mipmapsOn = true;
+    bool trilinearOn = true;
+    int polygonFill = 1;
+    int fullScreen = 0;
+    bool showHelp = false;
+    bool showFrameRate = false;
+    bool showMipmapNotice = false;
+    bool showDisplayListNotice = false;
+    bool showFilterNotice = false;
+    int noticeUntil = 0;
+    int nowSeconds = 0;
+
+    // Timing
+    float fps = 0.0f;
+    float framesThisSecond = 0.0f;
+    float lastRateTime = 0.0f;
+
+    // Camera and view
+    int cameraMode = CameraIntro;
+    double eye[3] = {0.0, 800.0, 1.0};
+    double center[3] = {0.0, 150.0, -250.0};
+    double up[3] = {0.0, 1.0, 0.0};
+    float viewPitch = 10.0f;
+    float viewYaw = 0.0f;
+    int dragMode = -1;
+    int lastMouseX = 0;
+    int lastMouseY = 0;
+};
+
+// Placement of one figure: foot position and rod index.
+struct LayoutEntry {
+    int x;
+    int y;
+    int z;
+    int rod;
+};
+
+extern GameState game;
+
+extern const LayoutEntry layoutTeam1[figuresPerTeam];
+extern const LayoutEntry layoutTeam2[figuresPerTeam];
+
+// Ball snapshots around the latest step, read by the figure hit test.
+extern Vec3 previousPosition;
+extern Vec3 stepPosition;
+
+// Shot speed unit, slide speed (units per second), swing speed (degrees per second).
+extern int kickSpeed;
+extern float slideRate;
+extern int swingRate;
+
+// Camera values of a start from the menu.
+constexpr double initialEye[3] = {0.0, 800.0, 1.0};
+constexpr double initialCenter[3] = {0.0, 150.0, -250.0};
+constexpr double initialUp[3] = {0.0, 1.0, 0.0};

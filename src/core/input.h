@@ -1,0 +1,16 @@
+#pragma once
+
+// GLUT input callbacks. They only change state; the next frame acts on it.
+void onKeyDown(unsigned char key, int x, int y);
+void onKeyUp(unsigned char key, int x, int y);
+void onSpecialKey(int code, int x, int y);
+void onSpecialKeyUp(int code, int x, int y);
+void onMouseButton(int button, int buttonState, int x, int y);
+void onMouseMotion(int x, int y);
+
+// Menu-state handlers that onKeyDown and onSpecialKey hand over to.
+void onMenuKey(unsigned char key);
+void onMenuSpecialKey(int code);
+
+// F10: alternates between full screen and an 800 x 600 window.
+void toggleFullScreen();

@@ -1,0 +1,37 @@
+#pragma once
+
+constexpr int interfaceTextureCount = 40;
+
+// Every picture outside the 3-D table: skybox faces, menu, credits and the
+// overlays of a running match.
+struct Interface {
+    unsigned int InterfaceTextures[interfaceTextureCount] = {};
+    int rodSelectionMode = 0;
+    void* font = nullptr;
+};
+
+extern Interface gameInterface;
+
+void loadInterfaceTextures();
+void setRodSelectionMode(int mode);
+
+// 800 x 600 two-dimensional frame with the origin at the bottom left.
+void beginOverlay2D();
+void endOverlay2D();
+void drawText(float x, float y, void* font, const char* text);
+
+// Match overlays.
+void drawScoreBoard(int goals1, int goals2);
+void drawHelp();
+void drawMipmapNotice(int on);
+void drawDisplayListNotice(int on);
+void drawFilterNotice(int on);
+void drawFrameRate(int framesPerSecond);
+void drawResult(int player1Won);
+
+// Full-screen pictures of the menu and credits states.
+void drawMenu(int selection);
+void drawCreditsScreen();
+
+// Six-sided box around the scene, centred at (cx, cy, cz) with size (sx, sy, sz).
+void drawSkybox(float cx, float cy, float cz, float sx, float sy, float sz);

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "assets/vec3.h"
+#include "core/game_state.h"
+
+// Slide states of a figure's rod.
+enum : int { SlideStill = 0, SlideMinusZ = 1, SlidePlusZ = 2 };
+// Swing states: return to rest, angle rising (foot toward +x), angle falling.
+enum : int { SwingReturn = 0, SwingRising = 1, SwingFalling = 2 };
+
+// Result of the figure hit test; any other value means no contact.
+enum Contact : int {
+    MinusXCentre = 0,
+    PlusXCentre = 1,
+    MinusZSide = 2,
+    PlusZSide = 3,
+    MinusXLow = 4,
+    PlusXLow = 5,
+    MinusXHigh = 6,
+    PlusXHigh = 7,
+    NoContact = -1,
+};
+
+// One figure on a rod. Figures of one rod always get the same states.
+struct Figure {
+    Vec3 position{0.0f, 0.0f, 0.0f};
+    Vec3 footPosition{0.0f, 0.0f, 0.0f};
+    float height = 30.0f;
+    float sizeZ = 12.0f;
+    float sizeX = 8.0f;
+    float swingSpeed = 1.0f;
+    int slideState = SlideStill;
+    int swingState = SwingReturn;
+    int rod = RodGoalkeeper;
+    float angle = 0.0f;
+    float slideSpeed = 0.1f;
+    float boxMaxX = 0.0f;
+    float boxMinX = 0.0f;
+    float boxMinZ = 0.0f;
+    float boxMaxZ = 0.0f;
+
+    void place(int x, int y, int z, int rodIndex);
+    void slideStep(float rate, float fps);
+    void swingStep(float rate, float fps);
+    void returnStep();
+    void resetSwing();
+    float swingOffset() const;
+    Contact hitTest(const Vec3& step, const Vec3& previous);
+};
+
+// The eleven figures of one team, ordered by rod and, within a rod, by z.
+struct Team {
+    Figure figures[figuresPerTeam];
+};
+
+extern Team team1;
+extern Team team2;
+
+// Rod commands: pair 0 is goalkeeper (first) and defence, pair 1 midfield
+// (first) and attack; first is 1 for the first rod of the pair, 0 for the second.
+void setRodSlide(Team& team, const LayoutEntry* layout, int pair, int slideState, int first);
+void setRodSwing(Team& team, const LayoutEntry* layout, int pair, int swingState, int first);
+
+// Stops rods that have passed the side limits, unless they slide back inward.
+void limitRods(Team& team, const LayoutEntry* layout);
+
+// Places both teams from their layouts and sets their step speeds.
+void placeTeams();
+
+// Automatic rod-pair choice from the ball's x (only in automatic mode).
+void chooseActivePairs(float ballX);
+
+// Switches the active pair of one team (0 team 1, 1 team 2), stopping the
+// slides of the pair it leaves.
+void switchActivePair(int teamIndex);
