@@ -5,6 +5,3 @@ void displayFrame();
 
 // GLUT reshape callback.
 void reshapeWindow(int width, int height);
-
-// Counts frames and updates GameState::fps once per second of the clock.
-void updateTiming();

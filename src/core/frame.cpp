@@ -1,0 +1,162 @@
+#include "core/frame.h"
+
+#include "core/camera.h"
+#include "core/game_state.h"
+#include "core/scene_setup.h"
+#include "core/timing.h"
+#include "platform/clock.h"
+#include "render/interface.h"
+#include "render/scene_drawing.h"
+#include "render/table.h"
+#include "sim/ball.h"
+#include "sim/contacts.h"
+#include "sim/figure.h"
+#include "sim/match_rules.h"
+#include "sound/sound_bank.h"
+
+#include <GL/freeglut.h>
+
+namespace {
+
+// Marker spin per frame for team 1, and per figure step for team 2.
+constexpr float arrowSpinTeam1 = 0.05f;
+constexpr float arrowSpinTeam2 = 0.03f;
+
+// x of the two marked rods of a team for its active pair.
+void drawTeamArrows(const LayoutEntry* layout, int pair, float angle)
+{
+    // Pair 1 marks the midfield rod (figure 3) and the attack rod (figure 8);
+    // pair 0 the goalkeeper (figure 0) and the defence rod (figure 1).
+    const int first = pair == 1 ? 3 : 0;
+    const int second = pair == 1 ? 8 : 1;
+    drawArrow(static_cast<float>(layout[first].x), angle);
+    drawArrow(static_cast<float>(layout[second].x), angle);
+}
+
+// One figure's motion for this frame, then the ball against a copy of it.
+void moveFigure(Figure& figure)
+{
+    figure.slideStep(slideRate, game.fps);
+    figure.swingStep(static_cast<float>(swingRate), game.fps);
+    figureContact(figure);
+}
+
+// Draws a notice while its switch is on and hides it once its time is up.
+void showNotice(bool& visible, void (*drawNotice)(int), bool setting)
+{
+    if (!visible)
+        return;
+    drawNotice(setting ? 1 : 0);
+    if (game.nowSeconds >= game.noticeUntil)
+        visible = false;
+}
+
+void drawScene()
+{
+    glPushMatrix();
+    applyViewTransform();
+
+    glPushMatrix();
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    glPopMatrix();
+
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, -200.0f);
+    drawSkybox(0.0f, 0.0f, 0.0f, 5000.0f, 5000.0f, 5000.0f);
+    glPopMatrix();
+
+    setWorkingDiffuse(1.0f, 1.0f, 1.0f);
+    drawBall(ball);
+    drawTable(table);
+
+    if (game.state == StateKickOff || game.state == StateGoal) {
+        ball.clear();
+    } else if (game.state == StatePlay) {
+        previousPosition.x = ball.position.x;
+        previousPosition.z = ball.position.z;
+        ball.step(game.fps);
+        stepPosition.x = ball.position.x;
+        stepPosition.z = ball.position.z;
+    }
+
+    checkBounds();
+    limitRods(team1, layoutTeam1);
+    limitRods(team2, layoutTeam2);
+
+    setWorkingDiffuse(0.0f, 0.0f, 1.0f);
+    game.arrowAngleTeam1 += arrowSpinTeam1;
+    drawTeamArrows(layoutTeam1, game.activePair[0], game.arrowAngleTeam1);
+
+    for (int i = 0; i < figuresPerTeam; ++i) {
+        setWorkingDiffuse(0.0f, 0.0f, 1.0f);
+        moveFigure(team1.figures[i]);
+        drawFigure(team1.figures[i], 0.0f, 0.0f, 1.0f);
+        setWorkingDiffuse(1.0f, 0.0f, 0.0f);
+        moveFigure(team2.figures[i]);
+        game.arrowAngleTeam2 -= arrowSpinTeam2;
+        drawTeamArrows(layoutTeam2, game.activePair[1], game.arrowAngleTeam2);
+        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f);
+    }
+
+    glPopMatrix();
+}
+
+void drawOverlays()
+{
+    drawScoreBoard(game.goals1, game.goals2);
+    if (game.showHelp)
+        drawHelp();
+    game.nowSeconds = calendarSeconds();
+    showNotice(game.showMipmapNotice, drawMipmapNotice, game.mipmapsOn);
+    showNotice(game.showDisplayListNotice, drawDisplayListNotice, game.useDisplayLists);
+    showNotice(game.showFilterNotice, drawFilterNotice, game.trilinearOn);
+    if (game.showFrameRate)
+        drawFrameRate(static_cast<int>(game.fps));
+}
+
+void playFrame()
+{
+    updateTiming();
+    updateBackgroundComments();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3f(0.0f, 1.0f, 1.0f);
+
+    drawScene();
+    drawOverlays();
+
+    const int winner = checkMatchEnd();
+    if (winner >= 0)
+        drawResult(winner);
+
+    updateCamera();
+    if (game.manualRodSelection == 0)
+        chooseActivePairs(ball.position.x);
+}
+
+} // namespace
+
+void displayFrame()
+{
+    if (game.state == StateMenu) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawMenu(game.menuSelection);
+    } else if (game.state == StateCredits) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawCreditsScreen();
+    } else {
+        playFrame();
+    }
+    glutSwapBuffers();
+    glFlush();
+}
+
+void reshapeWindow(int width, int height)
+{
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // A minimised window reports height 0; keep the aspect finite.
+    const double aspect = height > 0 ? static_cast<double>(width) / height : 1.0;
+    gluPerspective(60.0, aspect, 1.0, 10000.0);
+    glMatrixMode(GL_MODELVIEW);
+}
