@@ -1,0 +1,331 @@
+#include "core/input.h"
+
+#include "core/game_state.h"
+#include "core/startup.h"
+#include "render/interface.h"
+#include "sim/ball.h"
+#include "sim/figure.h"
+#include "sim/match_rules.h"
+#include "sound/sound_bank.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr unsigned char keyEscape = 27;
+constexpr unsigned char keyEnter = 13;
+constexpr unsigned char keySpace = 32;
+
+// Seconds a settings notice stays up after the frame that last read the clock.
+constexpr int noticeSeconds = 2;
+// Mouse drag: degrees per pixel are dragDegrees / dragPixels.
+constexpr float dragDegrees = 180.0f;
+constexpr float dragPixels = 200.0f;
+constexpr float yawLimit = 180.0f;
+constexpr float pitchHigh = 90.0f;
+constexpr float pitchLow = -180.0f;
+// Window placement when leaving full screen.
+constexpr int windowedX = 200;
+constexpr int windowedY = 200;
+constexpr int windowWidth = 800;
+constexpr int windowHeight = 600;
+constexpr int dragRotates = 2;
+constexpr int dragIdle = 1;
+constexpr int dragNone = -1;
+
+// Which player a rod key belongs to, which rod of the pair, and what it sets.
+enum class RodAction { Slide, Swing };
+struct RodKey {
+    int player;
+    int first;
+    RodAction action;
+    int value;
+};
+
+// The rod key table; false when the character is not a rod key.
+bool rodKey(unsigned char key, RodKey& rod)
+{
+    switch (key) {
+    case 'w': rod = {1, 1, RodAction::Slide, SlideMinusZ}; return true;
+    case 's': rod = {1, 1, RodAction::Slide, SlidePlusZ}; return true;
+    case 'd': rod = {1, 1, RodAction::Swing, SwingRising}; return true;
+    case 'a': rod = {1, 1, RodAction::Swing, SwingFalling}; return true;
+    case 'i': rod = {1, 0, RodAction::Slide, SlideMinusZ}; return true;
+    case 'k': rod = {1, 0, RodAction::Slide, SlidePlusZ}; return true;
+    case 'l': rod = {1, 0, RodAction::Swing, SwingRising}; return true;
+    case 'j': rod = {1, 0, RodAction::Swing, SwingFalling}; return true;
+    case '8': rod = {2, 1, RodAction::Slide, SlideMinusZ}; return true;
+    case '5': rod = {2, 1, RodAction::Slide, SlidePlusZ}; return true;
+    case '6': rod = {2, 1, RodAction::Swing, SwingRising}; return true;
+    case '4': rod = {2, 1, RodAction::Swing, SwingFalling}; return true;
+    default: return false;
+    }
+}
+
+// Player 2's second rod on the arrow keys.
+bool arrowKey(int code, RodKey& rod)
+{
+    switch (code) {
+    case GLUT_KEY_UP: rod = {2, 0, RodAction::Slide, SlideMinusZ}; return true;
+    case GLUT_KEY_DOWN: rod = {2, 0, RodAction::Slide, SlidePlusZ}; return true;
+    case GLUT_KEY_RIGHT: rod = {2, 0, RodAction::Swing, SwingRising}; return true;
+    case GLUT_KEY_LEFT: rod = {2, 0, RodAction::Swing, SwingFalling}; return true;
+    default: return false;
+    }
+}
+
+// GLUT calls need an open window; the handlers also run without one.
+bool windowOpen() { return glutGet(GLUT_INIT_STATE) != 0 && glutGetWindow() != 0; }
+
+void postRedisplay()
+{
+    if (windowOpen())
+        glutPostRedisplay();
+}
+
+// Sets the rod's slide or swing state on the pair the player drives now.
+void applyRod(const RodKey& rod, int value)
+{
+    Team& team = rod.player == 1 ? team1 : team2;
+    const LayoutEntry* layout = rod.player == 1 ? layoutTeam1 : layoutTeam2;
+    const int pair = game.activePair[rod.player - 1];
+    if (rod.action == RodAction::Slide)
+        setRodSlide(team, layout, pair, value, rod.first);
+    else
+        setRodSwing(team, layout, pair, value, rod.first);
+    postRedisplay();
+}
+
+// Key release: the rod stops sliding, or its figures swing back to rest.
+void releaseRod(const RodKey& rod)
+{
+    applyRod(rod, rod.action == RodAction::Slide ? static_cast<int>(SlideStill) : static_cast<int>(SwingReturn));
+}
+
+void returnToMenu()
+{
+    game.state = StateMenu;
+    game.goals1 = 0;
+    game.goals2 = 0;
+}
+
+void startMatch()
+{
+    if (!game.sceneReady) {
+        initScene();
+        game.sceneReady = true;
+    }
+    startCrowdLoop();
+    game.state = StateKickOff;
+    for (int i = 0; i < 3; ++i) {
+        game.eye[i] = initialEye[i];
+        game.up[i] = initialUp[i];
+        game.center[i] = initialCenter[i];
+    }
+    game.cameraMode = CameraIntro;
+}
+
+// Shows one settings notice for a while, hiding the other two.
+void showNotice(bool& notice)
+{
+    game.showMipmapNotice = false;
+    game.showDisplayListNotice = false;
+    game.showFilterNotice = false;
+    game.noticeUntil = game.nowSeconds + noticeSeconds;
+    notice = true;
+}
+
+void onPlayKey(unsigned char key)
+{
+    RodKey rod{};
+    if (rodKey(key, rod)) {
+        applyRod(rod, rod.value);
+        return;
+    }
+    switch (key) {
+    case keyEscape:
+        stopAllSounds();
+        playConfirmSound();
+        playMenuMusic();
+        returnToMenu();
+        break;
+    case keyEnter:
+    case keySpace:
+        requestKickOff();
+        postRedisplay();
+        break;
+    case '1': game.cameraMode = CameraOverview; break;
+    case '2': game.cameraMode = CameraFollow; break;
+    case '3': game.cameraMode = CameraClose; break;
+    case 'q':
+    case '7':
+        switchActivePair(key == 'q' ? 0 : 1);
+        postRedisplay();
+        break;
+    default: break;
+    }
+}
+
+// Credits and result screens.
+void onScreenKey(unsigned char key)
+{
+    if (key == keyEscape || key == keyEnter || key == keySpace) {
+        playConfirmSound();
+        if (game.state == StateResult) {
+            stopAllSounds();
+            playMenuMusic();
+        }
+        returnToMenu();
+    } else if (key == 'p') {
+        playBloopers();
+    }
+}
+
+} // namespace
+
+void onMenuKey(unsigned char key)
+{
+    if (key == keyEscape)
+        std::exit(0);
+    if (key != keyEnter && key != keySpace)
+        return;
+    playConfirmSound();
+    switch (game.menuSelection) {
+    case 0: game.menuSelection = 1; break;
+    case 1: startMatch(); break;
+    case 2:
+        game.manualRodSelection = game.manualRodSelection == 0 ? 1 : 0;
+        setRodSelectionMode(game.manualRodSelection);
+        break;
+    case 3: game.state = StateCredits; break;
+    case 4: std::exit(0);
+    default: break;
+    }
+}
+
+void onKeyDown(unsigned char key, int, int)
+{
+    switch (game.state) {
+    case StateMenu: onMenuKey(key); break;
+    case StateCredits:
+    case StateResult: onScreenKey(key); break;
+    case StateKickOff:
+    case StatePlay:
+    case StateGoal: onPlayKey(key); break;
+    default: break;
+    }
+}
+
+void onKeyUp(unsigned char key, int, int)
+{
+    RodKey rod{};
+    if (rodKey(key, rod))
+        releaseRod(rod);
+}
+
+void onMenuSpecialKey(int code)
+{
+    playMenuMoveSound();
+    int& selection = game.menuSelection;
+    // Entries 1 to 4 wrap; the title picture (0) is left only with Enter.
+    if (code == GLUT_KEY_F10)
+        toggleFullScreen();
+    else if (code == GLUT_KEY_UP && selection >= 1 && selection <= 4)
+        selection = selection == 1 ? 4 : selection - 1;
+    else if (code == GLUT_KEY_DOWN && selection >= 1 && selection <= 4)
+        selection = selection == 4 ? 1 : selection + 1;
+}
+
+void onSpecialKey(int code, int, int)
+{
+    if (game.state == StateMenu) {
+        onMenuSpecialKey(code);
+        return;
+    }
+    if (game.state < StateKickOff || game.state > StateResult)
+        return;
+    RodKey rod{};
+    if (arrowKey(code, rod)) {
+        applyRod(rod, rod.value);
+        return;
+    }
+    switch (code) {
+    case GLUT_KEY_F1: game.showHelp = !game.showHelp; break;
+    case GLUT_KEY_F2: game.showFrameRate = !game.showFrameRate; break;
+    case GLUT_KEY_F3:
+        game.polygonFill = game.polygonFill == 1 ? 0 : 1;
+        if (windowOpen())
+            glPolygonMode(GL_FRONT_AND_BACK, game.polygonFill == 1 ? GL_FILL : GL_LINE);
+        break;
+    case GLUT_KEY_F4:
+        showNotice(game.showFilterNotice);
+        game.trilinearOn = !game.trilinearOn;
+        break;
+    case GLUT_KEY_F5:
+        showNotice(game.showMipmapNotice);
+        game.mipmapsOn = !game.mipmapsOn;
+        break;
+    case GLUT_KEY_F7:
+        showNotice(game.showDisplayListNotice);
+        game.useDisplayLists = !game.useDisplayLists;
+        break;
+    case GLUT_KEY_F10: toggleFullScreen(); break;
+    default: break;
+    }
+}
+
+void onSpecialKeyUp(int code, int, int)
+{
+    RodKey rod{};
+    if (arrowKey(code, rod))
+        releaseRod(rod);
+}
+
+void toggleFullScreen()
+{
+    game.fullScreen = game.fullScreen == 0 ? 1 : 0;
+    if (!windowOpen())
+        return;
+    if (game.fullScreen == 1)
+        glutFullScreen();
+    else
+        glutPositionWindow(windowedX, windowedY);
+    glutReshapeWindow(windowWidth, windowHeight);
+}
+
+void onMouseButton(int button, int buttonState, int x, int y)
+{
+    if (buttonState == GLUT_DOWN) {
+        game.lastMouseX = x;
+        game.lastMouseY = y;
+        if (button == GLUT_LEFT_BUTTON)
+            game.dragMode = dragRotates;
+        else if (button == GLUT_RIGHT_BUTTON)
+            game.dragMode = dragIdle;
+    } else if (buttonState == GLUT_UP) {
+        game.dragMode = dragNone;
+    }
+}
+
+void onMouseMotion(int x, int y)
+{
+    if (game.dragMode == dragRotates) {
+        // Differences taken in 64 bits so that far-off pointer values cannot overflow.
+        const float dy = static_cast<float>(static_cast<long long>(game.lastMouseY) - y);
+        const float dx = static_cast<float>(static_cast<long long>(game.lastMouseX) - x);
+        game.viewPitch -= dy * dragDegrees / dragPixels;
+        game.viewYaw -= dx * dragDegrees / dragPixels;
+        if (game.viewYaw > yawLimit)
+            game.viewYaw = yawLimit;
+        if (game.viewYaw < -yawLimit)
+            game.viewYaw = -yawLimit;
+        if (game.viewPitch > pitchHigh)
+            game.viewPitch = pitchHigh;
+        if (game.viewPitch < pitchLow)
+            game.viewPitch = pitchLow;
+    }
+    game.lastMouseX = x;
+    game.lastMouseY = y;
+}

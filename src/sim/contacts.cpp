@@ -1,0 +1,245 @@
+#include "sim/contacts.h"
+
+#include "render/table.h"
+#include "sim/ball.h"
+#include "sim/match_rules.h"
+#include "sound/sound_bank.h"
+
+namespace {
+
+// The hit box reaches this far beyond the figure's x size.
+constexpr float boxMarginX = 2.0f;
+// Half-height of the middle band of a figure's x faces.
+constexpr float centreBand = 1.75f;
+// How far outside the box the previous position may lie and still count as
+// coming from that side.
+constexpr float approachMargin = 5.0f;
+constexpr float swingLimit = 45.0f;
+// Walls answer a ball this far before it reaches them.
+constexpr float wallMargin = 4.0f;
+// The +x mouth ends this much short of its nominal +z post.
+constexpr float plusEndPostWidth = 15.0f;
+// Width of the deflecting bands beside the -x mouth.
+constexpr float minusEndPostWidth = 10.0f;
+// Damping divisors of a still figure and of a figure swinging away.
+constexpr double restDamping = 1.3;
+constexpr float awayDamping = 3.0f;
+
+// How the figure is swinging relative to the side the ball met it on.
+enum class SwingCase { Striking, Returning, AtRest, MovingAway, None };
+
+bool isMinusX(Contact contact)
+{
+    return contact == MinusXCentre || contact == MinusXLow || contact == MinusXHigh;
+}
+
+bool isPlusX(Contact contact) { return contact == PlusXCentre || contact == PlusXLow || contact == PlusXHigh; }
+
+SwingCase swingCase(const Figure& figure, bool minusSide)
+{
+    // Striking means swinging toward the ball: foot toward -x for a ball on
+    // the -x side, toward +x for one on the +x side.
+    const int toward = minusSide ? SwingFalling : SwingRising;
+    const int away = minusSide ? SwingRising : SwingFalling;
+    const float sign = minusSide ? 1.0f : -1.0f;
+    const float a = figure.angle * sign; // positive: foot raised away from the ball
+    if (figure.swingState == toward && a >= -swingLimit)
+        return SwingCase::Striking;
+    if (figure.swingState == SwingReturn && a > 0.0f)
+        return SwingCase::Returning;
+    if (figure.swingState == SwingReturn && figure.angle == 0.0f)
+        return SwingCase::AtRest;
+    if (figure.swingState == away && a > 0.0f)
+        return SwingCase::MovingAway;
+    return SwingCase::None;
+}
+
+float kick() { return static_cast<float>(kickSpeed); }
+
+float damp(float speed, double divisor) { return static_cast<float>(speed / divisor); }
+
+// A figure raised to its limit while swinging away stops the ball against its box.
+void blockIfRaised(const Figure& figure, bool minusSide)
+{
+    const float a = minusSide ? figure.angle : -figure.angle;
+    if (a < swingLimit)
+        return;
+    ball.position.x = minusSide ? figure.boxMinX - figure.swingOffset() : figure.boxMaxX + figure.swingOffset();
+    ball.speedX = 0.0f;
+    ball.speedZ = ball.speedZ / 4.0f;
+}
+
+// Gives the ball K across the table toward -z (sign -1) or +z (+1).
+void slidePush(int sign)
+{
+    ball.speedZ = kick();
+    ball.setDirectionZ(sign);
+    playContactSound();
+}
+
+void centreResponse(const Figure& figure, Contact contact)
+{
+    const bool minusSide = contact == MinusXCentre;
+    switch (swingCase(figure, minusSide)) {
+    case SwingCase::Striking:
+        ball.speedX = 2.0f * kick();
+        playContactSound();
+        break;
+    case SwingCase::Returning:
+        ball.speedX = ball.speedX + 1.5f * kick();
+        ball.speedZ = ball.speedZ / 2.0f;
+        playContactSound();
+        break;
+    case SwingCase::AtRest:
+        ball.speedX = damp(ball.speedX, restDamping);
+        ball.speedZ = damp(ball.speedZ, restDamping);
+        if (ball.speedX == 0.0f)
+            ball.speedX = kick();
+        playContactSound();
+        // Only the -x face of a still figure passes its rod's slide on.
+        if (minusSide && figure.slideState == SlideMinusZ)
+            slidePush(-1);
+        else if (minusSide && figure.slideState == SlidePlusZ)
+            slidePush(+1);
+        break;
+    case SwingCase::MovingAway:
+        ball.speedX = ball.speedX / awayDamping;
+        blockIfRaised(figure, minusSide);
+        break;
+    case SwingCase::None:
+        break;
+    }
+    ball.setDirectionX(minusSide ? -1 : +1);
+}
+
+void edgeResponse(const Figure& figure, Contact contact)
+{
+    const bool minusSide = isMinusX(contact);
+    const bool low = contact == MinusXLow || contact == PlusXLow;
+    switch (swingCase(figure, minusSide)) {
+    case SwingCase::Striking:
+        ball.speedX = 2.0f * kick();
+        ball.speedZ = kick();
+        playContactSound();
+        break;
+    case SwingCase::Returning:
+        ball.speedX = ball.speedX + 1.5f * kick();
+        ball.speedZ = ball.speedZ + static_cast<float>(kickSpeed / 4);
+        playContactSound();
+        break;
+    case SwingCase::AtRest:
+        ball.speedX = damp(ball.speedX, restDamping);
+        ball.speedZ = damp(ball.speedZ, restDamping);
+        playContactSound();
+        if (figure.slideState == (low ? SlideMinusZ : SlidePlusZ)) {
+            ball.speedZ = kick();
+            playContactSound();
+        }
+        break;
+    case SwingCase::MovingAway:
+        ball.speedX = ball.speedX / awayDamping;
+        ball.speedZ = ball.speedZ / 2.0f;
+        blockIfRaised(figure, minusSide);
+        break;
+    case SwingCase::None:
+        break;
+    }
+    ball.setDirectionZ(low ? -1 : +1);
+    ball.setDirectionX(minusSide ? -1 : +1);
+}
+
+void sideResponse(const Figure& figure, Contact contact)
+{
+    const int sign = contact == MinusZSide ? -1 : +1;
+    if (figure.slideState == (sign < 0 ? SlideMinusZ : SlidePlusZ))
+        ball.speedZ = kick();
+    ball.setDirectionZ(sign);
+    playContactSound();
+}
+
+// A post takes a quarter of the ball's x speed and turns it across the table.
+void postDeflect(int signZ)
+{
+    ball.speedX = ball.speedX - ball.speedX / 4.0f;
+    ball.speedZ = ball.speedX;
+    ball.setDirectionZ(signZ);
+}
+
+} // namespace
+
+Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
+{
+    boxMinX = footPosition.x - sizeX - boxMarginX;
+    boxMaxX = footPosition.x + sizeX + boxMarginX;
+    boxMinZ = footPosition.z - sizeZ;
+    boxMaxZ = footPosition.z + sizeZ;
+    if (!(step.x > boxMinX && step.x < boxMaxX && step.z > boxMinZ && step.z < boxMaxZ))
+        return NoContact;
+    const bool fromMinusX = previous.x - approachMargin <= boxMinX;
+    if (fromMinusX || previous.x + approachMargin >= boxMaxX) {
+        if (step.z < position.z - centreBand)
+            return fromMinusX ? MinusXLow : PlusXLow;
+        if (step.z > position.z + centreBand)
+            return fromMinusX ? MinusXHigh : PlusXHigh;
+        return fromMinusX ? MinusXCentre : PlusXCentre;
+    }
+    if (previous.z >= boxMaxZ)
+        return PlusZSide;
+    if (previous.z <= boxMinZ)
+        return MinusZSide;
+    // Already inside in both axes: only a sliding rod still pushes the ball.
+    if (slideState == SlideMinusZ)
+        return MinusZSide;
+    if (slideState == SlidePlusZ)
+        return PlusZSide;
+    return NoContact;
+}
+
+void figureContact(Figure figure)
+{
+    const Contact contact = figure.hitTest(stepPosition, previousPosition);
+    if (contact == MinusXCentre || contact == PlusXCentre)
+        centreResponse(figure, contact);
+    else if (isMinusX(contact) || isPlusX(contact))
+        edgeResponse(figure, contact);
+    else if (contact == MinusZSide || contact == PlusZSide)
+        sideResponse(figure, contact);
+}
+
+void checkBounds()
+{
+    const float x = ball.position.x;
+    const float z = ball.position.z;
+    const float halfGoal = table.goalWidth / 2.0f;
+    if (x > table.length / 2.0f - wallMargin) {
+        if (z >= -halfGoal && z <= halfGoal - plusEndPostWidth) {
+            scoreGoal(1);
+        } else {
+            playWallSound();
+            ball.setDirectionX(-1);
+            if (z > halfGoal - plusEndPostWidth && z < halfGoal) {
+                postDeflect(-1);
+                playPostComment();
+            }
+        }
+    } else if (x < -table.length / 2.0f + wallMargin) {
+        if (z >= -halfGoal && z <= halfGoal) {
+            scoreGoal(2);
+        } else {
+            playWallSound();
+            ball.setDirectionX(+1);
+            if (z > halfGoal && z < halfGoal + minusEndPostWidth)
+                postDeflect(-1);
+            if (z > -halfGoal - minusEndPostWidth && z < -halfGoal)
+                postDeflect(+1);
+        }
+    }
+    const float sideLimit = table.width / 2.0f - wallMargin;
+    if (z > sideLimit) {
+        playWallSound();
+        ball.setDirectionZ(-1);
+    } else if (z < -sideLimit) {
+        playWallSound();
+        ball.setDirectionZ(+1);
+    }
+}
