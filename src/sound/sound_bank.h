@@ -4,6 +4,29 @@ struct AudioSample;
 
 constexpr int soundSlotCount = 85;
 
+// The fixed channel of each kind of sound.
+constexpr int goalSoundChannel = 2;
+constexpr int commentaryChannel = 3;
+constexpr int whistleChannel = 7;      // kick-off whistle and intro sound
+constexpr int contactChannel = 8;
+constexpr int wallChannel = 9;         // wall contacts and every goal
+constexpr int musicChannel = 10;       // menu music and crowd loop
+constexpr int interfaceChannel = 15;
+
+// Slots of the sounds that are not picked from a list.
+constexpr int whistleSlot = 0;
+constexpr int goalSoundSlot = 1;
+constexpr int ballSoundSlot = 3;
+constexpr int crowdLoopSlot = 29;
+constexpr int introSoundSlot = 57;
+constexpr int menuMusicSlot = 58;
+constexpr int menuMoveSlot = 59;
+constexpr int confirmSlot = 60;
+constexpr int bloopersSlot = 62;
+
+constexpr int crowdLoopVolume = 240;
+constexpr int chatterPeriodSeconds = 30;
+
 // Every sample of the game, loaded once, each played on a fixed channel.
 struct SoundBank {
     AudioSample* samples[soundSlotCount] = {};
@@ -13,6 +36,10 @@ struct SoundBank {
 };
 
 extern SoundBank soundBank;
+
+// The data path of a slot as the game writes it ("Data/" or "data/", slot 41
+// with the byte 0xDF); null for the two slots that are never loaded.
+const char* soundSlotPath(int slot);
 
 // Opens the audio device and loads every sample; false when no device opens
 // (the game then runs silent).

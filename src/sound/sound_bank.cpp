@@ -1,0 +1,144 @@
+#include "sound/sound_bank.h"
+
+#include "platform/clock.h"
+#include "sound/audio.h"
+
+#include <cstdlib>
+#include <iterator>
+
+SoundBank soundBank;
+
+namespace {
+
+// Slots in the order the bank loads them, as inclusive ranges.
+struct SlotRange {
+    int first;
+    int last;
+};
+const SlotRange loadOrder[] = {
+    {74, 84}, {23, 28}, {30, 32}, {1, 1}, {2, 2}, {4, 11}, {13, 22},
+    {63, 67}, {68, 73}, {44, 54}, {34, 43}, {55, 55}, {56, 56}, {3, 3},
+    {0, 0}, {29, 29}, {57, 57}, {60, 60}, {59, 59}, {61, 61}, {62, 62},
+    {58, 58},
+};
+
+// Commentary lists. Entry 9 of the goal list is the empty slot 12, so that
+// pick leaves the goal without a remark; "tortor" (slot 2) appears twice.
+const int goalList[] = {
+    2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 2, 14, 15, 16, 17, 18,
+    19, 20, 21, 22, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 63, 64,
+};
+const int player1WinnerList[] = {68, 69, 70};
+const int player2WinnerList[] = {71, 72, 73};
+const int introList[] = {23, 24, 25, 26, 27, 28, 30, 31, 32};
+// Only the first two of four picks say anything about a post.
+const int postList[] = {55, 56};
+constexpr int postPicks = 4;
+const int chatterList[] = {74, 75, 76, 77, 78, 79, 80, 81, 82, 83, 84, 82, 82, 82};
+
+void playSlot(int channel, int slot) { audioPlay(channel, soundBank.samples[slot]); }
+
+// Reseeded from the calendar second before each pick, so picks made within
+// one second repeat.
+int pickAtRandom(int count)
+{
+    std::srand(static_cast<unsigned>(calendarSeconds()));
+    return std::rand() % count;
+}
+
+template <size_t N>
+void playRandomRemark(const int (&list)[N])
+{
+    playSlot(commentaryChannel, list[pickAtRandom(static_cast<int>(N))]);
+}
+
+} // namespace
+
+bool loadSounds()
+{
+    soundBank.chatterFrames = 0;
+    if (!audioInit(audioMixRate, audioChannelCount))
+        return false;
+    soundBank.introSoundCount = 0;
+    for (const SlotRange& range : loadOrder) {
+        for (int slot = range.first; slot <= range.last; ++slot) {
+            soundBank.samples[slot] = audioLoadSample(soundSlotPath(slot));
+            if (slot == crowdLoopSlot)
+                audioSetLoopMode(soundBank.samples[slot], audioLoopNormal);
+        }
+    }
+    return audioSetLoopMode(soundBank.samples[crowdLoopSlot], audioLoopNormal);
+}
+
+void playMenuMusic() { playSlot(musicChannel, menuMusicSlot); }
+
+void startCrowdLoop()
+{
+    audioSetVolume(musicChannel, crowdLoopVolume);
+    playSlot(musicChannel, crowdLoopSlot);
+}
+
+void playIntroSound()
+{
+    if (!audioIsPlaying(whistleChannel) && soundBank.introSoundCount == 0) {
+        playSlot(whistleChannel, introSoundSlot);
+        ++soundBank.introSoundCount;
+    }
+}
+
+void playIntroComment() { playRandomRemark(introList); }
+
+void playKickOffWhistle() { playSlot(whistleChannel, whistleSlot); }
+
+void playContactSound() { playSlot(contactChannel, ballSoundSlot); }
+
+void playWallSound() { playSlot(wallChannel, ballSoundSlot); }
+
+void playPostComment()
+{
+    const int pick = pickAtRandom(postPicks);
+    if (pick < static_cast<int>(std::size(postList)))
+        playSlot(commentaryChannel, postList[pick]);
+}
+
+void playGoalCommentary(int goals1, int goals2, int goalsToWin)
+{
+    playSlot(wallChannel, ballSoundSlot);
+    playSlot(goalSoundChannel, goalSoundSlot);
+    // The chatter waits a full period after a goal.
+    soundBank.chatterFrames = 0;
+    if (goals1 >= goalsToWin)
+        playRandomRemark(player1WinnerList);
+    else if (goals2 >= goalsToWin)
+        playRandomRemark(player2WinnerList);
+    else
+        playRandomRemark(goalList);
+}
+
+void updateBackgroundComments()
+{
+    const int now = calendarSeconds();
+    if (soundBank.chatterFrames == 0) {
+        soundBank.chatterDeadline = now + chatterPeriodSeconds;
+    } else if (now >= soundBank.chatterDeadline) {
+        // A remark falling due while another one still plays is dropped.
+        if (!audioIsPlaying(commentaryChannel))
+            playRandomRemark(chatterList);
+        soundBank.chatterFrames = 0;
+    }
+    if (soundBank.chatterDeadline > now)
+        ++soundBank.chatterFrames;
+}
+
+void playConfirmSound() { playSlot(interfaceChannel, confirmSlot); }
+
+void playMenuMoveSound() { playSlot(interfaceChannel, menuMoveSlot); }
+
+void playBloopers() { playSlot(interfaceChannel, bloopersSlot); }
+
+void stopAllSounds()
+{
+    // Channel 15 keeps playing, so the confirm click of Esc is heard out.
+    for (int channel = 1; channel < interfaceChannel; ++channel)
+        audioStop(channel);
+}
