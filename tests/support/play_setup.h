@@ -1,0 +1,33 @@
+#pragma once
+
+#include <vector>
+
+// Common starting point of the gameplay tests: a fresh game state, ball and
+// both teams standing at their layout places with their step speeds.
+void resetPlay();
+
+// Installs the recording audio layer with every sample loaded, and forgets the
+// loading calls so that only the plays of the test are seen.
+void recordSounds();
+
+// Sound-bank slots played on a channel since recordSounds.
+std::vector<int> slotsOn(int channel);
+int playsOn(int channel);
+
+// Sound-bank slots of the commentary and effects the gameplay triggers.
+constexpr int slotWhistle = 0;
+constexpr int slotGoal = 1;
+constexpr int slotBallHit = 3;
+constexpr int slotCrowdLoop = 29;
+constexpr int slotIntroSound = 57;
+constexpr int slotMenuMusic = 58;
+constexpr int slotMenuMove = 59;
+constexpr int slotConfirm = 60;
+constexpr int slotBloopers = 62;
+constexpr int channelGoal = 2;
+constexpr int channelCommentary = 3;
+constexpr int channelWhistle = 7;
+constexpr int channelContact = 8;
+constexpr int channelWall = 9;
+constexpr int channelMusic = 10;
+constexpr int channelInterface = 15;
