@@ -27,8 +27,9 @@ constexpr int outputChannels = 2;
 std::vector<AudioSample*> loadedSamples;
 
 // Keeps standard error quiet while it lives. Opening the output with no sound
-// card makes libasound print its probing failures there, which a player
-// should not see: the game simply runs silent.
+// card makes libasound print its probing failures there, and libmpg123 warns
+// about damaged files; a player should not see either: the game simply runs
+// silent or leaves the slot empty.
 class QuietStandardError {
 public:
     QuietStandardError()
@@ -86,7 +87,11 @@ bool sdlInit(int rate, int channels)
 AudioSample* sdlLoadSample(const char* path)
 {
     const std::string resolved = resolvePath(path);
-    Mix_Chunk* chunk = Mix_LoadWAV(resolved.c_str());
+    Mix_Chunk* chunk = nullptr;
+    {
+        QuietStandardError quiet;
+        chunk = Mix_LoadWAV(resolved.c_str());
+    }
     if (!chunk)
         return nullptr;
     AudioSample* sample = new AudioSample;
