@@ -21,8 +21,10 @@ void recordSounds()
 {
     installRecordingAudio();
     loadSounds();
-    recordingAudio().events.clear();
+    forgetSounds();
 }
+
+void forgetSounds() { recordingAudio().events.clear(); }
 
 std::vector<int> slotsOn(int channel) { return recordingAudio().slotsPlayedOn(channel); }
 

@@ -10,6 +10,9 @@ void resetPlay();
 // loading calls so that only the plays of the test are seen.
 void recordSounds();
 
+// Forgets the sounds recorded so far.
+void forgetSounds();
+
 // Sound-bank slots played on a channel since recordSounds.
 std::vector<int> slotsOn(int channel);
 int playsOn(int channel);

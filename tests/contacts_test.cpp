@@ -1,0 +1,363 @@
+#include "core/game_state.h"
+#include "platform/clock.h"
+#include "render/table.h"
+#include "sim/ball.h"
+#include "sim/contacts.h"
+#include "sim/figure.h"
+#include "support/play_setup.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A standard figure with its foot at x = 0, z = 0: box x -10..10, z -12..12.
+Figure figureAtOrigin()
+{
+    Figure figure;
+    figure.place(0, 2, 0, RodMidfield);
+    figure.swingSpeed = 8.0f; // 100 frames per second
+    return figure;
+}
+
+constexpr float blockOffset = 2.5297f; // swingOffset at 8 degrees a step
+
+class Contacts : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetPlay();
+        recordSounds();
+    }
+};
+
+} // namespace
+
+TEST_F(Contacts, HitTestClassifiesByBoxEdgesApproachSideAndZBands)
+{
+    struct Case {
+        const char* what;
+        Vec3 p;
+        Vec3 q;
+        int slideState;
+        Contact expected;
+    };
+    const Case cases[] = {
+        {"on the -x box edge", {-10.0f, 0, 0}, {-20.0f, 0, 0}, SlideStill, NoContact},
+        {"on the +x box edge", {10.0f, 0, 0}, {20.0f, 0, 0}, SlideStill, NoContact},
+        {"on the +z box edge", {0, 0, 12.0f}, {0, 0, 20.0f}, SlideStill, NoContact},
+        {"on the -z box edge", {0, 0, -12.0f}, {0, 0, -20.0f}, SlideStill, NoContact},
+        {"outside in z", {-8.0f, 0, 13.0f}, {-20.0f, 0, 13.0f}, SlideStill, NoContact},
+        {"-x middle", {-9.9f, 0, 0}, {-20.0f, 0, 0}, SlideStill, MinusXCentre},
+        {"-x with Q.x - 5 on the box edge", {-8.0f, 0, 0}, {-5.0f, 0, 0}, SlideStill, MinusXCentre},
+        {"-x band edge at -1.75", {-8.0f, 0, -1.75f}, {-20.0f, 0, 0}, SlideStill, MinusXCentre},
+        {"-x band edge at 1.75", {-8.0f, 0, 1.75f}, {-20.0f, 0, 0}, SlideStill, MinusXCentre},
+        {"-x low", {-8.0f, 0, -1.8f}, {-20.0f, 0, 0}, SlideStill, MinusXLow},
+        {"-x high", {-8.0f, 0, 1.8f}, {-20.0f, 0, 0}, SlideStill, MinusXHigh},
+        {"+x middle", {9.9f, 0, 0}, {20.0f, 0, 0}, SlideStill, PlusXCentre},
+        {"+x with Q.x + 5 on the box edge", {8.0f, 0, 0}, {5.0f, 0, 0}, SlideStill, PlusXCentre},
+        {"+x low", {8.0f, 0, -11.9f}, {20.0f, 0, 0}, SlideStill, PlusXLow},
+        {"+x high", {8.0f, 0, 11.9f}, {20.0f, 0, 0}, SlideStill, PlusXHigh},
+        {"from +z", {0, 0, 10.0f}, {0, 0, 12.0f}, SlideStill, PlusZSide},
+        {"from -z", {0, 0, -10.0f}, {0, 0, -12.0f}, SlideStill, MinusZSide},
+        {"just inside the approach bands", {0, 0, 0}, {-4.9f, 0, 0}, SlideStill, NoContact},
+        {"already inside, rod still", {1.0f, 0, 1.0f}, {0, 0, 0}, SlideStill, NoContact},
+        {"already inside, rod sliding -z", {1.0f, 0, 1.0f}, {0, 0, 0}, SlideMinusZ, MinusZSide},
+        {"already inside, rod sliding +z", {1.0f, 0, 1.0f}, {0, 0, 0}, SlidePlusZ, PlusZSide},
+        {"already inside, unknown slide", {1.0f, 0, 1.0f}, {0, 0, 0}, 5, NoContact},
+    };
+    for (const Case& c : cases) {
+        Figure figure = figureAtOrigin();
+        figure.slideState = c.slideState;
+        EXPECT_EQ(figure.hitTest(c.p, c.q), c.expected) << c.what;
+        EXPECT_FLOAT_EQ(figure.boxMinX, -10.0f) << c.what;
+        EXPECT_FLOAT_EQ(figure.boxMaxX, 10.0f) << c.what;
+        EXPECT_FLOAT_EQ(figure.boxMinZ, -12.0f) << c.what;
+        EXPECT_FLOAT_EQ(figure.boxMaxZ, 12.0f) << c.what;
+    }
+}
+
+TEST_F(Contacts, BoxFollowsTheFootWhileTheBandsStayOnTheRod)
+{
+    Figure figure = figureAtOrigin();
+    figure.footPosition.x = 5.0f;
+    figure.footPosition.z = 3.0f;
+    // The box moves with the foot; the z bands are measured from the rod's place.
+    EXPECT_EQ(figure.hitTest({14.0f, 0, 1.8f}, {30.0f, 0, 1.8f}), PlusXHigh);
+    EXPECT_FLOAT_EQ(figure.boxMinX, -5.0f);
+    EXPECT_FLOAT_EQ(figure.boxMaxX, 15.0f);
+    EXPECT_FLOAT_EQ(figure.boxMinZ, -9.0f);
+    EXPECT_FLOAT_EQ(figure.boxMaxZ, 15.0f);
+    EXPECT_EQ(figure.hitTest({-6.0f, 0, 0}, {-20.0f, 0, 0}), NoContact);
+}
+
+namespace {
+
+// Ball paths that produce each x-face contact on figureAtOrigin().
+struct Approach {
+    Vec3 p;
+    Vec3 q;
+};
+Approach approachFor(Contact contact)
+{
+    const float side = (contact == MinusXCentre || contact == MinusXLow || contact == MinusXHigh) ? -1.0f : 1.0f;
+    float z = 0.0f;
+    if (contact == MinusXLow || contact == PlusXLow)
+        z = -5.0f;
+    if (contact == MinusXHigh || contact == PlusXHigh)
+        z = 5.0f;
+    if (contact == MinusZSide)
+        return {{0, 0, -10.0f}, {0, 0, -13.0f}};
+    if (contact == PlusZSide)
+        return {{0, 0, 10.0f}, {0, 0, 13.0f}};
+    return {{side * 8.0f, 0, z}, {side * 20.0f, 0, z}};
+}
+
+struct Response {
+    const char* what;
+    Contact contact;
+    int swingState;
+    float angle;
+    int slideState;
+    float speedX; // ball before
+    float speedZ;
+    float expectX; // ball after
+    float expectZ;
+    float dirX; // direction signs after; 0 means unchanged
+    float dirZ;
+    int sounds;
+    bool blocked;
+};
+
+void runResponses(const Response* cases, size_t count)
+{
+    for (size_t i = 0; i < count; ++i) {
+        const Response& c = cases[i];
+        SCOPED_TRACE(c.what);
+        forgetSounds();
+        ball = Ball{};
+        ball.position = {50.0f, 0.0f, 60.0f};
+        ball.direction = {0.5f, 0.0f, 0.5f}; // neither sign, so every change shows
+        ball.speedX = c.speedX;
+        ball.speedZ = c.speedZ;
+        const Approach a = approachFor(c.contact);
+        stepPosition = a.p;
+        previousPosition = a.q;
+        Figure figure = figureAtOrigin();
+        figure.swingState = c.swingState;
+        figure.angle = c.angle;
+        figure.slideState = c.slideState;
+        ASSERT_EQ(Figure(figure).hitTest(a.p, a.q), c.contact);
+        figureContact(figure);
+        EXPECT_NEAR(ball.speedX, c.expectX, 1e-3f);
+        EXPECT_NEAR(ball.speedZ, c.expectZ, 1e-3f);
+        EXPECT_FLOAT_EQ(ball.direction.x, c.dirX == 0.0f ? 0.5f : c.dirX);
+        EXPECT_FLOAT_EQ(ball.direction.z, c.dirZ == 0.0f ? 0.5f : c.dirZ);
+        EXPECT_EQ(playsOn(channelContact), c.sounds);
+        for (int slot : slotsOn(channelContact))
+            EXPECT_EQ(slot, slotBallHit);
+        if (c.blocked) {
+            const bool minusSide = c.contact == MinusXCentre || c.contact == MinusXLow || c.contact == MinusXHigh;
+            EXPECT_NEAR(ball.position.x, minusSide ? -10.0f - blockOffset : 10.0f + blockOffset, 1e-3f);
+        } else {
+            EXPECT_FLOAT_EQ(ball.position.x, 50.0f);
+        }
+        EXPECT_FLOAT_EQ(ball.position.z, 60.0f);
+    }
+}
+
+} // namespace
+
+TEST_F(Contacts, CentreResponsesInEachSwingCase)
+{
+    const Response cases[] = {
+        // -x face: striking is a falling swing.
+        {"-x striking", MinusXCentre, SwingFalling, -10.0f, SlideStill, 130, 26, 400, 26, -1, 0, 1, false},
+        {"-x striking at -45", MinusXCentre, SwingFalling, -45.0f, SlideStill, 130, 26, 400, 26, -1, 0, 1, false},
+        {"-x past the limit", MinusXCentre, SwingFalling, -48.0f, SlideStill, 130, 26, 130, 26, -1, 0, 0, false},
+        {"-x returning", MinusXCentre, SwingReturn, 20.0f, SlideStill, 130, 26, 430, 13, -1, 0, 1, false},
+        {"-x returning from the far side", MinusXCentre, SwingReturn, -20.0f, SlideStill, 130, 26, 130, 26, -1, 0, 0, false},
+        {"-x at rest", MinusXCentre, SwingReturn, 0.0f, SlideStill, 130, 26, 100, 20, -1, 0, 1, false},
+        {"-x at rest, stopped ball", MinusXCentre, SwingReturn, 0.0f, SlideStill, 0, 0, 200, 0, -1, 0, 1, false},
+        {"-x at rest, rod sliding -z", MinusXCentre, SwingReturn, 0.0f, SlideMinusZ, 130, 26, 100, 200, -1, -1, 2, false},
+        {"-x at rest, rod sliding +z", MinusXCentre, SwingReturn, 0.0f, SlidePlusZ, 130, 26, 100, 200, -1, 1, 2, false},
+        {"-x moving away", MinusXCentre, SwingRising, 20.0f, SlideStill, 129, 26, 43, 26, -1, 0, 0, false},
+        {"-x moving away raised", MinusXCentre, SwingRising, 48.0f, SlideStill, 129, 26, 0, 6.5f, -1, 0, 0, true},
+        // +x face: striking is a rising swing.
+        {"+x striking", PlusXCentre, SwingRising, 10.0f, SlideStill, 130, 26, 400, 26, 1, 0, 1, false},
+        {"+x striking at 45", PlusXCentre, SwingRising, 45.0f, SlideStill, 130, 26, 400, 26, 1, 0, 1, false},
+        {"+x striking at 48", PlusXCentre, SwingRising, 48.0f, SlideStill, 130, 26, 130, 26, 1, 0, 0, false},
+        {"+x returning", PlusXCentre, SwingReturn, -20.0f, SlideStill, 130, 26, 430, 13, 1, 0, 1, false},
+        {"+x at rest", PlusXCentre, SwingReturn, 0.0f, SlideStill, 130, 26, 100, 20, 1, 0, 1, false},
+        {"+x at rest, rod sliding (no push)", PlusXCentre, SwingReturn, 0.0f, SlideMinusZ, 130, 26, 100, 20, 1, 0, 1, false},
+        {"+x at rest, stopped ball", PlusXCentre, SwingReturn, 0.0f, SlideStill, 0, 0, 200, 0, 1, 0, 1, false},
+        {"+x moving away", PlusXCentre, SwingFalling, -20.0f, SlideStill, 129, 26, 43, 26, 1, 0, 0, false},
+        {"+x moving away raised", PlusXCentre, SwingFalling, -45.0f, SlideStill, 129, 26, 0, 6.5f, 1, 0, 0, true},
+    };
+    runResponses(cases, sizeof cases / sizeof cases[0]);
+}
+
+TEST_F(Contacts, EdgeResponsesInEachSwingCase)
+{
+    const Response cases[] = {
+        {"-x low striking", MinusXLow, SwingFalling, 0.0f, SlideStill, 130, 26, 400, 200, -1, -1, 1, false},
+        {"-x high striking", MinusXHigh, SwingFalling, -30.0f, SlideStill, 130, 26, 400, 200, -1, 1, 1, false},
+        {"+x low striking", PlusXLow, SwingRising, 30.0f, SlideStill, 130, 26, 400, 200, 1, -1, 1, false},
+        {"+x high striking at 48", PlusXHigh, SwingRising, 48.0f, SlideStill, 130, 26, 130, 26, 1, 1, 0, false},
+        {"-x low returning", MinusXLow, SwingReturn, 20.0f, SlideStill, 130, 26, 430, 76, -1, -1, 1, false},
+        {"+x high returning", PlusXHigh, SwingReturn, -20.0f, SlideStill, 130, 26, 430, 76, 1, 1, 1, false},
+        {"-x low at rest", MinusXLow, SwingReturn, 0.0f, SlideStill, 130, 26, 100, 20, -1, -1, 1, false},
+        {"-x low at rest, stopped ball", MinusXLow, SwingReturn, 0.0f, SlideStill, 0, 0, 0, 0, -1, -1, 1, false},
+        {"+x high at rest, stopped ball", PlusXHigh, SwingReturn, 0.0f, SlideStill, 0, 0, 0, 0, 1, 1, 1, false},
+        {"-x low at rest, rod sliding -z", MinusXLow, SwingReturn, 0.0f, SlideMinusZ, 130, 26, 100, 200, -1, -1, 2, false},
+        {"-x low at rest, rod sliding +z", MinusXLow, SwingReturn, 0.0f, SlidePlusZ, 130, 26, 100, 20, -1, -1, 1, false},
+        {"+x high at rest, rod sliding +z", PlusXHigh, SwingReturn, 0.0f, SlidePlusZ, 130, 26, 100, 200, 1, 1, 2, false},
+        {"+x low at rest, rod sliding -z", PlusXLow, SwingReturn, 0.0f, SlideMinusZ, 130, 26, 100, 200, 1, -1, 2, false},
+        {"-x high at rest, rod sliding -z", MinusXHigh, SwingReturn, 0.0f, SlideMinusZ, 130, 26, 100, 20, -1, 1, 1, false},
+        {"-x low moving away", MinusXLow, SwingRising, 20.0f, SlideStill, 129, 26, 43, 13, -1, -1, 0, false},
+        {"-x high moving away raised", MinusXHigh, SwingRising, 45.0f, SlideStill, 129, 26, 0, 3.25f, -1, 1, 0, true},
+        {"+x low moving away raised", PlusXLow, SwingFalling, -48.0f, SlideStill, 129, 26, 0, 3.25f, 1, -1, 0, true},
+        {"+x low past the limit", PlusXLow, SwingRising, 46.0f, SlideStill, 129, 26, 129, 26, 1, -1, 0, false},
+    };
+    runResponses(cases, sizeof cases / sizeof cases[0]);
+}
+
+TEST_F(Contacts, SideResponsesPushOnlyWithTheSlide)
+{
+    const Response cases[] = {
+        {"-z side, rod still", MinusZSide, SwingReturn, 0.0f, SlideStill, 130, 26, 130, 26, 0, -1, 1, false},
+        {"-z side, rod sliding -z", MinusZSide, SwingRising, 30.0f, SlideMinusZ, 130, 26, 130, 200, 0, -1, 1, false},
+        {"-z side, rod sliding +z", MinusZSide, SwingReturn, 0.0f, SlidePlusZ, 130, 26, 130, 26, 0, -1, 1, false},
+        {"+z side, rod sliding +z", PlusZSide, SwingFalling, -48.0f, SlidePlusZ, 130, 26, 130, 200, 0, 1, 1, false},
+        {"+z side, rod sliding -z", PlusZSide, SwingReturn, 0.0f, SlideMinusZ, 130, 26, 130, 26, 0, 1, 1, false},
+    };
+    runResponses(cases, sizeof cases / sizeof cases[0]);
+}
+
+TEST_F(Contacts, ContactWorksOnACopyAndLeavesTheFigureAlone)
+{
+    Figure& figure = team1.figures[5];
+    stepPosition = {figure.position.x - 8.0f, 0, 0};
+    previousPosition = {figure.position.x - 20.0f, 0, 0};
+    ball.speedX = 130.0f;
+    figureContact(figure);
+    EXPECT_NEAR(ball.speedX, 100.0f, 1e-3f);
+    EXPECT_EQ(figure.boxMinX, 0.0f);
+    EXPECT_EQ(figure.boxMaxX, 0.0f);
+}
+
+namespace {
+
+struct Bounds {
+    const char* what;
+    float x;
+    float z;
+    int scorer; // 0: no goal
+    float expectX; // ball x after; only checked for goals
+    float speedX;  // after, from 200 / 100
+    float speedZ;
+    float dirX; // 0: unchanged
+    float dirZ;
+    int wallSounds;
+    bool postBand;
+};
+
+} // namespace
+
+TEST_F(Contacts, EndWallsPostsAndGoalMouths)
+{
+    const Bounds cases[] = {
+        {"+x mouth middle", 237, 0, 1, -245, 200, 100, 0, 0, 0, false},
+        {"+x mouth at -39", 237, -39, 1, -245, 200, 100, 0, 0, 0, false},
+        {"+x mouth at 24", 237, 24, 1, -245, 200, 100, 0, 0, 0, false},
+        {"+x post at 24.5", 237, 24.5f, 0, 237, 150, 150, -1, -1, 1, true},
+        {"+x post at 30", 237, 30, 0, 237, 150, 150, -1, -1, 1, true},
+        {"+x plain wall at 39", 237, 39, 0, 237, 200, 100, -1, 0, 1, false},
+        {"+x plain wall at 45", 237, 45, 0, 237, 200, 100, -1, 0, 1, false},
+        {"+x plain wall at -39.5", 237, -39.5f, 0, 237, 200, 100, -1, 0, 1, false},
+        {"+x not yet at 236", 236, 100, 0, 236, 200, 100, 0, 0, 0, false},
+        {"-x mouth at 30", -237, 30, 2, -235, 200, 100, 0, 0, 0, false},
+        {"-x mouth at 39", -237, 39, 2, -235, 200, 100, 0, 0, 0, false},
+        {"-x mouth at -39", -237, -39, 2, -235, 200, 100, 0, 0, 0, false},
+        {"-x band at 45", -237, 45, 0, -237, 150, 150, 1, -1, 1, false},
+        {"-x band at 39.5", -237, 39.5f, 0, -237, 150, 150, 1, -1, 1, false},
+        {"-x band at -45", -237, -45, 0, -237, 150, 150, 1, 1, 1, false},
+        {"-x plain wall at 49", -237, 49, 0, -237, 200, 100, 1, 0, 1, false},
+        {"-x plain wall at -49", -237, -49, 0, -237, 200, 100, 1, 0, 1, false},
+        {"-x not yet at -236", -236, 0, 0, -236, 200, 100, 0, 0, 0, false},
+        {"+z side wall", 0, 137, 0, 0, 200, 100, 0, -1, 1, false},
+        {"-z side wall", 0, -137, 0, 0, 200, 100, 0, 1, 1, false},
+        {"+z side not yet at 136", 0, 136, 0, 0, 200, 100, 0, 0, 0, false},
+        {"+x corner: end and side wall", 237, 137, 0, 237, 200, 100, -1, -1, 2, false},
+        {"-x corner: end and side wall", -237, -137, 0, -237, 200, 100, 1, 1, 2, false},
+    };
+    for (const Bounds& c : cases) {
+        SCOPED_TRACE(c.what);
+        resetPlay();
+        game.state = StatePlay;
+        forgetSounds();
+        ball.position = {c.x, 0.0f, c.z};
+        ball.direction = {0.5f, 0.0f, 0.5f};
+        ball.speedX = 200.0f;
+        ball.speedZ = 100.0f;
+        checkBounds();
+        EXPECT_EQ(game.goals1, c.scorer == 1 ? 1 : 0);
+        EXPECT_EQ(game.goals2, c.scorer == 2 ? 1 : 0);
+        EXPECT_EQ(game.state, c.scorer ? StateGoal : StatePlay);
+        EXPECT_FLOAT_EQ(ball.position.x, c.expectX);
+        EXPECT_FLOAT_EQ(ball.position.z, c.z);
+        EXPECT_FLOAT_EQ(ball.speedX, c.speedX);
+        EXPECT_FLOAT_EQ(ball.speedZ, c.speedZ);
+        EXPECT_FLOAT_EQ(ball.direction.x, c.dirX == 0.0f ? 0.5f : c.dirX);
+        EXPECT_FLOAT_EQ(ball.direction.z, c.dirZ == 0.0f ? 0.5f : c.dirZ);
+        // A goal plays the ball sound on the wall channel too, with the goal sound.
+        EXPECT_EQ(playsOn(channelGoal), c.scorer ? 1 : 0);
+        EXPECT_EQ(playsOn(channelWall), c.wallSounds + (c.scorer ? 1 : 0));
+        if (!c.postBand && !c.scorer) {
+            EXPECT_EQ(playsOn(channelCommentary), 0);
+        }
+    }
+}
+
+TEST_F(Contacts, OnlyThePlusEndPostsComment)
+{
+    // The post remark is a random pick that plays nothing half of the time;
+    // over many calendar seconds the +x post must speak and the -x bands never.
+    static int32_t second = 0;
+    setCalendarClock([]() { return second; });
+    int plusPostRemarks = 0;
+    int minusBandRemarks = 0;
+    for (second = 1000; second < 1040; ++second) {
+        for (float x : {237.0f, -237.0f}) {
+            resetPlay();
+            forgetSounds();
+            ball.position = {x, 0.0f, x > 0 ? 30.0f : 45.0f};
+            ball.speedX = 200.0f;
+            checkBounds();
+            for (int slot : slotsOn(channelCommentary)) {
+                EXPECT_TRUE(slot == 55 || slot == 56) << slot;
+                (x > 0 ? plusPostRemarks : minusBandRemarks) += 1;
+            }
+        }
+    }
+    setCalendarClock(nullptr);
+    EXPECT_GT(plusPostRemarks, 5);
+    EXPECT_LT(plusPostRemarks, 40);
+    EXPECT_EQ(minusBandRemarks, 0);
+}
+
+TEST_F(Contacts, SideWallIsCheckedInTheFrameOfAGoal)
+{
+    // With the standard table no goal can lie beyond a side margin, so a wide
+    // goal shows that the side check still runs after one.
+    const float goalWidth = table.goalWidth;
+    table.goalWidth = 300.0f;
+    game.state = StatePlay;
+    ball.position = {-237.0f, 0.0f, 137.0f};
+    ball.direction = {-1.0f, 0.0f, 1.0f};
+    checkBounds();
+    table.goalWidth = goalWidth;
+    EXPECT_EQ(game.goals2, 1);
+    EXPECT_EQ(game.state, StateGoal);
+    EXPECT_FLOAT_EQ(ball.direction.z, -1.0f);
+    EXPECT_EQ(playsOn(channelWall), 2); // goal sounds and the side wall
+}
