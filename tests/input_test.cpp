@@ -1,0 +1,514 @@
+#include "core/game_state.h"
+#include "core/input.h"
+#include "render/interface.h"
+#include "sim/ball.h"
+#include "sim/figure.h"
+#include "support/gl_window.h"
+#include "support/play_setup.h"
+#include "support/recording_audio.h"
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr unsigned char esc = 27;
+constexpr unsigned char enter = 13;
+constexpr unsigned char space = 32;
+
+void press(unsigned char key) { onKeyDown(key, 0, 0); }
+void release(unsigned char key) { onKeyUp(key, 0, 0); }
+void pressSpecial(int code) { onSpecialKey(code, 0, 0); }
+void releaseSpecial(int code) { onSpecialKeyUp(code, 0, 0); }
+
+// Figure indices of a rod, from the layout.
+std::vector<int> rodFigures(int rod)
+{
+    std::vector<int> indices;
+    for (int i = 0; i < figuresPerTeam; ++i)
+        if (layoutTeam1[i].rod == rod)
+            indices.push_back(i);
+    return indices;
+}
+
+// Slide (true) or swing state of every figure of a team.
+std::vector<int> rodStates(const Team& team, bool slide)
+{
+    std::vector<int> states;
+    for (const Figure& figure : team.figures)
+        states.push_back(slide ? figure.slideState : figure.swingState);
+    return states;
+}
+
+class Input : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetPlay();
+        recordSounds();
+        game.sceneReady = true; // the scene set-up itself needs a window
+    }
+};
+
+// One rod key: who, which rod of the pair, slide or swing, and the state it sets.
+struct RodKeyCase {
+    int key; // a character, or a GLUT special-key code when special
+    bool special;
+    int player;
+    int first;
+    bool slide;
+    int value;
+};
+
+const RodKeyCase rodKeyCases[] = {
+    {'w', false, 1, 1, true, SlideMinusZ},  {'s', false, 1, 1, true, SlidePlusZ},
+    {'d', false, 1, 1, false, SwingRising}, {'a', false, 1, 1, false, SwingFalling},
+    {'i', false, 1, 0, true, SlideMinusZ},  {'k', false, 1, 0, true, SlidePlusZ},
+    {'l', false, 1, 0, false, SwingRising}, {'j', false, 1, 0, false, SwingFalling},
+    {'8', false, 2, 1, true, SlideMinusZ},  {'5', false, 2, 1, true, SlidePlusZ},
+    {'6', false, 2, 1, false, SwingRising}, {'4', false, 2, 1, false, SwingFalling},
+    {GLUT_KEY_UP, true, 2, 0, true, SlideMinusZ},   {GLUT_KEY_DOWN, true, 2, 0, true, SlidePlusZ},
+    {GLUT_KEY_RIGHT, true, 2, 0, false, SwingRising}, {GLUT_KEY_LEFT, true, 2, 0, false, SwingFalling},
+};
+
+void pressRodKey(const RodKeyCase& c)
+{
+    if (c.special)
+        pressSpecial(c.key);
+    else
+        press(static_cast<unsigned char>(c.key));
+}
+
+void releaseRodKey(const RodKeyCase& c)
+{
+    if (c.special)
+        releaseSpecial(c.key);
+    else
+        release(static_cast<unsigned char>(c.key));
+}
+
+} // namespace
+
+TEST_F(Input, RodKeysDriveTheChosenRodOfTheActivePairInPlay)
+{
+    for (const RodKeyCase& c : rodKeyCases) {
+        for (int state : {StateKickOff, StatePlay, StateGoal}) {
+            for (int pair : {0, 1}) {
+                SCOPED_TRACE(testing::Message() << "key " << c.key << " state " << state << " pair " << pair);
+                resetPlay();
+                game.state = state;
+                game.activePair[c.player - 1] = pair;
+                pressRodKey(c);
+                const Team& own = c.player == 1 ? team1 : team2;
+                const Team& other = c.player == 1 ? team2 : team1;
+                std::vector<int> expected(figuresPerTeam, 0);
+                for (int i : rodFigures(pair * 2 + (c.first ? 0 : 1)))
+                    expected[i] = c.value;
+                EXPECT_EQ(rodStates(own, c.slide), expected);
+                EXPECT_EQ(rodStates(own, !c.slide), std::vector<int>(figuresPerTeam, 0));
+                EXPECT_EQ(rodStates(other, true), std::vector<int>(figuresPerTeam, 0));
+                EXPECT_EQ(rodStates(other, false), std::vector<int>(figuresPerTeam, 0));
+                // A repeat sets the same state again; the release sets it back to 0.
+                pressRodKey(c);
+                EXPECT_EQ(rodStates(own, c.slide), expected);
+                releaseRodKey(c);
+                EXPECT_EQ(rodStates(own, c.slide), std::vector<int>(figuresPerTeam, 0));
+            }
+        }
+    }
+}
+
+TEST_F(Input, LetterAndDigitRodKeysAreIgnoredOutsidePlayWhileArrowsStillAct)
+{
+    for (const RodKeyCase& c : rodKeyCases) {
+        for (int state : {StateCredits, StateResult, StateMenu}) {
+            SCOPED_TRACE(testing::Message() << "key " << c.key << " state " << state);
+            resetPlay();
+            game.state = state;
+            game.menuSelection = 2;
+            pressRodKey(c);
+            const Team& own = c.player == 1 ? team1 : team2;
+            const bool acts = c.special && state != StateMenu;
+            int changed = 0;
+            for (int s : rodStates(own, c.slide))
+                changed += s != 0;
+            EXPECT_EQ(changed, acts ? (c.first ? 5 : 3) : 0);
+            EXPECT_EQ(game.state, state);
+        }
+    }
+    // Case matters: shifted letters move nothing.
+    game.state = StatePlay;
+    for (unsigned char key : {'W', 'S', 'D', 'A', 'I', 'K', 'L', 'J', 'Q', 'P', 'x'}) {
+        press(key);
+        EXPECT_EQ(rodStates(team1, true), std::vector<int>(figuresPerTeam, 0)) << key;
+        EXPECT_EQ(rodStates(team1, false), std::vector<int>(figuresPerTeam, 0)) << key;
+        EXPECT_EQ(game.activePair[0], 1) << key;
+    }
+}
+
+TEST_F(Input, KeyUpActsOnThePairActiveAtRelease)
+{
+    game.state = StatePlay;
+    game.activePair[0] = 0;
+    press('d'); // goalkeeper swings
+    EXPECT_EQ(team1.figures[0].swingState, SwingRising);
+    press('w');
+    EXPECT_EQ(team1.figures[0].slideState, SlideMinusZ);
+    press('q'); // now midfield and attack; the goalkeeper's slide stops, its swing goes on
+    EXPECT_EQ(game.activePair[0], 1);
+    EXPECT_EQ(team1.figures[0].slideState, SlideStill);
+    EXPECT_EQ(team1.figures[0].swingState, SwingRising);
+    setRodSwing(team1, layoutTeam1, 1, SwingFalling, 1);
+    setRodSlide(team1, layoutTeam1, 1, SlidePlusZ, 1);
+    release('d');
+    release('w');
+    EXPECT_EQ(team1.figures[0].swingState, SwingRising);
+    for (int i : rodFigures(RodMidfield)) {
+        EXPECT_EQ(team1.figures[i].swingState, SwingReturn) << i;
+        EXPECT_EQ(team1.figures[i].slideState, SlideStill) << i;
+    }
+    // Key-up acts in every state, the menu included.
+    game.state = StateMenu;
+    team2.figures[3].swingState = SwingRising;
+    release('6');
+    EXPECT_EQ(team2.figures[3].swingState, SwingReturn);
+}
+
+TEST_F(Input, TogglesFlipOnEveryRepeat)
+{
+    struct Case {
+        const char* what;
+        int code; // special key, or -1 for the character below
+        unsigned char key;
+        int (*value)();
+    };
+    const Case cases[] = {
+        {"F1 help", GLUT_KEY_F1, 0, [] { return int{game.showHelp}; }},
+        {"F2 frame rate", GLUT_KEY_F2, 0, [] { return int{game.showFrameRate}; }},
+        {"F3 wireframe", GLUT_KEY_F3, 0, [] { return game.polygonFill; }},
+        {"F4 filter", GLUT_KEY_F4, 0, [] { return int{game.trilinearOn}; }},
+        {"F5 mipmaps", GLUT_KEY_F5, 0, [] { return int{game.mipmapsOn}; }},
+        {"F7 display lists", GLUT_KEY_F7, 0, [] { return int{game.useDisplayLists}; }},
+        {"F10 full screen", GLUT_KEY_F10, 0, [] { return game.fullScreen; }},
+        {"q pair", -1, 'q', [] { return game.activePair[0]; }},
+        {"7 pair", -1, '7', [] { return game.activePair[1]; }},
+    };
+    for (const Case& c : cases) {
+        for (int state : {StateKickOff, StatePlay, StateGoal, StateCredits, StateResult}) {
+            const bool acts = c.code >= 0 || state <= StateGoal;
+            SCOPED_TRACE(testing::Message() << c.what << " state " << state);
+            resetPlay();
+            game.state = state;
+            const int before = c.value();
+            std::vector<int> seen;
+            for (int i = 0; i < 3; ++i) {
+                if (c.code >= 0)
+                    pressSpecial(c.code);
+                else
+                    press(c.key);
+                seen.push_back(c.value());
+            }
+            const int flipped = before ? 0 : 1;
+            if (acts)
+                EXPECT_EQ(seen, (std::vector<int>{flipped, before, flipped}));
+            else
+                EXPECT_EQ(seen, (std::vector<int>{before, before, before}));
+        }
+    }
+}
+
+TEST_F(Input, OneNoticeAtATimeForTwoSecondsFromTheLastFrameTime)
+{
+    struct Step {
+        int code;
+        bool filter;
+        bool mipmap;
+        bool lists;
+    };
+    const Step steps[] = {
+        {GLUT_KEY_F5, false, true, false},
+        {GLUT_KEY_F7, false, false, true}, // replaces the mipmap notice
+        {GLUT_KEY_F4, true, false, false},
+        {GLUT_KEY_F4, true, false, false}, // a repeat keeps it and restarts the period
+    };
+    game.state = StatePlay;
+    int now = 5000;
+    for (const Step& s : steps) {
+        game.nowSeconds = now;
+        pressSpecial(s.code);
+        EXPECT_EQ(game.showFilterNotice, s.filter) << s.code;
+        EXPECT_EQ(game.showMipmapNotice, s.mipmap) << s.code;
+        EXPECT_EQ(game.showDisplayListNotice, s.lists) << s.code;
+        EXPECT_EQ(game.noticeUntil, now + 2) << s.code;
+        now += 1;
+    }
+    // F1 and F2 leave the notices alone.
+    pressSpecial(GLUT_KEY_F1);
+    EXPECT_TRUE(game.showFilterNotice);
+    EXPECT_EQ(game.noticeUntil, now + 1);
+}
+
+TEST_F(Input, CameraKeysChooseModesOnlyInPlay)
+{
+    struct Case {
+        unsigned char key;
+        int mode;
+    };
+    const Case cases[] = {{'1', CameraOverview}, {'2', CameraFollow}, {'3', CameraClose}};
+    for (const Case& c : cases) {
+        for (int state : {StateKickOff, StatePlay, StateGoal, StateCredits, StateResult}) {
+            resetPlay();
+            game.state = state;
+            forgetSounds();
+            press(c.key);
+            EXPECT_EQ(game.cameraMode, state <= StateGoal ? c.mode : CameraIntro) << c.key << " " << state;
+            // Leaving the intro flight by a camera key plays no intro comment.
+            EXPECT_EQ(playsOn(channelCommentary), 0);
+        }
+    }
+}
+
+TEST_F(Input, EscapeEnterAndSpaceLeaveMatchAndScreensForTheMenu)
+{
+    struct Case {
+        int state;
+        unsigned char key;
+        int stateAfter;
+        bool stopsAndMusic;
+        bool confirm;
+    };
+    const Case cases[] = {
+        {StateKickOff, esc, StateMenu, true, true}, {StatePlay, esc, StateMenu, true, true},
+        {StateGoal, esc, StateMenu, true, true},    {StateResult, esc, StateMenu, true, true},
+        {StateResult, enter, StateMenu, true, true}, {StateResult, space, StateMenu, true, true},
+        {StateCredits, esc, StateMenu, false, true}, {StateCredits, enter, StateMenu, false, true},
+        {StateCredits, space, StateMenu, false, true}, {StateCredits, 'w', StateCredits, false, false},
+        {StateResult, '1', StateResult, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "state " << c.state << " key " << int{c.key});
+        resetPlay();
+        forgetSounds();
+        game.state = c.state;
+        game.goals1 = 5;
+        game.goals2 = 3;
+        game.menuSelection = 3;
+        team1.figures[4].position.z = -60.0f;
+        game.cameraMode = CameraClose;
+        press(c.key);
+        EXPECT_EQ(game.state, c.stateAfter);
+        const bool left = c.stateAfter == StateMenu;
+        EXPECT_EQ(game.goals1, left ? 0 : 5);
+        EXPECT_EQ(game.goals2, left ? 0 : 3);
+        // Everything else stays as it was.
+        EXPECT_EQ(game.menuSelection, 3);
+        EXPECT_EQ(game.cameraMode, CameraClose);
+        EXPECT_FLOAT_EQ(team1.figures[4].position.z, -60.0f);
+        std::vector<int> stopped = recordingAudio().stoppedChannels();
+        std::vector<int> allPlayChannels;
+        for (int channel = 1; channel <= 14; ++channel)
+            allPlayChannels.push_back(channel);
+        EXPECT_EQ(stopped, c.stopsAndMusic ? allPlayChannels : std::vector<int>{});
+        EXPECT_EQ(slotsOn(channelMusic), c.stopsAndMusic ? std::vector<int>{slotMenuMusic} : std::vector<int>{});
+        EXPECT_EQ(slotsOn(channelInterface), c.confirm ? std::vector<int>{slotConfirm} : std::vector<int>{});
+    }
+}
+
+TEST_F(Input, BloopersOnlyOnTheScreens)
+{
+    for (int state : {StateCredits, StateResult, StatePlay, StateMenu}) {
+        resetPlay();
+        forgetSounds();
+        game.state = state;
+        press('p');
+        const bool screen = state == StateCredits || state == StateResult;
+        EXPECT_EQ(slotsOn(channelInterface), screen ? std::vector<int>{slotBloopers} : std::vector<int>{}) << state;
+        EXPECT_EQ(game.state, state);
+    }
+}
+
+TEST_F(Input, MenuKeysMoveTheHighlightToggleTheRodModeAndStartAMatch)
+{
+    struct Case {
+        int selection;
+        int code;     // special key; 0 for Enter
+        int selectionAfter;
+        int stateAfter;
+    };
+    const Case cases[] = {
+        {1, GLUT_KEY_UP, 4, StateMenu},   {2, GLUT_KEY_UP, 1, StateMenu},   {3, GLUT_KEY_UP, 2, StateMenu},
+        {4, GLUT_KEY_UP, 3, StateMenu},   {1, GLUT_KEY_DOWN, 2, StateMenu}, {2, GLUT_KEY_DOWN, 3, StateMenu},
+        {3, GLUT_KEY_DOWN, 4, StateMenu}, {4, GLUT_KEY_DOWN, 1, StateMenu}, {0, GLUT_KEY_UP, 0, StateMenu},
+        {0, GLUT_KEY_DOWN, 0, StateMenu}, {2, GLUT_KEY_F1, 2, StateMenu},   {2, GLUT_KEY_LEFT, 2, StateMenu},
+        {0, 0, 1, StateMenu},             {3, 0, 3, StateCredits},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "selection " << c.selection << " code " << c.code);
+        resetPlay();
+        forgetSounds();
+        game.menuSelection = c.selection;
+        if (c.code == 0)
+            press(enter);
+        else
+            pressSpecial(c.code);
+        EXPECT_EQ(game.menuSelection, c.selectionAfter);
+        EXPECT_EQ(game.state, c.stateAfter);
+        EXPECT_FALSE(game.showHelp);
+        EXPECT_EQ(rodStates(team2, false), std::vector<int>(figuresPerTeam, 0));
+        EXPECT_EQ(slotsOn(channelInterface), std::vector<int>{c.code == 0 ? slotConfirm : slotMenuMove});
+    }
+
+    // Entry 2 flips between automatic and manual and tells the menu picture.
+    resetPlay();
+    game.menuSelection = 2;
+    game.activePair[0] = 0;
+    for (int expected : {1, 0, 1}) {
+        press(space);
+        EXPECT_EQ(game.manualRodSelection, expected);
+        EXPECT_EQ(gameInterface.rodSelectionMode, expected);
+        EXPECT_EQ(game.activePair[0], 0);
+    }
+    // Other keys do nothing in the menu.
+    for (unsigned char key : {'w', '1', 'p', 'q'}) {
+        press(key);
+        EXPECT_EQ(game.state, StateMenu);
+    }
+}
+
+TEST_F(Input, StartThenEnterTwiceEndsTheIntroAndKicksOff)
+{
+    game.menuSelection = 1;
+    game.eye[0] = -250.0;
+    game.center[1] = -100.0;
+    game.cameraMode = CameraFollow;
+    ball.speedX = 0.0f;
+    team1.figures[0].position.z = 44.0f;
+    press(enter);
+    EXPECT_EQ(game.state, StateKickOff);
+    EXPECT_EQ(game.cameraMode, CameraIntro);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(game.eye[i], initialEye[i]);
+        EXPECT_EQ(game.center[i], initialCenter[i]);
+        EXPECT_EQ(game.up[i], initialUp[i]);
+    }
+    EXPECT_FLOAT_EQ(team1.figures[0].position.z, 44.0f); // the scene is not set up again
+    EXPECT_EQ(slotsOn(channelMusic), std::vector<int>{slotCrowdLoop});
+    EXPECT_EQ(recordingAudio().volumeOf(channelMusic), 240);
+
+    forgetSounds();
+    press(enter);
+    EXPECT_EQ(game.cameraMode, CameraOverview);
+    EXPECT_EQ(game.state, StateKickOff);
+    EXPECT_EQ(playsOn(channelCommentary), 1);
+    EXPECT_EQ(playsOn(channelWhistle), 0);
+
+    forgetSounds();
+    press(space);
+    EXPECT_EQ(game.state, StatePlay);
+    EXPECT_FLOAT_EQ(ball.speedX, 200.0f);
+    EXPECT_FLOAT_EQ(ball.direction.x, 1.0f);
+    EXPECT_EQ(slotsOn(channelWhistle), std::vector<int>{slotWhistle});
+
+    ball.speedX = 150.0f;
+    forgetSounds();
+    press(enter);
+    EXPECT_FLOAT_EQ(ball.speedX, 150.0f);
+    EXPECT_EQ(playsOn(channelWhistle), 0);
+}
+
+TEST_F(Input, MouseDragTurnsTheViewWithClampsAndOnlyWithTheLeftButton)
+{
+    struct Case {
+        const char* what;
+        int button;
+        int toX;
+        int toY;
+        float pitch;
+        float yaw;
+    };
+    const Case cases[] = {
+        {"down and right", GLUT_LEFT_BUTTON, 110, 120, 28.0f, 9.0f},
+        {"up and left", GLUT_LEFT_BUTTON, 90, 80, -8.0f, -9.0f},
+        {"far right", GLUT_LEFT_BUTTON, 400, 100, 10.0f, 180.0f},
+        {"far left", GLUT_LEFT_BUTTON, -300, 100, 10.0f, -180.0f},
+        {"far down", GLUT_LEFT_BUTTON, 100, 200, 90.0f, 0.0f},
+        {"far up", GLUT_LEFT_BUTTON, 100, -400, -180.0f, 0.0f},
+        {"right button", GLUT_RIGHT_BUTTON, 150, 150, 10.0f, 0.0f},
+        {"middle button", GLUT_MIDDLE_BUTTON, 150, 150, 10.0f, 0.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        resetPlay();
+        onMouseButton(c.button, GLUT_DOWN, 100, 100);
+        const int dragMode = c.button == GLUT_LEFT_BUTTON ? 2 : c.button == GLUT_RIGHT_BUTTON ? 1 : -1;
+        EXPECT_EQ(game.dragMode, dragMode);
+        EXPECT_EQ(game.lastMouseX, 100);
+        EXPECT_EQ(game.lastMouseY, 100);
+        onMouseMotion(c.toX, c.toY);
+        EXPECT_FLOAT_EQ(game.viewPitch, c.pitch);
+        EXPECT_FLOAT_EQ(game.viewYaw, c.yaw);
+        EXPECT_EQ(game.lastMouseX, c.toX);
+        EXPECT_EQ(game.lastMouseY, c.toY);
+        onMouseButton(c.button, GLUT_UP, c.toX, c.toY);
+        EXPECT_EQ(game.dragMode, -1);
+        onMouseMotion(0, 0);
+        EXPECT_FLOAT_EQ(game.viewPitch, c.pitch);
+    }
+    // The middle button leaves a held left button's drag going.
+    resetPlay();
+    onMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+    onMouseButton(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 5, 5);
+    EXPECT_EQ(game.dragMode, 2);
+    EXPECT_EQ(game.lastMouseX, 5);
+    // Far-off pointer values neither overflow nor escape the clamps.
+    onMouseMotion(2147483647, -2147483647 - 1);
+    EXPECT_FLOAT_EQ(game.viewYaw, 180.0f);
+    EXPECT_FLOAT_EQ(game.viewPitch, -180.0f);
+}
+
+namespace {
+
+// Reports on the way out of a death test whether an interface sound played.
+void reportInterfaceSounds() { std::fprintf(stderr, "interface sounds: %d\n", playsOn(channelInterface)); }
+
+} // namespace
+
+TEST_F(Input, QuittingFromTheMenuEndsTheProcessWithStatusZero)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    game.state = StateMenu;
+    EXPECT_EXIT(
+        {
+            std::atexit(reportInterfaceSounds);
+            press(esc);
+        },
+        ::testing::ExitedWithCode(0), "interface sounds: 0");
+    game.menuSelection = 4;
+    EXPECT_EXIT(
+        {
+            std::atexit(reportInterfaceSounds);
+            press(enter);
+        },
+        ::testing::ExitedWithCode(0), "interface sounds: 1");
+}
+
+TEST_F(Input, WireframeSwitchReachesTheGlState)
+{
+    if (!ensureGlWindow())
+        GTEST_SKIP() << "no display";
+    game.state = StatePlay;
+    GLint mode[2] = {0, 0};
+    pressSpecial(GLUT_KEY_F3);
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    EXPECT_EQ(mode[0], GL_LINE);
+    EXPECT_EQ(mode[1], GL_LINE);
+    pressSpecial(GLUT_KEY_F3);
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    EXPECT_EQ(mode[0], GL_FILL);
+    EXPECT_EQ(mode[1], GL_FILL);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
