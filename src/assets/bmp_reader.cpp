@@ -2,6 +2,7 @@
 
 #include "assets/byte_order.h"
 #include "assets/file_bytes.h"
+#include "assets/image_limits.h"
 #include "platform/file_names.h"
 #include "platform/message_box.h"
 

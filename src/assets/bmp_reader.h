@@ -20,6 +20,3 @@ std::unique_ptr<RgbImage> readBmpImage(const char* fileName);
 // The table and interface loader: nullptr for a null name or a file that
 // cannot be opened (silently), otherwise readBmpImage.
 std::unique_ptr<RgbImage> loadBitmapFile(const char* fileName);
-
-// Largest picture any reader accepts; a larger one counts as lacking memory.
-constexpr long long maxImagePixels = 1LL << 26;

@@ -51,16 +51,17 @@ void writeFileBytes(const std::string& path, const std::vector<unsigned char>& b
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-bool decodeWithImageMagick(const std::string& path, ReferenceImage& image)
+bool decodeWithImageMagick(const std::string& path, ReferenceImage& image, int channels)
 {
     std::istringstream size(commandOutput("identify -format '%w %h' '" + path + "' 2>/dev/null"));
     if (!(size >> image.width >> image.height))
         return false;
     const std::string raw = path + ".reference.rgb";
-    if (!runCommand("convert '" + path + "' -depth 8 'rgb:" + raw + "'"))
+    const std::string map = channels == 4 ? "rgba" : "rgb";
+    if (!runCommand("convert '" + path + "' -depth 8 '" + map + ":" + raw + "'"))
         return false;
     image.rgb = readFileBytes(raw);
-    return image.rgb.size() == static_cast<size_t>(image.width) * image.height * 3;
+    return image.rgb.size() == static_cast<size_t>(image.width) * image.height * channels;
 }
 
 std::vector<unsigned char> flipRows(const std::vector<unsigned char>& pixels, int width, int height,

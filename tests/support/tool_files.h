@@ -21,13 +21,14 @@ std::string commandOutput(const std::string& command);
 std::vector<unsigned char> readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 
-// A picture as ImageMagick decodes it: 8-bit R, G, B, top row first.
+// A picture as ImageMagick decodes it: 8-bit R, G, B (and A when four
+// channels are asked for), top row first.
 struct ReferenceImage {
     int width = 0;
     int height = 0;
     std::vector<unsigned char> rgb;
 };
-bool decodeWithImageMagick(const std::string& path, ReferenceImage& image);
+bool decodeWithImageMagick(const std::string& path, ReferenceImage& image, int channels = 3);
 
 // Rows of a packed 8-bit picture in reverse order (top-first <-> bottom-first).
 std::vector<unsigned char> flipRows(const std::vector<unsigned char>& pixels, int width, int height,

@@ -1,0 +1,5 @@
+#pragma once
+
+// Largest picture any image reader accepts (pixels); a larger one is refused
+// before its buffer is made, so a forged header cannot demand gigabytes.
+constexpr long long maxImagePixels = 1LL << 26;
