@@ -24,7 +24,8 @@ constexpr int outputChannels = 2;
 
 // Every sample this back end made, so closing the output can release their
 // decoded sound. The records themselves live on: the game never frees them.
-std::vector<AudioSample*> loadedSamples;
+// Never destroyed, so the records stay reachable to the very end.
+std::vector<AudioSample*>& loadedSamples = *new std::vector<AudioSample*>;
 
 // Keeps standard error quiet while it lives. Opening the output with no sound
 // card makes libasound print its probing failures there, and libmpg123 warns
