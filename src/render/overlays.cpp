@@ -1,0 +1,104 @@
+#include "render/interface.h"
+
+#include "render/interface_slots.h"
+#include "render/overlay_frame.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr ScreenRect scoreBoardBox = {0, 800, 400, 600};
+constexpr ScreenRect frameRateBox = {0, 200, 400, 600};
+constexpr ScreenRect helpPanel = {140, 660, 90, 510};
+constexpr ScreenRect helpText = {150, 650, 100, 480};
+constexpr ScreenRect noticeBox = {300, 500, 275, 325};
+constexpr ScreenRect resultBox = {300, 500, 250, 350};
+
+// Text buffers of the numbers; snprintf keeps any value inside them.
+constexpr int numberBufferSize = 10;
+char playerScoreString[numberBufferSize];
+char framerateString[numberBufferSize];
+
+void formatNumber(char (&buffer)[numberBufferSize], int value)
+{
+    std::snprintf(buffer, sizeof buffer, "%i", value);
+}
+
+// A settings notice: the tinted panel, then the picture for the switch.
+void drawNotice(int on, int offMask, int offPicture, int onMask, int onPicture)
+{
+    beginOverlayFrame();
+    drawTintedPanel(SlotNoticePanel, noticeBox, QuadLayout::Inverted);
+    if (on == 0)
+        drawMaskedPicture(offMask, offPicture, noticeBox, QuadLayout::Inverted);
+    else
+        drawMaskedPicture(onMask, onPicture, noticeBox, QuadLayout::Inverted);
+    endOverlayQuads();
+    endOverlayFrame();
+}
+
+}  // namespace
+
+void drawScoreBoard(int goals1, int goals2)
+{
+    beginOverlayFrame();
+    drawMaskedPicture(SlotScoreBoardMask, SlotScoreBoard, scoreBoardBox, QuadLayout::Inverted);
+    endOverlayQuads();
+
+    gameInterface.font = GLUT_BITMAP_HELVETICA_18;
+    glColor3f(0, 0, 0);
+    formatNumber(playerScoreString, goals1);
+    drawText(140, 545, gameInterface.font, " Player 1: ");
+    drawText(240, 545, gameInterface.font, playerScoreString);
+    formatNumber(playerScoreString, goals2);
+    drawText(540, 545, gameInterface.font, " Player 2: ");
+    drawText(650, 545, gameInterface.font, playerScoreString);
+    drawText(320, 545, gameInterface.font, " Quirtal - Orvelcup ");
+    endOverlayFrame();
+}
+
+void drawFrameRate(int framesPerSecond)
+{
+    beginOverlayFrame();
+    drawMaskedPicture(SlotFrameRateMask, SlotFrameRatePicture, frameRateBox, QuadLayout::Inverted);
+    endOverlayQuads();
+
+    gameInterface.font = GLUT_BITMAP_HELVETICA_10;
+    glColor3f(0, 0, 0);
+    formatNumber(framerateString, framesPerSecond);
+    drawText(70, 502, gameInterface.font, " Framerate: ");
+    drawText(130, 502, gameInterface.font, framerateString);
+    endOverlayFrame();
+}
+
+void drawHelp()
+{
+    beginOverlayFrame();
+    drawTintedPanel(SlotHelpPanel, helpPanel, QuadLayout::Inverted);
+    drawMaskedPicture(SlotHelpTextMask, SlotHelpText, helpText, QuadLayout::Inverted);
+    endOverlayQuads();
+    endOverlayFrame();
+}
+
+void drawMipmapNotice(int on) { drawNotice(on, SlotMipmapOffMask, SlotMipmapOff, SlotMipmapOnMask, SlotMipmapOn); }
+
+void drawDisplayListNotice(int on)
+{
+    drawNotice(on, SlotDisplayListOffMask, SlotDisplayListOff, SlotDisplayListOnMask, SlotDisplayListOn);
+}
+
+void drawFilterNotice(int on) { drawNotice(on, SlotFilterOffMask, SlotFilterOff, SlotFilterOnMask, SlotFilterOn); }
+
+void drawResult(int player1Won)
+{
+    beginOverlayFrame();
+    drawTintedPanel(SlotResultPanel, resultBox, QuadLayout::Upright);
+    if (player1Won != 0)
+        drawMaskedPicture(SlotResultPlayer1Mask, SlotResultPlayer1, resultBox, QuadLayout::Upright);
+    else
+        drawMaskedPicture(SlotResultPlayer2Mask, SlotResultPlayer2, resultBox, QuadLayout::Upright);
+    endOverlayQuads();
+    endOverlayFrame();
+}

@@ -1,0 +1,385 @@
+#include "render/interface.h"
+
+#include "render/interface_slots.h"
+#include "support/gl_state.h"
+#include "support/gl_window.h"
+#include "support/interface_stand_ins.h"
+#include "support/pixel_reading.h"
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int maskSlots[] = {SlotHelpTextMask,      SlotMipmapOffMask,      SlotMipmapOnMask,     SlotDisplayListOffMask,
+                         SlotDisplayListOnMask, SlotFilterOffMask,      SlotFilterOnMask,     SlotModeAutomaticMask,
+                         SlotModeManualMask,    SlotMarkerMask,         SlotResultPlayer1Mask, SlotResultPlayer2Mask,
+                         SlotScoreBoardMask,    SlotFrameRateMask};
+const int panelSlots[] = {SlotNoticePanel, SlotHelpPanel, SlotResultPanel};
+
+bool isOneOf(int slot, const int* first, const int* last)
+{
+    for (const int* p = first; p != last; ++p)
+        if (*p == slot)
+            return true;
+    return false;
+}
+bool isMask(int slot) { return isOneOf(slot, std::begin(maskSlots), std::end(maskSlots)); }
+bool isPanel(int slot) { return isOneOf(slot, std::begin(panelSlots), std::end(panelSlots)); }
+
+const TestColour scene = {90, 140, 200};
+const TestColour panelTint = {128, 255, 64};
+
+struct Rect {
+    float left, right, bottom, top;
+};
+
+struct OverlayCase {
+    const char* name;
+    std::function<void()> draw;
+    Rect picture;
+    int pictureSlot;
+    bool inverted;
+    float sampleX;  // frame x of the samples, clear of any text
+    Rect outline;   // the whole area the overlay covers
+    bool writesText;
+};
+
+const Rect notice = {300, 500, 275, 325};
+const Rect result = {300, 500, 250, 350};
+
+std::vector<OverlayCase> overlayCases()
+{
+    return {
+        {"score board", [] { drawScoreBoard(3, 4); }, {0, 800, 400, 600}, SlotScoreBoard, true, 40, {0, 800, 400, 600},
+         true},
+        {"frame rate", [] { drawFrameRate(60); }, {0, 200, 400, 600}, SlotFrameRatePicture, true, 20, {0, 200, 400, 600},
+         true},
+        {"help", [] { drawHelp(); }, {150, 650, 100, 480}, SlotHelpText, true, 400, {140, 660, 90, 510}, false},
+        {"mipmaps off", [] { drawMipmapNotice(0); }, notice, SlotMipmapOff, true, 400, notice, false},
+        {"mipmaps on", [] { drawMipmapNotice(1); }, notice, SlotMipmapOn, true, 400, notice, false},
+        {"display lists off", [] { drawDisplayListNotice(0); }, notice, SlotDisplayListOff, true, 400, notice, false},
+        {"display lists on", [] { drawDisplayListNotice(7); }, notice, SlotDisplayListOn, true, 400, notice, false},
+        {"filter off", [] { drawFilterNotice(0); }, notice, SlotFilterOff, true, 400, notice, false},
+        {"filter on", [] { drawFilterNotice(1); }, notice, SlotFilterOn, true, 400, notice, false},
+        {"result player 1", [] { drawResult(1); }, result, SlotResultPlayer1, false, 400, result, false},
+        {"result player 2", [] { drawResult(0); }, result, SlotResultPlayer2, false, 400, result, false},
+        {"result for any non-zero", [] { drawResult(-3); }, result, SlotResultPlayer1, false, 400, result, false},
+    };
+}
+
+class OverlaysTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!ensureGlWindow())
+            GTEST_SKIP() << "no display";
+        takeGlError();
+    }
+
+    // Masks all black, so every picture shows whole; panels tint.
+    static void loadWholePictures()
+    {
+        loadInterfaceStandIns([](int slot) {
+            if (isMask(slot))
+                return solidPicture(16, 16, black);
+            if (isPanel(slot))
+                return solidPicture(16, 16, panelTint);
+            return slotBandsPicture(slot);
+        });
+    }
+
+    static void drawOverScene(const std::function<void()>& draw)
+    {
+        preparePlayFrameState();
+        clearTo(scene.r, scene.g, scene.b);
+        draw();
+    }
+};
+
+// Window pixel of a point of the 800 x 600 frame stretched to width x height.
+struct Stretch {
+    int width, height;
+    int x(float frameX) const { return static_cast<int>(frameX * width / 800.0f); }
+    int y(float frameY) const { return static_cast<int>(frameY * height / 600.0f); }
+    bool inside(int px, int py) const { return px >= 0 && py >= 0 && px < width && py < height; }
+};
+
+TEST_F(OverlaysTest, EachOverlayCoversItsRectangleInItsOrientationAtAnyWindowSize)
+{
+    loadWholePictures();
+    for (const Stretch stretch : {Stretch{800, 600}, Stretch{640, 240}, Stretch{400, 500}})
+        for (const GLfloat envMode : {GL_MODULATE, GL_REPLACE})
+            for (const OverlayCase& c : overlayCases()) {
+                SCOPED_TRACE(testing::Message() << c.name << " in " << stretch.width << " x " << stretch.height
+                                                << (envMode == GL_REPLACE ? " replace" : " modulate"));
+                drawOverScene([&] {
+                    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, envMode);
+                    glViewport(0, 0, stretch.width, stretch.height);
+                    c.draw();
+                });
+                const Rect& r = c.picture;
+                const int sx = stretch.x(c.sampleX);
+                const Pixel nearTop = readPixel(sx, stretch.y(r.top - 0.1f * (r.top - r.bottom)));
+                const Pixel nearBottom = readPixel(sx, stretch.y(r.bottom + 0.1f * (r.top - r.bottom)));
+                // The file's first rows lie along the top edge when inverted.
+                const TestColour top = c.inverted ? firstRowsColour(c.pictureSlot) : lastRowsColour(c.pictureSlot);
+                const TestColour bottom = c.inverted ? lastRowsColour(c.pictureSlot) : firstRowsColour(c.pictureSlot);
+                EXPECT_TRUE(near(nearTop, top)) << nearTop.r << " " << nearTop.g << " " << nearTop.b;
+                EXPECT_TRUE(near(nearBottom, bottom)) << nearBottom.r << " " << nearBottom.g << " " << nearBottom.b;
+
+                // Two pixels beyond each edge the scene is untouched; two
+                // pixels within it is not.
+                const Rect& o = c.outline;
+                const int midX = stretch.x((o.left + o.right) / 2), midY = stretch.y((o.bottom + o.top) / 2);
+                const int edges[4][4] = {
+                    {stretch.x(o.left) - 2, midY, stretch.x(o.left) + 2, midY},
+                    {stretch.x(o.right) + 1, midY, stretch.x(o.right) - 3, midY},
+                    {midX, stretch.y(o.bottom) - 2, midX, stretch.y(o.bottom) + 2},
+                    {midX, stretch.y(o.top) + 1, midX, stretch.y(o.top) - 3},
+                };
+                for (const auto& e : edges) {
+                    if (stretch.inside(e[0], e[1])) {
+                        EXPECT_TRUE(near(readPixel(e[0], e[1]), scene)) << "outside at " << e[0] << ", " << e[1];
+                    }
+                    EXPECT_FALSE(near(readPixel(e[2], e[3]), scene, 10)) << "inside at " << e[2] << ", " << e[3];
+                }
+            }
+    glViewport(0, 0, 800, 600);
+    EXPECT_EQ(takeGlError(), 0u);
+}
+
+TEST_F(OverlaysTest, MasksKeepTheSceneWhereWhiteAndPanelsMultiplyIt)
+{
+    const TestColour picture = {40, 220, 120};
+    loadInterfaceStandIns([&](int slot) {
+        if (isMask(slot))
+            return columnBandsPicture(16, 16, black, white);
+        if (isPanel(slot))
+            return solidPicture(16, 16, panelTint);
+        return columnBandsPicture(16, 16, picture, black);
+    });
+    const TestColour tintedScene = tinted(scene, panelTint);
+    struct Probe {
+        const char* what;
+        std::function<void()> draw;
+        float x, y;
+        TestColour expected;
+    };
+    const Probe probes[] = {
+        {"help text, black mask", drawHelp, 250, 300, picture},
+        {"help text, white mask over the panel", drawHelp, 550, 300, tintedScene},
+        {"help panel margin", drawHelp, 145, 300, tintedScene},
+        {"notice, black mask", [] { drawMipmapNotice(1); }, 340, 300, picture},
+        {"notice, white mask over the panel", [] { drawFilterNotice(0); }, 460, 300, tintedScene},
+        {"result, white mask over the panel", [] { drawResult(0); }, 460, 300, tintedScene},
+        {"score board, black mask", [] { drawScoreBoard(0, 0); }, 100, 420, picture},
+        {"score board, white mask", [] { drawScoreBoard(0, 0); }, 700, 420, scene},
+        {"frame rate, white mask", [] { drawFrameRate(0); }, 180, 420, scene},
+    };
+    for (const GLfloat envMode : {GL_MODULATE, GL_REPLACE})
+        for (const Probe& p : probes) {
+            SCOPED_TRACE(testing::Message() << p.what << (envMode == GL_REPLACE ? " replace" : " modulate"));
+            drawOverScene([&] {
+                glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, envMode);
+                p.draw();
+            });
+            const Pixel seen = readPixel(static_cast<int>(p.x), static_cast<int>(p.y));
+            EXPECT_TRUE(near(seen, p.expected)) << seen.r << " " << seen.g << " " << seen.b;
+        }
+    EXPECT_EQ(takeGlError(), 0u);
+}
+
+TEST_F(OverlaysTest, MissingPictureDrawsAnUntexturedRectangle)
+{
+    loadInterfaceStandIns([](int slot) { return slot == SlotScoreBoard ? TestPicture{} : solidPicture(8, 8, black); });
+    drawOverScene([] { drawScoreBoard(1, 2); });
+    // Black mask, then an image-less picture added in the white current colour.
+    EXPECT_TRUE(near(readPixel(40, 420), white));
+    EXPECT_EQ(takeGlError(), 0u);
+}
+
+TEST_F(OverlaysTest, LeaveThePlayFrameStateTheyFound)
+{
+    loadWholePictures();
+    for (const OverlayCase& c : overlayCases()) {
+        SCOPED_TRACE(c.name);
+        preparePlayFrameState();
+        glRotatef(25, 0, 1, 0);
+        glTranslatef(3, 4, 5);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        const GlStateSnapshot before = captureGlState();
+        c.draw();
+        const GlStateSnapshot after = captureGlState();
+        EXPECT_TRUE(after.lighting);
+        EXPECT_TRUE(after.depthTest);
+        EXPECT_FALSE(after.blend);
+        EXPECT_FALSE(after.texture2D);
+        const float expectedColour = c.writesText ? 0.0f : 1.0f;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_FLOAT_EQ(after.colour[i], expectedColour);
+        EXPECT_EQ(after.blendSrc, GL_ONE);
+        EXPECT_EQ(after.blendDst, GL_ONE);
+        EXPECT_EQ(after.matrixMode, GL_MODELVIEW);
+        EXPECT_EQ(after.modelviewDepth, before.modelviewDepth);
+        EXPECT_EQ(after.projectionDepth, before.projectionDepth);
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_FLOAT_EQ(after.modelview[i], before.modelview[i]);
+            EXPECT_FLOAT_EQ(after.projection[i], before.projection[i]);
+        }
+        EXPECT_EQ(takeGlError(), 0u);
+    }
+}
+
+TEST_F(OverlaysTest, TwoDimensionalFrameMapsTheVirtualScreenAndRestoresTheProjection)
+{
+    preparePlayFrameState();
+    const GlStateSnapshot before = captureGlState();
+    beginOverlay2D();
+    const GlStateSnapshot inside = captureGlState();
+    EXPECT_EQ(inside.matrixMode, GL_MODELVIEW);
+    EXPECT_EQ(inside.projectionDepth, before.projectionDepth + 1);
+    // gluOrtho2D(0, 800, 0, 600): x and y scaled to -1..1, z flipped.
+    const float ortho[16] = {2.0f / 800, 0, 0, 0, 0, 2.0f / 600, 0, 0, 0, 0, -1, 0, -1, -1, 0, 1};
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(inside.projection[i], ortho[i], 1e-6) << i;
+    endOverlay2D();
+    const GlStateSnapshot after = captureGlState();
+    EXPECT_EQ(after.matrixMode, GL_MODELVIEW);
+    EXPECT_EQ(after.projectionDepth, before.projectionDepth);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_FLOAT_EQ(after.projection[i], before.projection[i]);
+    EXPECT_EQ(takeGlError(), 0u);
+}
+
+TEST_F(OverlaysTest, TextStartsAtItsPositionInTheCurrentColour)
+{
+    preparePlayFrameState();
+    clearTo(255, 255, 255);
+    glDisable(GL_LIGHTING);
+    beginOverlay2D();
+    glColor3f(0, 0, 0);
+    drawText(100, 100, GLUT_BITMAP_HELVETICA_18, "1111");
+    glColor3f(1, 0, 0);
+    drawText(100, 300, GLUT_BITMAP_HELVETICA_18, "1111");
+    drawText(100, 200, GLUT_BITMAP_HELVETICA_18, nullptr);
+    endOverlay2D();
+    const DarkBounds bounds = darkPixelBounds(80, 80, 200, 60);
+    ASSERT_GT(bounds.count, 0);
+    EXPECT_GE(bounds.left, 100);
+    EXPECT_LE(bounds.left, 105);
+    EXPECT_EQ(bounds.bottom, 100) << "digits stand on the baseline";
+    EXPECT_GT(bounds.right, bounds.left + 30) << "four digits side by side";
+    EXPECT_EQ(darkPixelBounds(80, 180, 200, 60).count, 0) << "no text drawn for a null text";
+    const std::vector<unsigned char> redBlock = readBlock(80, 280, 200, 60);
+    int redInk = 0;
+    for (size_t i = 0; i < redBlock.size(); i += 3)
+        redInk += redBlock[i] > 200 && redBlock[i + 1] < 60 && redBlock[i + 2] < 60;
+    EXPECT_GT(redInk, 20) << "text in the colour current at its raster position";
+    EXPECT_EQ(takeGlError(), 0u);
+}
+
+// Where the ink of a text begins relative to its raster position, measured
+// with the text drawn alone in black on white.
+DarkBounds inkOffset(void* font, const char* text)
+{
+    preparePlayFrameState();
+    clearTo(255, 255, 255);
+    glDisable(GL_LIGHTING);
+    beginOverlay2D();
+    glColor3f(0, 0, 0);
+    drawText(100, 100, font, text);
+    endOverlay2D();
+    DarkBounds b = darkPixelBounds(80, 80, 200, 60);
+    b.left -= 100;
+    b.right -= 100;
+    b.bottom -= 100;
+    b.top -= 100;
+    return b;
+}
+
+// The score board's numbers and labels, drawn over light pictures.
+class ScoreTextTest : public OverlaysTest {
+protected:
+    void SetUp() override
+    {
+        OverlaysTest::SetUp();
+        if (IsSkipped())
+            return;
+        loadInterfaceStandIns([](int slot) {
+            return solidPicture(16, 16, isMask(slot) ? black : TestColour{230, 230, 230});
+        });
+    }
+};
+
+TEST_F(ScoreTextTest, NumbersStartAtTheirPointAndLabelsStayPut)
+{
+    struct Scores {
+        int goals1, goals2;
+    };
+    const DarkBounds digitOne = inkOffset(GLUT_BITMAP_HELVETICA_18, "1");
+    ASSERT_GT(digitOne.count, 0);
+    std::vector<unsigned char> labelsBefore;
+    for (const Scores s : {Scores{1, 1}, Scores{15, 12}, Scores{1, 19}}) {
+        SCOPED_TRACE(testing::Message() << s.goals1 << " : " << s.goals2);
+        drawOverScene([&] { drawScoreBoard(s.goals1, s.goals2); });
+        const DarkBounds first = darkPixelBounds(232, 538, 60, 30);
+        const DarkBounds second = darkPixelBounds(640, 538, 60, 30);
+        for (const DarkBounds& b : {first, second}) {
+            ASSERT_GT(b.count, 0);
+            EXPECT_EQ(b.bottom, 545);
+        }
+        // Every score begins with the digit 1, so the ink starts at one column.
+        EXPECT_EQ(first.left, 240 + digitOne.left);
+        EXPECT_EQ(second.left, 650 + digitOne.left);
+        const std::vector<unsigned char> labels = readBlock(130, 538, 100, 30);
+        const std::vector<unsigned char> title = readBlock(320, 538, 200, 30);
+        EXPECT_GT(darkPixelBounds(130, 538, 100, 30).count, 0) << "label of player 1";
+        EXPECT_GT(darkPixelBounds(320, 538, 200, 30).count, 0) << "title";
+        EXPECT_GT(darkPixelBounds(540, 538, 95, 30).count, 0) << "label of player 2";
+        if (labelsBefore.empty())
+            labelsBefore = labels;
+        EXPECT_EQ(labels, labelsBefore);
+    }
+    // Two digits reach further right than one.
+    drawOverScene([] { drawScoreBoard(1, 1); });
+    const int oneDigit = darkPixelBounds(232, 538, 60, 30).right;
+    drawOverScene([] { drawScoreBoard(11, 1); });
+    EXPECT_GT(darkPixelBounds(232, 538, 60, 30).right, oneDigit + 5);
+    EXPECT_EQ(takeGlError(), 0u);
+}
+
+TEST_F(ScoreTextTest, FrameRateStartsAtItsPointAndAnyValueFitsItsBuffer)
+{
+    const DarkBounds labelInk = inkOffset(GLUT_BITMAP_HELVETICA_10, " Framerate: ");
+    const DarkBounds digitInk = inkOffset(GLUT_BITMAP_HELVETICA_10, "1");
+    drawOverScene([] { drawFrameRate(1); });
+    const DarkBounds label = darkPixelBounds(65, 498, 60, 20);
+    const DarkBounds number = darkPixelBounds(127, 498, 120, 20);
+    ASSERT_GT(label.count, 0);
+    ASSERT_GT(number.count, 0);
+    EXPECT_EQ(label.left, 70 + labelInk.left);
+    EXPECT_EQ(label.bottom, 502 + labelInk.bottom);
+    EXPECT_EQ(number.bottom, 502);
+    EXPECT_EQ(number.left, 130 + digitInk.left);
+
+    // A 10-byte buffer holds nine characters: longer numbers are cut there.
+    drawOverScene([] { drawFrameRate(123456789); });
+    const std::vector<unsigned char> nineDigits = readBlock(127, 498, 120, 20);
+    drawOverScene([] { drawFrameRate(1234567891); });
+    EXPECT_EQ(readBlock(127, 498, 120, 20), nineDigits);
+    for (int extreme : {INT_MIN, INT_MAX}) {
+        drawOverScene([&] { drawFrameRate(extreme); });
+        EXPECT_GT(darkPixelBounds(127, 498, 120, 20).count, 0);
+        drawOverScene([&] { drawScoreBoard(extreme, extreme); });
+        EXPECT_GT(darkPixelBounds(232, 538, 120, 30).count, 0);
+    }
+    EXPECT_EQ(takeGlError(), 0u);
+}
+
+}  // namespace
