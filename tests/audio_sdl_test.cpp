@@ -226,6 +226,12 @@ TEST_F(SdlAudioTest, LoadsThroughDataPathResolutionAndRejectsBadFiles)
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found->path, tempDir + "/Data/kommentar/schuss/n_erschie\xDFt.mp3");
 
+    // The format comes from the content, not the name.
+    ASSERT_TRUE(runTool("cp '" + sample("tone.wav") + "' '" + sample("wave_named.mp3") + "'"));
+    ASSERT_TRUE(runTool("cp '" + sample("speech.mp3") + "' '" + sample("mpeg_named.wav") + "'"));
+    EXPECT_NE(chunkOf(audioLoadSample(sample("wave_named.mp3").c_str())), nullptr);
+    EXPECT_NE(chunkOf(audioLoadSample(sample("mpeg_named.wav").c_str())), nullptr);
+
     std::ofstream(sample("noise.mp3")) << std::string(3000, '\x5a');
     std::ofstream(sample("empty.wav"));
     ASSERT_TRUE(runTool("head -c 60 '" + sample("speech.wav") + "' > '" + sample("cut.wav") + "'"));
