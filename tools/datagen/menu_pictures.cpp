@@ -1,0 +1,217 @@
+#include "menu_pictures.h"
+
+#include "canvas.h"
+#include "picture_catalogue.h"
+#include "screen_art.h"
+
+namespace {
+
+// Full-screen pictures are designed in the 800 x 600 frame, y downward.
+Canvas screenCanvas(int slot)
+{
+    Canvas canvas = makeCanvas(interfacePictures[slot].width, interfacePictures[slot].height);
+    useDesignUnits(canvas, 800, 600);
+    drawStadiumBackdrop(canvas);
+    return canvas;
+}
+
+void saveScreen(DataOutput& output, int slot, Canvas& canvas)
+{
+    savePicture(output, interfacePictures[slot].path, canvasPicture(canvas), RowOrder::Upright);
+    freeCanvas(canvas);
+}
+
+// Converts a y of the game's frame (origin bottom left) to design units.
+double fromBottom(double y) { return 600.0 - y; }
+
+void drawTitle(Canvas& canvas, double size, double baseline)
+{
+    TextStyle title;
+    title.size = size;
+    title.bold = true;
+    title.serif = true;
+    title.fill = gold;
+    title.outline = size * 0.06;
+    title.outlineColour = {0.15, 0.08, 0.02};
+    drawLabel(canvas, "QUIRTAL ORVELCUP", 400, baseline, Align::Centre, title);
+}
+
+TextStyle entryStyle()
+{
+    TextStyle style;
+    style.size = 30;
+    style.bold = true;
+    style.fill = {0.98, 0.98, 0.98};
+    style.outline = 2.4;
+    style.outlineColour = {0.05, 0.05, 0.12};
+    return style;
+}
+
+// A dark rounded band behind an entry so that it reads over the backdrop.
+void entryBand(Canvas& canvas, double x, double yFromBottom, double width, double height)
+{
+    setColour(canvas, {0.02, 0.03, 0.08}, 0.55);
+    roundedRectangle(canvas, x, fromBottom(yFromBottom + height), width, height, height / 2);
+    cairo_fill(canvas.cr);
+}
+
+void generateTitlePicture(DataOutput& output)
+{
+    Canvas canvas = screenCanvas(23);
+    drawTitle(canvas, 58, 150);
+    TextStyle subtitle;
+    subtitle.size = 22;
+    subtitle.fill = {0.92, 0.94, 1.0};
+    subtitle.outline = 1.5;
+    drawLabel(canvas, "Table football for two players at one keyboard", 400, 192, Align::Centre, subtitle);
+
+    drawFigureIcon(canvas, 250, 300, 150, teamBlue);
+    drawFigureIcon(canvas, 550, 300, 150, teamRed);
+    drawBallIcon(canvas, 400, 345, 26);
+
+    // The marker stands at (405, 135) on this picture: the prompt sits beside it.
+    entryBand(canvas, 395, 141, 300, 52);
+    TextStyle prompt = entryStyle();
+    prompt.size = 26;
+    drawLabel(canvas, "Press Enter", 478, fromBottom(158), Align::Left, prompt);
+    TextStyle small;
+    small.size = 13;
+    small.fill = {0.8, 0.84, 0.92};
+    small.outline = 1.0;
+    drawLabel(canvas, "Esc quits", 400, 570, Align::Centre, small);
+    saveScreen(output, 23, canvas);
+}
+
+// Entries beside the marker positions of the menu: 1 at (290, 405), 2 at
+// (215, 336), 3 at (250, 263), 4 at (290, 200), each marker 64 x 64; the mode
+// picture of entry 2 fills x 340-468, y 320-352.
+void generateMenuPicture(DataOutput& output)
+{
+    Canvas canvas = screenCanvas(24);
+    drawTitle(canvas, 46, 92);
+
+    const TextStyle style = entryStyle();
+    entryBand(canvas, 280, 411, 270, 52);
+    drawLabel(canvas, "Start match", 364, fromBottom(425), Align::Left, style);
+
+    entryBand(canvas, 205, 316, 300, 90);
+    drawLabel(canvas, "Rod control", 290, fromBottom(362), Align::Left, style);
+    cairo_t* cr = canvas.cr;
+    setColour(canvas, {0.0, 0.0, 0.0}, 0.5);
+    roundedRectangle(canvas, 334, fromBottom(355), 140, 37, 8);
+    cairo_fill_preserve(cr);
+    setColour(canvas, gold, 0.9);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+
+    entryBand(canvas, 240, 270, 210, 44);
+    drawLabel(canvas, "Credits", 324, fromBottom(283), Align::Left, style);
+
+    entryBand(canvas, 280, 206, 170, 52);
+    drawLabel(canvas, "Quit", 364, fromBottom(220), Align::Left, style);
+
+    TextStyle small;
+    small.size = 13;
+    small.fill = {0.8, 0.84, 0.92};
+    small.outline = 1.0;
+    drawLabel(canvas, "\u2191 \u2193 choose    Enter confirm    F10 full screen    Esc quit", 400, 578, Align::Centre, small);
+    saveScreen(output, 24, canvas);
+}
+
+void generateModePicture(DataOutput& output, int pictureSlot, int maskSlot, const char* word)
+{
+    Canvas canvas = makeCanvas(interfacePictures[pictureSlot].width, interfacePictures[pictureSlot].height);
+    useDesignUnits(canvas, 128, 32);
+    TextStyle style;
+    style.size = 21;
+    style.bold = true;
+    style.fill = gold;
+    style.outline = 1.8;
+    style.outlineColour = {0.1, 0.05, 0.0};
+    drawLabel(canvas, word, 64, 24, Align::Centre, style);
+    saveMaskedPair(output, interfacePictures[pictureSlot].path, interfacePictures[maskSlot].path, canvas, RowOrder::Upright);
+    freeCanvas(canvas);
+}
+
+// A ball with a golden glow and a pointer toward the entry on its right.
+void generateMarker(DataOutput& output)
+{
+    Canvas canvas = makeCanvas(interfacePictures[29].width, interfacePictures[29].height);
+    useDesignUnits(canvas, 64, 64);
+    cairo_t* cr = canvas.cr;
+    cairo_pattern_t* glow = cairo_pattern_create_radial(30, 32, 10, 30, 32, 31);
+    cairo_pattern_add_color_stop_rgba(glow, 0.0, gold.r, gold.g, gold.b, 0.9);
+    cairo_pattern_add_color_stop_rgba(glow, 1.0, gold.r, gold.g, gold.b, 0.0);
+    cairo_set_source(cr, glow);
+    cairo_paint(cr);
+    cairo_pattern_destroy(glow);
+    setColour(canvas, gold);
+    cairo_move_to(cr, 50, 22);
+    cairo_line_to(cr, 63, 32);
+    cairo_line_to(cr, 50, 42);
+    cairo_close_path(cr);
+    cairo_fill_preserve(cr);
+    setColour(canvas, {0.2, 0.1, 0.0});
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    drawBallIcon(canvas, 28, 32, 19);
+    saveMaskedPair(output, interfacePictures[29].path, interfacePictures[30].path, canvas, RowOrder::Upright);
+    freeCanvas(canvas);
+}
+
+void generateCredits(DataOutput& output)
+{
+    Canvas canvas = screenCanvas(31);
+    cairo_t* cr = canvas.cr;
+    setColour(canvas, {0.02, 0.03, 0.08}, 0.72);
+    roundedRectangle(canvas, 110, 110, 580, 400, 24);
+    cairo_fill(cr);
+    drawTitle(canvas, 44, 84);
+
+    TextStyle heading;
+    heading.size = 22;
+    heading.bold = true;
+    heading.fill = gold;
+    heading.outline = 1.2;
+    TextStyle line;
+    line.size = 17;
+    line.fill = {0.95, 0.95, 0.97};
+    line.outline = 1.0;
+    struct Entry {
+        const char* heading;
+        const char* text;
+    };
+    const Entry entries[] = {
+        {"Game", "3-D table football for two at one keyboard"},
+        {"Pictures, models, sounds, music", "generated by the project's own code"},
+        {"Voices", "espeak-ng, German"},
+        {"Drawing and fonts", "cairo with DejaVu fonts"},
+        {"MP3 encoding", "LAME"},
+    };
+    double y = 160;
+    for (const Entry& entry : entries) {
+        drawLabel(canvas, entry.heading, 400, y, Align::Centre, heading);
+        drawLabel(canvas, entry.text, 400, y + 26, Align::Centre, line);
+        y += 68;
+    }
+    drawFigureIcon(canvas, 160, 470, 90, teamBlue);
+    drawFigureIcon(canvas, 640, 470, 90, teamRed);
+    TextStyle prompt;
+    prompt.size = 16;
+    prompt.fill = {0.85, 0.88, 0.95};
+    prompt.outline = 1.0;
+    drawLabel(canvas, "Enter: back to the menu     P: bloopers", 400, 560, Align::Centre, prompt);
+    saveScreen(output, 31, canvas);
+}
+
+} // namespace
+
+void generateMenuPictures(DataOutput& output)
+{
+    generateTitlePicture(output);
+    generateMenuPicture(output);
+    generateModePicture(output, 25, 26, "automatic");
+    generateModePicture(output, 27, 28, "manuell");
+    generateMarker(output);
+    generateCredits(output);
+}

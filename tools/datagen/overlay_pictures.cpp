@@ -1,0 +1,240 @@
+#include "overlay_pictures.h"
+
+#include "canvas.h"
+#include "picture_catalogue.h"
+#include "screen_art.h"
+
+namespace {
+
+// Canvas for interface slot `slot`, drawn in the units of the screen
+// rectangle it is stretched onto (design y grows downward from its top).
+Canvas overlayCanvas(int slot, double rectangleWidth, double rectangleHeight)
+{
+    Canvas canvas = makeCanvas(interfacePictures[slot].width, interfacePictures[slot].height);
+    useDesignUnits(canvas, rectangleWidth, rectangleHeight);
+    return canvas;
+}
+
+void saveMasked(DataOutput& output, int pictureSlot, int maskSlot, Canvas& canvas, RowOrder order)
+{
+    saveMaskedPair(output, interfacePictures[pictureSlot].path, interfacePictures[maskSlot].path, canvas, order);
+    freeCanvas(canvas);
+}
+
+void saveTint(DataOutput& output, int slot, Canvas& canvas, RowOrder order)
+{
+    savePicture(output, interfacePictures[slot].path, canvasPicture(canvas), order);
+    freeCanvas(canvas);
+}
+
+// A light plate for black text, with a soft shadow below it.
+void lightPlate(Canvas& canvas, double x, double y, double width, double height, const Rgb& top, const Rgb& bottom)
+{
+    cairo_t* cr = canvas.cr;
+    setColour(canvas, {0, 0, 0}, 0.35);
+    roundedRectangle(canvas, x + 2, y + 3, width, height, height * 0.35);
+    cairo_fill(cr);
+    cairo_pattern_t* fill = cairo_pattern_create_linear(0, y, 0, y + height);
+    cairo_pattern_add_color_stop_rgb(fill, 0.0, top.r, top.g, top.b);
+    cairo_pattern_add_color_stop_rgb(fill, 1.0, bottom.r, bottom.g, bottom.b);
+    cairo_set_source(cr, fill);
+    roundedRectangle(canvas, x, y, width, height, height * 0.35);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(fill);
+    setColour(canvas, {0.15, 0.15, 0.2});
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+}
+
+// Rectangle x 0-800, y 400-600; the game writes its black labels and scores
+// with their baselines at y 545.
+void generateScoreBoard(DataOutput& output)
+{
+    Canvas canvas = overlayCanvas(38, 800, 200);
+    const double top = 600 - 567;
+    const double height = 34;
+    lightPlate(canvas, 122, top, 168, height, {0.86, 0.91, 1.0}, {0.62, 0.73, 0.98});
+    lightPlate(canvas, 294, top, 208, height, {1.0, 1.0, 1.0}, {0.80, 0.82, 0.85});
+    lightPlate(canvas, 526, top, 166, height, {1.0, 0.88, 0.86}, {0.97, 0.64, 0.60});
+    // Team colour tabs and a ball between the two names.
+    cairo_t* cr = canvas.cr;
+    setColour(canvas, teamBlue);
+    roundedRectangle(canvas, 126, top + 4, 8, height - 8, 3);
+    cairo_fill(cr);
+    setColour(canvas, teamRed);
+    roundedRectangle(canvas, 680, top + 4, 8, height - 8, 3);
+    cairo_fill(cr);
+    drawBallIcon(canvas, 306, top + height / 2, 9);
+    saveMasked(output, 38, 37, canvas, RowOrder::TopRowFirst);
+}
+
+// Rectangle x 0-200, y 400-600; " Framerate: " at (70, 502), the number at (130, 502).
+void generateFrameRateBox(DataOutput& output)
+{
+    Canvas canvas = overlayCanvas(6, 200, 200);
+    lightPlate(canvas, 62, 600 - 514, 108, 19, {1.0, 1.0, 0.92}, {0.88, 0.88, 0.75});
+    saveMasked(output, 6, 39, canvas, RowOrder::TopRowFirst);
+}
+
+struct HelpLine {
+    const char* keys;
+    const char* action;
+};
+
+// A heading and its lines of keys and actions.
+void drawHelpColumn(Canvas& canvas, double x, double y, const char* title, const Rgb& colour, const HelpLine* lines,
+    int count, double keyWidth, double spacing)
+{
+    TextStyle heading;
+    heading.size = 17;
+    heading.bold = true;
+    heading.fill = colour;
+    heading.outline = 1.6;
+    drawLabel(canvas, title, x, y, Align::Left, heading);
+    TextStyle keys;
+    keys.size = 13;
+    keys.bold = true;
+    keys.fill = gold;
+    keys.outline = 1.4;
+    TextStyle action = keys;
+    action.bold = false;
+    action.fill = {0.97, 0.97, 0.97};
+    for (int i = 0; i < count; ++i) {
+        const double lineY = y + 24 + i * spacing;
+        drawLabel(canvas, lines[i].keys, x, lineY, Align::Left, keys);
+        drawLabel(canvas, lines[i].action, x + keyWidth, lineY, Align::Left, action);
+    }
+}
+
+// Panel x 140-660, y 90-510 dims the match; the text x 150-650, y 100-480.
+void generateHelp(DataOutput& output)
+{
+    Canvas panel = overlayCanvas(8, 520, 420);
+    drawTintPanel(panel, 520, 420, {0.22, 0.25, 0.34}, {0.75, 0.78, 0.85});
+    saveTint(output, 8, panel, RowOrder::TopRowFirst);
+
+    Canvas canvas = overlayCanvas(10, 500, 380);
+    TextStyle title;
+    title.size = 24;
+    title.bold = true;
+    title.fill = gold;
+    title.outline = 2.0;
+    drawLabel(canvas, "CONTROLS", 250, 34, Align::Centre, title);
+
+    const HelpLine player1[] = {
+        {"W / S", "first rod up / down"},
+        {"D / A", "first rod shoot / back"},
+        {"I / K", "second rod up / down"},
+        {"L / J", "second rod shoot / back"},
+        {"Q", "switch rod pair"},
+    };
+    const HelpLine player2[] = {
+        {"8 / 5", "first rod up / down"},
+        {"4 / 6", "first rod shoot / back"},
+        {"\u2191 / \u2193", "second rod up / down"},
+        {"\u2190 / \u2192", "second rod shoot / back"},
+        {"7", "switch rod pair"},
+    };
+    drawHelpColumn(canvas, 14, 72, "Player 1  (blue)", teamBlue, player1, 5, 62, 19);
+    drawHelpColumn(canvas, 262, 72, "Player 2  (red)", teamRed, player2, 5, 62, 19);
+
+    TextStyle note;
+    note.size = 11;
+    note.fill = {0.80, 0.84, 0.92};
+    note.outline = 1.2;
+    drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack.", 250, 206, Align::Centre, note);
+
+    const HelpLine general[] = {
+        {"Enter", "kick-off / restart a stopped ball  (also Space)"},
+        {"1 2 3", "camera: overview, follow, close"},
+        {"F1 / F2", "this help / frame rate"},
+        {"F3", "wireframe on / off"},
+        {"F4 / F5", "bilinear or trilinear / mipmaps"},
+        {"F7 / F10", "display lists / full screen"},
+        {"Mouse", "hold the left button and drag to turn the view"},
+        {"Esc", "back to the menu"},
+    };
+    drawHelpColumn(canvas, 14, 232, "Both players", {0.9, 0.9, 0.9}, general, 8, 82, 16.5);
+    saveMasked(output, 10, 9, canvas, RowOrder::TopRowFirst);
+}
+
+// Notices stand in x 300-500, y 275-325 over the panel of info.bmp.
+void generateNotice(DataOutput& output, int pictureSlot, int maskSlot, const char* heading, const char* value, const Rgb& valueColour)
+{
+    Canvas canvas = overlayCanvas(pictureSlot, 200, 50);
+    TextStyle top;
+    top.size = 13;
+    top.fill = {0.95, 0.95, 0.95};
+    top.outline = 1.2;
+    drawLabel(canvas, heading, 100, 19, Align::Centre, top);
+    TextStyle bottom;
+    bottom.size = 18;
+    bottom.bold = true;
+    bottom.fill = valueColour;
+    bottom.outline = 1.6;
+    drawLabel(canvas, value, 100, 41, Align::Centre, bottom);
+    saveMasked(output, pictureSlot, maskSlot, canvas, RowOrder::TopRowFirst);
+}
+
+void generateNotices(DataOutput& output)
+{
+    Canvas panel = overlayCanvas(7, 200, 50);
+    drawTintPanel(panel, 200, 50, {0.20, 0.23, 0.32}, {0.70, 0.74, 0.82});
+    saveTint(output, 7, panel, RowOrder::TopRowFirst);
+
+    const Rgb on{0.45, 1.0, 0.45};
+    const Rgb off{1.0, 0.45, 0.40};
+    generateNotice(output, 11, 12, "Mipmaps", "OFF", off);
+    generateNotice(output, 13, 14, "Mipmaps", "ON", on);
+    generateNotice(output, 15, 16, "Display lists", "OFF", off);
+    generateNotice(output, 17, 18, "Display lists", "ON", on);
+    generateNotice(output, 19, 20, "Texture filter", "BILINEAR", gold);
+    generateNotice(output, 21, 22, "Texture filter", "TRILINEAR", gold);
+}
+
+// Result panel x 300-500, y 250-350, drawn upright.
+void generateResult(DataOutput& output, int pictureSlot, int maskSlot, const char* winner, const Rgb& colour)
+{
+    Canvas canvas = overlayCanvas(pictureSlot, 200, 100);
+    TextStyle name;
+    name.size = 26;
+    name.bold = true;
+    name.fill = colour;
+    name.outline = 2.2;
+    name.outlineColour = {1.0, 1.0, 1.0};
+    drawLabel(canvas, winner, 100, 44, Align::Centre, name);
+    TextStyle wins;
+    wins.size = 24;
+    wins.bold = true;
+    wins.fill = gold;
+    wins.outline = 2.0;
+    drawLabel(canvas, "WINS!", 100, 76, Align::Centre, wins);
+    TextStyle hint;
+    hint.size = 9;
+    hint.fill = {0.9, 0.9, 0.9};
+    hint.outline = 1.0;
+    drawLabel(canvas, "Enter: back to the menu", 100, 93, Align::Centre, hint);
+    drawBallIcon(canvas, 22, 62, 10);
+    drawBallIcon(canvas, 178, 62, 10);
+    saveMasked(output, pictureSlot, maskSlot, canvas, RowOrder::Upright);
+}
+
+void generateResults(DataOutput& output)
+{
+    Canvas panel = overlayCanvas(32, 200, 100);
+    drawTintPanel(panel, 200, 100, {0.16, 0.18, 0.26}, gold);
+    saveTint(output, 32, panel, RowOrder::Upright);
+    generateResult(output, 33, 34, "PLAYER 1", teamBlue);
+    generateResult(output, 35, 36, "PLAYER 2", teamRed);
+}
+
+} // namespace
+
+void generateOverlayPictures(DataOutput& output)
+{
+    generateScoreBoard(output);
+    generateFrameRateBox(output);
+    generateHelp(output);
+    generateNotices(output);
+    generateResults(output);
+}
