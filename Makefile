@@ -25,3 +25,23 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Long soak in a sanitizer build, benchmarks, and installation under PREFIX.
+ASAN_DIR ?= build-asan
+BENCH_DIR ?= build-bench
+PREFIX ?= /usr/local
+
+.PHONY: soak bench install
+
+soak: build
+	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRTAL_SANITIZE=ON > /dev/null
+	@cmake --build $(ASAN_DIR) --target quirtal_soak -j $(JOBS)
+	@scripts/run-soak.sh $(ASAN_DIR)/tests/soak/quirtal_soak
+
+bench: build
+	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRTAL_BENCH=ON > /dev/null
+	@cmake --build $(BENCH_DIR) -j $(JOBS)
+	@scripts/with-xvfb.sh bench/run-bench.sh $(BENCH_DIR)
+
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)

@@ -1,0 +1,101 @@
+// The bare reference for the play frame: the same window mode, textures,
+// models, lights, figures, markers and score board, recorded once into one
+// display list by the game's own drawing routines and replayed every frame
+// with nothing else (no simulation, timing, camera or sound). The game's
+// frame time over this one is what the frame loop adds to pure drawing.
+#include "bench_session.h"
+
+#include "core/camera.h"
+#include "core/frame.h"
+#include "core/game_state.h"
+#include "core/scene_setup.h"
+#include "render/interface.h"
+#include "render/scene_drawing.h"
+#include "render/table.h"
+#include "sim/ball.h"
+#include "sim/figure.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int blockCount = 6;
+constexpr int framesPerBlock = 40;
+
+GLuint sceneList = 0;
+
+// Player 1 marks two rods, player 2 marks two with every figure step.
+void drawMarkers(float x0, float x1, float angle)
+{
+    drawArrow(x0, angle);
+    drawArrow(x1, angle);
+}
+
+void recordScene()
+{
+    glPushMatrix();
+    applyViewTransform();
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, -200.0f);
+    drawSkybox(0.0f, 0.0f, 0.0f, 5000.0f, 5000.0f, 5000.0f);
+    glPopMatrix();
+    setWorkingDiffuse(1.0f, 1.0f, 1.0f);
+    drawBall(ball);
+    drawTable(table);
+    setWorkingDiffuse(0.0f, 0.0f, 1.0f);
+    drawMarkers(static_cast<float>(layoutTeam1[3].x), static_cast<float>(layoutTeam1[8].x), 0.0f);
+    for (int i = 0; i < figuresPerTeam; ++i) {
+        setWorkingDiffuse(0.0f, 0.0f, 1.0f);
+        drawFigure(team1.figures[i], 0.0f, 0.0f, 1.0f);
+        setWorkingDiffuse(1.0f, 0.0f, 0.0f);
+        drawMarkers(static_cast<float>(layoutTeam2[3].x), static_cast<float>(layoutTeam2[8].x), 0.0f);
+        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f);
+    }
+    glPopMatrix();
+    drawScoreBoard(0, 0);
+}
+
+void referenceFrame()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glCallList(sceneList);
+    glutSwapBuffers();
+    glFlush();
+}
+
+} // namespace
+
+int main()
+{
+    if (!openGame()) {
+        std::fprintf(stderr, "reference_scene: no display\n");
+        return 1;
+    }
+    // The game's own start sets up lights, models and table textures and
+    // brings the camera to the overview the game frame is measured from.
+    startMatchAsPlayer();
+    millisecondsPerFrame(displayFrame, 20);
+
+    sceneList = glGenLists(1);
+    glNewList(sceneList, GL_COMPILE);
+    recordScene();
+    glEndList();
+    millisecondsPerFrame(referenceFrame, 20);
+
+    double reference[blockCount];
+    double played[blockCount];
+    for (int block = 0; block < blockCount; ++block) {
+        reference[block] = millisecondsPerFrame(referenceFrame, framesPerBlock);
+        keepBallInPlay();
+        played[block] = millisecondsPerFrame(displayFrame, framesPerBlock);
+    }
+    const double bare = median(reference, blockCount);
+    const double full = median(played, blockCount);
+    report("frame_reference", bare, "ms");
+    report("frame_game_beside_reference", full, "ms");
+    report("frame_game_over_reference", full / bare, "ratio");
+    return 0;
+}

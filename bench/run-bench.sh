@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Runs the benchmarks of a build made with -DQUIRTAL_BENCH=ON from the
+# repository root (where data/ lives) and prints one table. Needs DISPLAY
+# (make bench runs it under its own Xvfb). Nothing here passes or fails on a
+# figure: the numbers are for reading.
+set -euo pipefail
+build=$(readlink -f "${1:?usage: run-bench.sh BUILD_DIR}")
+cd "$(dirname "$0")/.."
+bin=$build/bench
+export SDL_AUDIODRIVER=dummy QUIRTAL_NO_MESSAGE_BOX=1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+results=$work/results
+
+"$bin/quirtal_frame_bench" >> "$results"
+"$bin/quirtal_reference_scene" >> "$results"
+
+# Start-up is short and noisy: the median of five fresh processes.
+for _ in 1 2 3 4 5; do
+  "$bin/quirtal_startup_bench" --launched-at "$(date +%s%N)" >> "$work/startup"
+done
+for name in $(cut -f1 "$work/startup" | sort -u); do
+  values=$(awk -F'\t' -v k="$name" '$1 == k { print $2 }' "$work/startup" | sort -g)
+  count=$(echo "$values" | wc -l)
+  middle=$(echo "$values" | sed -n "$(( (count + 1) / 2 ))p")
+  unit=$(awk -F'\t' -v k="$name" '$1 == k { print $3; exit }' "$work/startup")
+  printf '%s\t%s\t%s\n' "$name" "$middle" "$unit" >> "$results"
+done
+
+"$bin/quirtal_sim_bench" >> "$results"
+
+# Where the play frame goes: samples of the frame benchmark by shared object.
+if command -v perf > /dev/null && perf record -q -F 499 -g -o "$work/perf.data" \
+     "$bin/quirtal_frame_bench" --profile 150 > /dev/null 2>&1; then
+  perf report -i "$work/perf.data" --no-children --sort dso --stdio 2> /dev/null |
+    awk -v out="$results" '
+      /^ *[0-9.]+%/ {
+        share = $1; sub("%", "", share); dso = $2
+        if (dso ~ /quirtal/) group = "game code"
+        else if (dso ~ /gallium|swrast|dri|mesa|libGL|glapi|llvm|JIT|unknown|perf-/) group = "GL driver (Mesa llvmpipe)"
+        else if (dso ~ /kernel/) group = "kernel"
+        else if (dso ~ /libX|xcb/) group = "X client libraries"
+        else group = "C and C++ libraries"
+        sum[group] += share
+      }
+      END { for (g in sum) printf "profile: %s\t%.1f\t%%\n", g, sum[g] >> out }'
+  perf report -i "$work/perf.data" --no-children --sort dso,sym --stdio 2> /dev/null |
+    awk -v out="$results" '/^ *[0-9.]+%/ && $2 ~ /quirtal/ && n < 5 {
+        share = $1; sub("%", "", share); sym = $0; sub(/.*\] /, "", sym)
+        printf "profile: game: %s\t%.1f\t%%\n", sym, share >> out; n++ }'
+fi
+
+printf '%-58s %12s  %s\n' "benchmark" "value" "unit"
+printf '%-58s %12s  %s\n' "---------" "-----" "----"
+awk -F'\t' '{ printf "%-58s %12s  %s\n", $1, $2, $3 }' "$results"

@@ -1,0 +1,84 @@
+// The simulation of one play frame without drawing: ball step, walls and
+// goals, rod limits, the slide, swing and ball contact of all 22 figures, and
+// the automatic rod choice, with the rods worked the way players work them.
+#include "bench_report.h"
+
+#include "core/game_state.h"
+#include "sim/ball.h"
+#include "sim/contacts.h"
+#include "sim/figure.h"
+#include "sim/match_rules.h"
+
+#include <cstdio>
+#include <initializer_list>
+
+namespace {
+
+constexpr int framesPerRun = 200000;
+constexpr int runCount = 5;
+constexpr float benchFps = 60.0f;
+
+void simulateFrame()
+{
+    if (game.state == StatePlay) {
+        previousPosition.x = ball.position.x;
+        previousPosition.z = ball.position.z;
+        ball.step(benchFps);
+        stepPosition.x = ball.position.x;
+        stepPosition.z = ball.position.z;
+    } else {
+        // A goal: straight back into play, as Enter would do.
+        ball.clear();
+        game.state = StatePlay;
+        ball.speedX = static_cast<float>(kickSpeed);
+        ball.setDirectionX(1);
+    }
+    checkBounds();
+    limitRods(team1, layoutTeam1);
+    limitRods(team2, layoutTeam2);
+    for (int i = 0; i < figuresPerTeam; ++i) {
+        for (Figure* figure : {&team1.figures[i], &team2.figures[i]}) {
+            figure->slideStep(slideRate, benchFps);
+            figure->swingStep(static_cast<float>(swingRate), benchFps);
+            figureContact(*figure);
+        }
+    }
+    chooseActivePairs(ball.position.x);
+}
+
+// Every 30 frames each player changes what both active rods do.
+void workRods(int frame)
+{
+    const int phase = (frame / 30) % 4;
+    for (int first = 0; first <= 1; ++first) {
+        setRodSlide(team1, layoutTeam1, game.activePair[0], phase < 2 ? SlideMinusZ : SlidePlusZ, first);
+        setRodSlide(team2, layoutTeam2, game.activePair[1], phase % 2 ? SlideMinusZ : SlidePlusZ, first);
+        setRodSwing(team1, layoutTeam1, game.activePair[0], phase == 0 ? SwingRising : SwingReturn, first);
+        setRodSwing(team2, layoutTeam2, game.activePair[1], phase == 2 ? SwingFalling : SwingReturn, first);
+    }
+}
+
+} // namespace
+
+int main()
+{
+    placeTeams();
+    game.state = StatePlay;
+    game.fps = benchFps;
+    ball.speedX = ball.speedZ = static_cast<float>(kickSpeed);
+    ball.setDirectionX(1);
+    ball.setDirectionZ(1);
+
+    double perFrame[runCount];
+    for (int run = 0; run < runCount; ++run) {
+        const double start = secondsNow();
+        for (int frame = 0; frame < framesPerRun; ++frame) {
+            if (frame % 30 == 0)
+                workRods(frame);
+            simulateFrame();
+        }
+        perFrame[run] = (secondsNow() - start) * 1e6 / framesPerRun;
+    }
+    report("simulation_per_frame", median(perFrame, runCount), "us");
+    return 0;
+}

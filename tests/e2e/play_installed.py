@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+"""The installed game: `cmake --install` into a fresh prefix puts the
+launcher, the binary, the data set, a desktop entry and an icon in place,
+and the launcher started from an unrelated directory shows the title
+picture and quits with status 0 on Esc."""
+
+import configparser
+import os
+import shutil
+import subprocess
+import sys
+
+import game_session
+import pictures
+import screens
+from game_session import check
+
+
+def check_tree(prefix):
+    launcher = os.path.join(prefix, "bin", "quirtal")
+    check(os.access(launcher, os.X_OK), "no executable launcher at " + launcher)
+    binary = os.path.join(prefix, "libexec", "quirtal", "quirtal")
+    check(os.access(binary, os.X_OK), "no game binary at " + binary)
+    for name in ("menu/menu_intro.bmp", "player7.3ds", "arrow.3ds"):
+        path = os.path.join(prefix, "share", "quirtal", "data", name)
+        check(os.path.isfile(path), "the data set lacks " + path)
+
+    entry = configparser.ConfigParser(interpolation=None)
+    entry.optionxform = str
+    entry.read(os.path.join(prefix, "share", "applications", "quirtal.desktop"))
+    check(entry.has_section("Desktop Entry"), "no desktop entry installed")
+    desktop = entry["Desktop Entry"]
+    check(desktop.get("Type") == "Application" and desktop.get("Exec") == "quirtal",
+          "the desktop entry does not start the launcher")
+    check(desktop.get("Name") == game_session.WINDOW_TITLE, "the desktop entry has the wrong name")
+
+    icon = os.path.join(prefix, "share", "icons", "hicolor", "128x128", "apps",
+                        desktop.get("Icon", "") + ".png")
+    check(os.path.isfile(icon), "no icon at " + icon)
+    picture = pictures.decode_file(icon)
+    check((picture.width, picture.height) == (128, 128),
+          "the icon is %dx%d, not 128x128" % (picture.width, picture.height))
+    check(pictures.spread(picture, pictures.Box(0, 0, 128, 128)) > 10.0, "the icon is blank")
+    return launcher
+
+
+def main():
+    if len(sys.argv) != 4:
+        print("usage: %s BUILD_DIR REPOSITORY_ROOT ARTIFACT_DIR" % sys.argv[0], file=sys.stderr)
+        return 2
+    build, _, artifacts = sys.argv[1:4]
+    if os.path.isdir(artifacts):
+        shutil.rmtree(artifacts)
+    prefix = os.path.join(artifacts, "prefix")
+    elsewhere = os.path.join(artifacts, "elsewhere")
+    os.makedirs(elsewhere)
+    subprocess.run(["cmake", "--install", build, "--prefix", prefix], check=True,
+                   stdout=subprocess.DEVNULL)
+    try:
+        launcher = check_tree(prefix)
+    except game_session.CheckFailed as failure:
+        print("FAILED (install tree): %s" % failure, file=sys.stderr)
+        return 1
+
+    game_dir = os.path.join(prefix, "share", "quirtal")
+    session = game_session.GameSession(launcher, game_dir, os.path.join(artifacts, "run"),
+                                       cwd=elsewhere)
+    try:
+        pics = screens.MenuPictures(game_dir)
+        screens.wait_for_menu(session, pics, 0, 0, "the title picture of the installed game")
+        session.tap("Escape")
+        status = session.wait_for_exit()
+        check(status == 0, "the installed game ended with status %d" % status)
+    except game_session.CheckFailed as failure:
+        print("FAILED (installed game): %s" % failure, file=sys.stderr)
+        print("game output:\n" + session.log_tail(), file=sys.stderr)
+        return 1
+    finally:
+        session.close()
+    print("passed: the installed game starts from another directory")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,156 @@
+"""The menu and credits screens as the player should see them, composed from
+the data set's pictures (decoded by ImageMagick) with the game's blending
+rules, and the checks that compare a screenshot with them."""
+
+import os
+
+import pictures
+from game_session import check
+
+# Lower-left corners of the 64 x 64 selection marker, by menu entry.
+MARKER_CORNERS = {0: (405, 135), 1: (290, 405), 2: (215, 336), 3: (250, 263), 4: (290, 200)}
+MARKER_SIZE = 64
+MODE_RECT = (340, 468, 320, 352)
+
+# Mean difference (0..255) a matching region may show: filtering and
+# stretching of the textures differ a little from ImageMagick's resize.
+MATCH_TOLERANCE = 14.0
+# A right picture must beat every wrong one by at least this much, so a
+# check cannot pass on a region where the candidates look alike.
+DISTINCT_MARGIN = 6.0
+
+
+class MenuPictures:
+    def __init__(self, root, width=pictures.FRAME_WIDTH, height=pictures.FRAME_HEIGHT):
+        self.width, self.height = width, height
+        self.menu_dir = os.path.join(root, "data", "menu")
+        self.title = self._full("menu_intro.bmp")
+        self.menu = self._full("menu.bmp")
+        self.credits = self._full("credits.bmp")
+        marker_box = self.box((0, MARKER_SIZE, 0, MARKER_SIZE))
+        self.marker = self._pair("select", marker_box)
+        mode_box = self.box(MODE_RECT)
+        self.modes = {0: self._pair("automatic", mode_box), 1: self._pair("manuell", mode_box)}
+
+    def _path(self, name):
+        return os.path.join(self.menu_dir, name)
+
+    def _full(self, name):
+        return pictures.decode_file(self._path(name), self.width, self.height)
+
+    def _pair(self, stem, box):
+        # Masked pictures are drawn with t = 0 on their bottom edge, so they
+        # show the file the way ImageMagick shows it.
+        w, h = box.right - box.left, box.bottom - box.top
+        return (pictures.decode_file(self._path(stem + "_alpha.bmp"), w, h),
+                pictures.decode_file(self._path(stem + ".bmp"), w, h))
+
+    def box(self, rect):
+        return pictures.frame_box(*rect, width=self.width, height=self.height)
+
+    def marker_box(self, selection):
+        x, y = MARKER_CORNERS.get(selection, MARKER_CORNERS[0])
+        return self.box((x, x + MARKER_SIZE, y, y + MARKER_SIZE))
+
+    def mode_box(self):
+        return self.box(MODE_RECT)
+
+    def compose(self, selection, mode=None, markers=None):
+        """The menu frame for a selection; mode None leaves the mode picture
+        out; markers lists the entries whose marker squares are drawn (the
+        selection's alone by default)."""
+        screen = (self.title if selection == 0 else self.menu).copy()
+        mask, picture = self.marker
+        for entry in (markers if markers is not None else [selection]):
+            pictures.paste_masked(screen, mask, picture, self.marker_box(entry))
+        if mode is not None:
+            mask, picture = self.modes[mode]
+            pictures.paste_masked(screen, mask, picture, self.mode_box())
+        return screen
+
+    def expected_menu(self, selection, mode):
+        return self.compose(selection, None if selection == 0 else mode)
+
+
+def region_matches(shot, expected, wrong, box, what, step=1):
+    """Whether box of shot matches expected within tolerance and is closer to
+    it than to each wrong candidate by the margin. Returns (ok, detail)."""
+    region = pictures.shrink(box, 2)
+    right = pictures.mean_difference(shot, expected, region, step)
+    detail = "%s: difference %.1f from the expected picture" % (what, right)
+    if right > MATCH_TOLERANCE:
+        return False, detail
+    for name, candidate in wrong:
+        other = pictures.mean_difference(shot, candidate, region, step)
+        detail += ", %.1f from %s" % (other, name)
+        if other < right + DISTINCT_MARGIN:
+            return False, detail
+    return True, detail
+
+
+class ScreenCheck:
+    """A predicate over screenshots made of region checks; keeps the detail
+    of the last comparison for the failure message."""
+
+    def __init__(self, checks):
+        self.checks = checks
+        self.detail = ""
+
+    def __call__(self, shot):
+        self.detail = ""
+        for box, expected, wrong, what, step in self.checks:
+            ok, detail = region_matches(shot, expected, wrong, box, what, step)
+            self.detail += detail + "; "
+            if not ok:
+                return False
+        return True
+
+
+def menu_shows(pics, selection, mode):
+    """The menu at selection with the mode picture of mode: the whole frame,
+    every marker square (the marker where it belongs and nowhere else) and
+    the mode rectangle."""
+    expected = pics.expected_menu(selection, mode)
+    shown_mode = None if selection == 0 else mode
+    corner = MARKER_CORNERS.get(selection, MARKER_CORNERS[0])
+    full = pictures.Box(0, 0, pics.width, pics.height)
+    checks = [(full, expected, [], "menu frame", 3)]
+    for entry, other_corner in MARKER_CORNERS.items():
+        if other_corner == corner:
+            elsewhere = 1 if selection != 1 else 2
+            wrong = [("no marker here", pics.compose(selection, shown_mode, [elsewhere]))]
+            checks.append((pics.marker_box(entry), expected, wrong, "marker square", 1))
+        else:
+            wrong = [("a marker here", pics.compose(selection, shown_mode, [selection, entry]))]
+            checks.append((pics.marker_box(entry), expected, wrong, "square of entry %d" % entry, 1))
+    if selection == 0:
+        wrong = [("a mode picture", pics.compose(0, mode))]
+    else:
+        wrong = [("the other mode picture", pics.compose(selection, 1 - mode)),
+                 ("no mode picture", pics.compose(selection, None))]
+    checks.append((pics.mode_box(), expected, wrong, "mode rectangle", 1))
+    return ScreenCheck(checks)
+
+
+def credits_shown(pics):
+    full = pictures.Box(0, 0, pics.width, pics.height)
+    wrong = [("the menu", pics.menu), ("the title", pics.title)]
+    return ScreenCheck([(full, pics.credits, wrong, "credits screen", 3)])
+
+
+def wait_for_screen(session, predicate, what):
+    try:
+        return session.wait_for(what, predicate)
+    except Exception:
+        print("last comparison: " + predicate.detail)
+        raise
+
+
+def wait_for_menu(session, pics, selection, mode, what):
+    return wait_for_screen(session, menu_shows(pics, selection, mode), what)
+
+
+def check_is_picture(shot):
+    """The first frame is a picture, not an empty black window."""
+    full = pictures.Box(0, 0, shot.width, shot.height)
+    check(pictures.spread(shot, full) > 10.0, "the window shows a blank frame")
