@@ -128,20 +128,23 @@ TEST_F(OverlaysTest, EachOverlayCoversItsRectangleInItsOrientationAtAnyWindowSiz
                 const Pixel nearTop = readPixel(sx, stretch.y(r.top - 0.1f * (r.top - r.bottom)));
                 const Pixel nearBottom = readPixel(sx, stretch.y(r.bottom + 0.1f * (r.top - r.bottom)));
                 // The file's first rows lie along the top edge when inverted.
-                const TestColour top = c.inverted ? firstRowsColour(c.pictureSlot) : lastRowsColour(c.pictureSlot);
-                const TestColour bottom = c.inverted ? lastRowsColour(c.pictureSlot) : firstRowsColour(c.pictureSlot);
-                EXPECT_TRUE(near(nearTop, top)) << nearTop.r << " " << nearTop.g << " " << nearTop.b;
-                EXPECT_TRUE(near(nearBottom, bottom)) << nearBottom.r << " " << nearBottom.g << " " << nearBottom.b;
+                const TestColour topColour = c.inverted ? firstRowsColour(c.pictureSlot) : lastRowsColour(c.pictureSlot);
+                const TestColour bottomColour = c.inverted ? lastRowsColour(c.pictureSlot) : firstRowsColour(c.pictureSlot);
+                EXPECT_TRUE(near(nearTop, topColour)) << nearTop.r << " " << nearTop.g << " " << nearTop.b;
+                EXPECT_TRUE(near(nearBottom, bottomColour)) << nearBottom.r << " " << nearBottom.g << " " << nearBottom.b;
 
-                // Two pixels beyond each edge the scene is untouched; two
-                // pixels within it is not.
+                // Just beyond each edge the scene is untouched; just within it
+                // is not (one pixel further where the frame is stretched).
                 const Rect& o = c.outline;
-                const int midX = stretch.x((o.left + o.right) / 2), midY = stretch.y((o.bottom + o.top) / 2);
+                const int m = stretch.width == 800 && stretch.height == 600 ? 0 : 1;
+                const int left = stretch.x(o.left), right = stretch.x(o.right);
+                const int bottom = stretch.y(o.bottom), top = stretch.y(o.top);
+                const int midX = (left + right) / 2, midY = (bottom + top) / 2;
                 const int edges[4][4] = {
-                    {stretch.x(o.left) - 2, midY, stretch.x(o.left) + 2, midY},
-                    {stretch.x(o.right) + 1, midY, stretch.x(o.right) - 3, midY},
-                    {midX, stretch.y(o.bottom) - 2, midX, stretch.y(o.bottom) + 2},
-                    {midX, stretch.y(o.top) + 1, midX, stretch.y(o.top) - 3},
+                    {left - 1 - m, midY, left + m, midY},
+                    {right + m, midY, right - 1 - m, midY},
+                    {midX, bottom - 1 - m, midX, bottom + m},
+                    {midX, top + m, midX, top - 1 - m},
                 };
                 for (const auto& e : edges) {
                     if (stretch.inside(e[0], e[1])) {

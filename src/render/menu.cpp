@@ -1,0 +1,66 @@
+#include "render/interface.h"
+
+#include "render/interface_slots.h"
+#include "render/overlay_frame.h"
+
+namespace {
+
+constexpr float markerSize = 64.0f;
+constexpr ScreenRect modePictureBox = {340, 468, 320, 352};
+
+struct MarkerCorner {
+    float x;
+    float y;
+};
+
+// Lower-left corner of the selection marker for entries 0 to 4; the title
+// picture's corner also serves any selection outside that range.
+constexpr MarkerCorner markerCorners[] = {{405, 135}, {290, 405}, {215, 336}, {250, 263}, {290, 200}};
+constexpr int menuEntryCount = static_cast<int>(sizeof markerCorners / sizeof markerCorners[0]);
+
+MarkerCorner markerCorner(int selection)
+{
+    if (selection < 0 || selection >= menuEntryCount)
+        return markerCorners[0];
+    return markerCorners[selection];
+}
+
+// A full-frame picture; the blend function of the previous drawing stays in
+// force, which on the freshly cleared black buffer reproduces the picture.
+void drawFullScreen(int slot)
+{
+    beginOverlayFrame();
+    drawScreenPicture(slot, wholeFrame, QuadLayout::Upright);
+}
+
+void endFullScreen()
+{
+    endOverlayQuads();
+    endOverlayFrame();
+}
+
+}  // namespace
+
+void drawMenu(int selection)
+{
+    drawFullScreen(selection == 0 ? SlotMenuTitle : SlotMenu);
+
+    const MarkerCorner corner = markerCorner(selection);
+    const ScreenRect marker = {corner.x, corner.x + markerSize, corner.y, corner.y + markerSize};
+    drawMaskedPicture(SlotMarkerMask, SlotMarker, marker, QuadLayout::UprightFromBottomLeft);
+
+    if (selection != 0) {
+        if (gameInterface.rodSelectionMode == 0)
+            drawMaskedPicture(SlotModeAutomaticMask, SlotModeAutomatic, modePictureBox,
+                              QuadLayout::UprightFromBottomLeft);
+        else
+            drawMaskedPicture(SlotModeManualMask, SlotModeManual, modePictureBox, QuadLayout::UprightFromBottomLeft);
+    }
+    endFullScreen();
+}
+
+void drawCreditsScreen()
+{
+    drawFullScreen(SlotCredits);
+    endFullScreen();
+}
