@@ -15,6 +15,9 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 const float lightPosition[4] = {3.0f, 30.0f, 10.0f, 0.0f};
 const float lightDiffuse[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 const float lightSpecular[4] = {1.0f, 0.0f, 0.0f, 1.0f};
@@ -29,6 +32,13 @@ void setWorkingDiffuse(float red, float green, float blue)
 
 int runGame(int argc, char** argv)
 {
+    // freeglut would only print "failed to open display" and exit inside glutInit.
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display) {
+        std::fprintf(stderr, "quirtal: no X display (DISPLAY is not set); run it on a desktop "
+                             "or under Xvfb, e.g. xvfb-run -s '-screen 0 1024x768x24' quirtal\n");
+        return 1;
+    }
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL | GLUT_MULTISAMPLE);
     glutInitWindowPosition(100, 100);
