@@ -55,13 +55,13 @@ def parse_ppm(blob):
 
 def decode_file(path, width=None, height=None, flip=False):
     """Decodes a picture file with ImageMagick, optionally stretched to
-    width x height with a bilinear filter (what GL_LINEAR does) and flipped
-    top to bottom."""
+    width x height by bilinear sampling at pixel centres (what GL_LINEAR
+    does without mipmaps) and flipped top to bottom."""
     args = ["convert", path]
     if flip:
         args.append("-flip")
     if width is not None:
-        args += ["-filter", "Triangle", "-resize", "%dx%d!" % (width, height)]
+        args += ["-interpolate", "Bilinear", "-interpolative-resize", "%dx%d!" % (width, height)]
     args += ["-depth", "8", "ppm:-"]
     return parse_ppm(subprocess.run(args, check=True, stdout=subprocess.PIPE).stdout)
 

@@ -14,7 +14,7 @@ MODE_RECT = (340, 468, 320, 352)
 
 # Mean difference (0..255) a matching region may show: filtering and
 # stretching of the textures differ a little from ImageMagick's resize.
-MATCH_TOLERANCE = 14.0
+MATCH_TOLERANCE = 8.0
 # A right picture must beat every wrong one by at least this much, so a
 # check cannot pass on a region where the candidates look alike.
 DISTINCT_MARGIN = 6.0
