@@ -83,6 +83,8 @@ TEST_F(MatchRules, KickOffRequestEndsTheIntroKicksOffOrPushesAStalledBall)
         float dirAfter;
         bool whistle;
         bool introComment;
+        float parkedX = 0.0f; // ball before; a kick-off starts from the centre
+        float parkedZ = 0.0f;
     };
     const Case cases[] = {
         {"intro flight", CameraIntro, StateKickOff, 3.0f, 0.0f, CameraOverview, StateKickOff, 3.0f, 0.0f, false, true},
@@ -92,7 +94,8 @@ TEST_F(MatchRules, KickOffRequestEndsTheIntroKicksOffOrPushesAStalledBall)
         {"ball at exactly 1", CameraOverview, StatePlay, 1.0f, -1.0f, CameraOverview, StatePlay, 1.0f, -1.0f, false, false},
         {"stalled ball", CameraOverview, StatePlay, 0.5f, -1.0f, CameraOverview, StatePlay, 200.0f, -1.0f, false, false},
         {"stopped ball", CameraOverview, StatePlay, 0.0f, 1.0f, CameraOverview, StatePlay, 200.0f, 1.0f, false, false},
-        {"stalled ball in the intro", CameraIntro, StatePlay, 0.5f, -1.0f, CameraOverview, StatePlay, 200.0f, -1.0f, false, true},
+        {"stalled ball in the intro", CameraIntro, StatePlay, 0.5f, -1.0f, CameraOverview, StatePlay, 200.0f, -1.0f, false, true, 40.0f, 9.0f},
+        {"kick-off before any frame after a goal", CameraOverview, StateGoal, 176.0f, 1.0f, CameraOverview, StatePlay, 200.0f, 1.0f, true, false, -245.0f, 5.0f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -103,12 +106,17 @@ TEST_F(MatchRules, KickOffRequestEndsTheIntroKicksOffOrPushesAStalledBall)
         ball.speedX = c.speedX;
         ball.speedZ = 33.0f;
         ball.direction = {c.dirX, 0.0f, 0.0f};
+        ball.position = {c.parkedX, 0.0f, c.parkedZ};
         requestKickOff();
         EXPECT_EQ(game.cameraMode, c.cameraAfter);
         EXPECT_EQ(game.state, c.stateAfter);
         EXPECT_FLOAT_EQ(ball.speedX, c.speedAfter);
         EXPECT_FLOAT_EQ(ball.speedZ, 33.0f);
         EXPECT_FLOAT_EQ(ball.direction.x, c.dirAfter);
+        const bool kickedOff = c.state != StatePlay && c.cameraMode != CameraIntro;
+        EXPECT_FLOAT_EQ(ball.position.x, kickedOff ? 0.0f : c.parkedX);
+        EXPECT_FLOAT_EQ(ball.position.z, kickedOff ? 0.0f : c.parkedZ);
+        EXPECT_FLOAT_EQ(ball.direction.z, 0.0f);
         EXPECT_EQ(slotsOn(channelWhistle), c.whistle ? std::vector<int>{slotWhistle} : std::vector<int>{});
         const std::vector<int> remarks = slotsOn(channelCommentary);
         EXPECT_EQ(remarks.size(), c.introComment ? 1u : 0u);

@@ -34,6 +34,10 @@ void requestKickOff()
         playIntroComment();
         game.cameraMode = CameraOverview;
     } else if (game.state == StateKickOff || game.state == StateGoal) {
+        // Start from the centre even when no frame has reset the ball since
+        // the goal: a ball still parked in the -x mouth would count at once
+        // as a goal for player 2.
+        ball.clear();
         game.state = StatePlay;
         ball.speedX = static_cast<float>(kickSpeed);
         ball.setDirectionX(+1);

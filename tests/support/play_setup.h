@@ -1,10 +1,17 @@
 #pragma once
 
+#include "platform/clock.h"
+
 #include <vector>
 
 // Common starting point of the gameplay tests: a fresh game state, ball and
 // both teams standing at their layout places with their step speeds.
 void resetPlay();
+
+// Loads the start-up assets as the entry point does, with the recording audio
+// layer, the given millisecond clock and message boxes swallowed, for tests
+// that run whole frames in the window of ensureGlWindow().
+void startGameUnderTest(MillisecondClock clock);
 
 // Installs the recording audio layer with every sample loaded, and forgets the
 // loading calls so that only the plays of the test are seen.

@@ -1,0 +1,236 @@
+#include "core/frame.h"
+#include "core/game_state.h"
+#include "core/input.h"
+#include "platform/clock.h"
+#include "sim/ball.h"
+#include "sim/figure.h"
+#include "support/gl_window.h"
+#include "support/play_setup.h"
+#include "support/recording_audio.h"
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr unsigned char enter = 13;
+constexpr unsigned char esc = 27;
+
+uint32_t fakeMilliseconds = 50000;
+int32_t fakeSeconds = 1700000000;
+uint32_t fakeClock() { return fakeMilliseconds; }
+int32_t fakeCalendar() { return fakeSeconds; }
+
+// One frame 40 ms after the last: 26 frames per second once measured (the
+// rate window closes just past a second). The ball then moves under 8 units a
+// frame, well short of a figure's 20-unit box, and a match takes few frames.
+constexpr uint32_t frameMilliseconds = 40;
+constexpr int slideFrames = 5; // about 19 units at 26 frames per second
+
+void frame()
+{
+    fakeMilliseconds += frameMilliseconds;
+    if (fakeMilliseconds % 1000 == 0)
+        ++fakeSeconds;
+    displayFrame();
+    ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    ASSERT_EQ(modelviewStackDepth(), 1);
+}
+
+// Runs frames until the condition holds; false when it never does.
+bool framesUntil(const std::function<bool()>& done, int limit = 3000)
+{
+    for (int i = 0; i < limit; ++i) {
+        if (done())
+            return true;
+        frame();
+        if (testing::Test::HasFatalFailure())
+            return false;
+    }
+    return done();
+}
+
+void framesFor(int count)
+{
+    for (int i = 0; i < count && !testing::Test::HasFatalFailure(); ++i)
+        frame();
+}
+
+// A key held for some frames, repeating as a keyboard does, then released.
+void holdKey(unsigned char key, int frames)
+{
+    for (int i = 0; i < frames; ++i) {
+        onKeyDown(key, 0, 0);
+        frame();
+    }
+    onKeyUp(key, 0, 0);
+}
+
+void holdSpecial(int code, int frames)
+{
+    for (int i = 0; i < frames; ++i) {
+        onSpecialKey(code, 0, 0);
+        frame();
+    }
+    onSpecialKeyUp(code, 0, 0);
+}
+
+bool among(int slot, std::initializer_list<int> slots)
+{
+    return std::find(slots.begin(), slots.end(), slot) != slots.end();
+}
+
+// Kicks off and plays until the next goal or the end of the match; returns
+// the state the goal frame ended in.
+int kickOffAndPlayToGoal(const std::function<void()>& duringPlay)
+{
+    onKeyDown(enter, 0, 0);
+    EXPECT_EQ(game.state, StatePlay);
+    EXPECT_FLOAT_EQ(ball.direction.x, 1.0f);
+    duringPlay();
+    framesUntil([] { return game.state != StatePlay; });
+    return game.state;
+}
+
+} // namespace
+
+TEST(Match, TwoPlayersPlayAWholeMatchFromTheKeyboard)
+{
+    if (!ensureGlWindow())
+        GTEST_SKIP() << "no display";
+    setCalendarClock(fakeCalendar);
+    startGameUnderTest(fakeClock);
+    ASSERT_EQ(game.state, StateMenu);
+
+    // Title picture, then the start entry.
+    onKeyDown(enter, 0, 0);
+    EXPECT_EQ(game.menuSelection, 1);
+    framesFor(3);
+    onKeyDown(enter, 0, 0);
+    ASSERT_EQ(game.state, StateKickOff);
+    ASSERT_TRUE(game.sceneReady);
+    EXPECT_EQ(game.cameraMode, CameraIntro);
+
+    // Watch the intro flight for a while, then end it with Enter.
+    framesFor(30);
+    EXPECT_LT(game.eye[1], 800.0);
+    EXPECT_EQ(slotsOn(channelWhistle), std::vector<int>{slotIntroSound});
+    onKeyDown(enter, 0, 0);
+    EXPECT_EQ(game.cameraMode, CameraOverview);
+    EXPECT_EQ(game.state, StateKickOff);
+
+    // Both players clear the middle of the table: each slides its midfield
+    // and attack rods about 20 units toward -z (the ball waits at the centre).
+    holdKey('w', slideFrames);
+    holdKey('i', slideFrames);
+    holdKey('8', slideFrames);
+    holdSpecial(GLUT_KEY_UP, slideFrames);
+    const float slid = slideFrames * slideRate / game.fps;
+    EXPECT_GT(slid, 13.0f);
+    EXPECT_LT(slid, 34.0f);
+    for (int i : {3, 4, 5, 6, 7, 8, 9, 10}) {
+        EXPECT_NEAR(team1.figures[i].position.z, static_cast<float>(layoutTeam1[i].z) - slid, 1e-3f) << i;
+        EXPECT_NEAR(team2.figures[i].position.z, static_cast<float>(layoutTeam2[i].z) - slid, 1e-3f) << i;
+    }
+    EXPECT_FLOAT_EQ(team1.figures[0].position.z, 0.0f);
+    EXPECT_FLOAT_EQ(team2.figures[0].position.z, 0.0f);
+
+    // Player 2's goals: the kick-off runs into team 2's goalkeeper, which
+    // sends the ball back down the empty middle; player 1's goalkeeper steps
+    // aside once the ball is deep in team 1's half (pair 0 is active there).
+    forgetSounds();
+    int goalState = kickOffAndPlayToGoal([] {
+        ASSERT_TRUE(framesUntil([] { return ball.direction.x < 0.0f; }));
+        EXPECT_GT(ball.position.x, 150.0f);
+        EXPECT_FALSE(slotsOn(channelContact).empty());
+        ASSERT_TRUE(framesUntil([] { return ball.position.x < -70.0f; }));
+        EXPECT_EQ(game.activePair[0], 0);
+        holdKey('w', slideFrames);
+    });
+    EXPECT_EQ(goalState, StateGoal);
+    EXPECT_EQ(game.goals1, 0);
+    EXPECT_EQ(game.goals2, 1);
+    EXPECT_EQ(slotsOn(channelGoal), std::vector<int>{slotGoal});
+    EXPECT_NEAR(team1.figures[0].position.z, -slid, 1e-3f);
+    framesFor(2);
+    EXPECT_FLOAT_EQ(ball.position.x, 0.0f); // waiting at the centre
+
+    goalState = kickOffAndPlayToGoal([] {});
+    EXPECT_EQ(goalState, StateGoal);
+    EXPECT_EQ(game.goals2, 2);
+
+    // Player 1's goals: team 2's goalkeeper steps aside the same way, and the
+    // kick-offs then run straight into team 2's goal.
+    goalState = kickOffAndPlayToGoal([] {
+        ASSERT_TRUE(framesUntil([] { return ball.position.x > 70.0f; }));
+        EXPECT_EQ(game.activePair[1], 0);
+        holdKey('8', slideFrames);
+    });
+    EXPECT_EQ(goalState, StateGoal);
+    EXPECT_EQ(game.goals1, 1);
+    EXPECT_EQ(game.goals2, 2);
+    // Enter straight after the goal frame, before any frame has put the ball
+    // back at the centre: the kick-off still starts from the centre.
+    EXPECT_FLOAT_EQ(ball.position.x, -245.0f);
+    for (int goal = 2; goal <= 4; ++goal) {
+        forgetSounds();
+        EXPECT_EQ(kickOffAndPlayToGoal([] {}), StateGoal);
+        EXPECT_EQ(game.goals1, goal);
+        EXPECT_EQ(game.goals2, 2);
+        for (int slot : slotsOn(channelCommentary))
+            EXPECT_FALSE(among(slot, {68, 69, 70, 71, 72, 73})) << slot;
+        framesFor(2);
+    }
+
+    // The deciding goal ends its own frame on the result screen.
+    forgetSounds();
+    EXPECT_EQ(kickOffAndPlayToGoal([] {}), StateResult);
+    EXPECT_EQ(game.goals1, 5);
+    EXPECT_EQ(game.goals2, 2);
+    EXPECT_FLOAT_EQ(ball.position.x, 0.0f);
+    EXPECT_EQ(slotsOn(channelGoal), std::vector<int>{slotGoal});
+    const std::vector<int> remarks = slotsOn(channelCommentary);
+    ASSERT_EQ(remarks.size(), 1u);
+    EXPECT_TRUE(among(remarks[0], {68, 69, 70})) << remarks[0];
+
+    // The result stays while frames go on; Enter does not kick off there.
+    framesFor(5);
+    EXPECT_EQ(game.state, StateResult);
+    EXPECT_FLOAT_EQ(ball.position.x, 0.0f);
+
+    std::vector<Vec3> standing;
+    for (const Team* team : {&team1, &team2})
+        for (const Figure& figure : team->figures)
+            standing.push_back(figure.position);
+
+    forgetSounds();
+    onKeyDown(esc, 0, 0);
+    EXPECT_EQ(game.state, StateMenu);
+    EXPECT_EQ(game.goals1, 0);
+    EXPECT_EQ(game.goals2, 0);
+    EXPECT_EQ(slotsOn(channelMusic), std::vector<int>{slotMenuMusic});
+    EXPECT_EQ(slotsOn(channelInterface), std::vector<int>{slotConfirm});
+    framesFor(3);
+
+    // A new start keeps the figures where the match left them.
+    game.menuSelection = 1;
+    onKeyDown(enter, 0, 0);
+    EXPECT_EQ(game.state, StateKickOff);
+    EXPECT_EQ(game.cameraMode, CameraIntro);
+    size_t k = 0;
+    for (const Team* team : {&team1, &team2}) {
+        for (const Figure& figure : team->figures) {
+            EXPECT_FLOAT_EQ(figure.position.x, standing[k].x) << k;
+            EXPECT_FLOAT_EQ(figure.position.z, standing[k].z) << k;
+            ++k;
+        }
+    }
+    onKeyDown(esc, 0, 0);
+    EXPECT_EQ(game.state, StateMenu);
+    setMillisecondClock(nullptr);
+    setCalendarClock(nullptr);
+}
