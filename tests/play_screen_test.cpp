@@ -1,0 +1,191 @@
+#include "core/camera.h"
+#include "core/frame.h"
+#include "core/game_state.h"
+#include "core/input.h"
+#include "platform/clock.h"
+#include "sim/figure.h"
+#include "support/gl_window.h"
+#include "support/play_setup.h"
+#include "support/recording_audio.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int screenWidth = 800;
+constexpr int screenHeight = 600;
+
+uint32_t fakeMilliseconds = 90000;
+uint32_t fakeClock() { return fakeMilliseconds; }
+
+struct Screenshot {
+    std::vector<unsigned char> rgb; // bottom row first
+    int at(int x, int y, int channel) const { return rgb[(static_cast<size_t>(y) * screenWidth + x) * 3 + channel]; }
+};
+
+// Draws one frame and reads back what it put on screen.
+Screenshot frameShot()
+{
+    fakeMilliseconds += 20;
+    displayFrame();
+    Screenshot shot;
+    shot.rgb.resize(static_cast<size_t>(screenWidth) * screenHeight * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, screenWidth, screenHeight, GL_RGB, GL_UNSIGNED_BYTE, shot.rgb.data());
+    return shot;
+}
+
+void frames(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        fakeMilliseconds += 20;
+        displayFrame();
+    }
+}
+
+// Saves a screenshot as PPM when QUIRTAL_SHOT_DIR is set, for looking at by eye.
+void keep(const Screenshot& shot, const char* name)
+{
+    const char* dir = std::getenv("QUIRTAL_SHOT_DIR");
+    if (!dir)
+        return;
+    const std::string path = std::string(dir) + "/" + name + ".ppm";
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return;
+    std::fprintf(file, "P6\n%d %d\n255\n", screenWidth, screenHeight);
+    for (int y = screenHeight - 1; y >= 0; --y)
+        std::fwrite(&shot.rgb[static_cast<size_t>(y) * screenWidth * 3], 1, screenWidth * 3, file);
+    std::fclose(file);
+}
+
+// Share of pixels that differ between two screenshots in a block.
+double changedShare(const Screenshot& a, const Screenshot& b, int x0, int y0, int x1, int y1)
+{
+    int changed = 0;
+    int total = 0;
+    for (int y = std::max(0, y0); y < std::min(screenHeight, y1); ++y) {
+        for (int x = std::max(0, x0); x < std::min(screenWidth, x1); ++x) {
+            ++total;
+            for (int c = 0; c < 3; ++c) {
+                if (std::abs(a.at(x, y, c) - b.at(x, y, c)) > 8) {
+                    ++changed;
+                    break;
+                }
+            }
+        }
+    }
+    return total ? static_cast<double>(changed) / total : 0.0;
+}
+
+// Where a scene point lands on screen with this frame's camera.
+struct ScreenPoint {
+    int x;
+    int y;
+};
+ScreenPoint project(const Vec3& p)
+{
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    applyViewTransform();
+    GLdouble model[16];
+    GLdouble projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glPopMatrix();
+    GLdouble x = 0, y = 0, z = 0;
+    gluProject(p.x, p.y, p.z, model, projection, viewport, &x, &y, &z);
+    return {static_cast<int>(x), static_cast<int>(y)};
+}
+
+class PlayScreen : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!ensureGlWindow())
+            return;
+        startGameUnderTest(fakeClock);
+        game.menuSelection = 1;
+        onKeyDown(13, 0, 0); // start a match
+        game.cameraMode = CameraOverview;
+        frames(60); // past the first second, so the frame rate is measured
+        while (glGetError() != GL_NO_ERROR) {
+        }
+    }
+    static void TearDownTestSuite() { setMillisecondClock(nullptr); }
+    void SetUp() override
+    {
+        if (!ensureGlWindow())
+            GTEST_SKIP() << "no display";
+    }
+};
+
+} // namespace
+
+TEST_F(PlayScreen, HeldRodKeyMovesThatRodsFiguresOnScreen)
+{
+    game.cameraMode = CameraOverview;
+    frames(2);
+    ASSERT_EQ(game.state, StateKickOff);
+    ASSERT_EQ(game.activePair[0], 1);
+    const Screenshot before = frameShot();
+    keep(before, "rod_before");
+    std::vector<ScreenPoint> oldPlaces;
+    for (int i = 3; i <= 7; ++i)
+        oldPlaces.push_back(project(team1.figures[i].position));
+    const ScreenPoint keeper = project(team2.figures[0].position);
+
+    // Player 1 holds S for a second: team 1's midfield rod slides toward +z.
+    for (int i = 0; i < 50; ++i) {
+        onKeyDown('s', 0, 0);
+        frames(1);
+    }
+    onKeyUp('s', 0, 0);
+    EXPECT_GT(team1.figures[5].position.z, 30.0f);
+    const Screenshot after = frameShot();
+    keep(after, "rod_after");
+
+    // Each midfield figure has left its old place on screen...
+    for (const ScreenPoint& p : oldPlaces) {
+        EXPECT_GT(changedShare(before, after, p.x - 6, p.y - 6, p.x + 6, p.y + 6), 0.3)
+            << "figure at " << p.x << ", " << p.y;
+    }
+    // ...while team 2's goalkeeper, on a rod nobody touched, looks the same.
+    EXPECT_LT(changedShare(before, after, keeper.x - 12, keeper.y - 12, keeper.x + 12, keeper.y + 12), 0.02);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(PlayScreen, CameraModesShowDifferentPictures)
+{
+    const int modes[] = {CameraOverview, CameraFollow, CameraClose};
+    const char* names[] = {"camera_overview", "camera_follow", "camera_close"};
+    std::vector<Screenshot> shots;
+    for (int m = 0; m < 3; ++m) {
+        onKeyDown(static_cast<unsigned char>('1' + m), 0, 0);
+        EXPECT_EQ(game.cameraMode, modes[m]);
+        frames(2); // the camera values of one frame are used by the next
+        shots.push_back(frameShot());
+        keep(shots.back(), names[m]);
+    }
+    for (int a = 0; a < 3; ++a) {
+        for (int b = a + 1; b < 3; ++b)
+            EXPECT_GT(changedShare(shots[a], shots[b], 0, 0, screenWidth, screenHeight), 0.2) << names[a] << " vs " << names[b];
+    }
+    // The same mode again gives the same picture (only the rod markers spin).
+    onKeyDown('1', 0, 0);
+    frames(2);
+    EXPECT_LT(changedShare(shots[0], frameShot(), 0, 0, screenWidth, screenHeight), 0.02);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
