@@ -45,3 +45,9 @@ bench: build
 
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Longer fuzzing of the BMP, TGA, JPEG and 3DS readers (FUZZ_SECONDS each).
+FUZZ_SECONDS ?= 600
+.PHONY: fuzz
+fuzz: deps
+	@scripts/fuzz.sh seconds $(FUZZ_SECONDS)

@@ -307,6 +307,7 @@ TEST(BmpReader, ReportsEachFailureInABox)
     auto truncated = good;
     truncated.resize(good.size() - 3);
     auto huge = buildBmp(100000, 100000, 8, 1, std::vector<uint32_t>(256), {0, 1});
+    auto justTooBig = buildBmp(4097, -4096, 8, 1, std::vector<uint32_t>(256), {0, 1});
     auto zeroWidth = buildBmp(0, 4, 24, 0, {}, {});
     auto rle8OnWrongDepth = buildBmp(2, 2, 24, 1, {}, std::vector<unsigned char>(16, 7));
     auto badOffset = good;
@@ -325,6 +326,7 @@ TEST(BmpReader, ReportsEachFailureInABox)
         {"rle-24.bmp", rle8OnWrongDepth, "Image file conversion error."},
         {"bad-offset.bmp", badOffset, "Image file conversion error."},
         {"huge.bmp", huge, "Out of memory."},
+        {"just-too-big.bmp", justTooBig, "Out of memory."},
     };
     for (const Case& c : cases) {
         const std::string path = scratchPath(c.name);
@@ -342,6 +344,22 @@ TEST(BmpReader, ReportsEachFailureInABox)
     ASSERT_EQ(shownMessages().size(), 1u);
     EXPECT_EQ(shownMessages()[0].text, "Failed to open DIB file " + missing + ".\n");
     EXPECT_EQ(shownMessages()[0].caption, "Error");
+}
+
+TEST(BmpReader, LargestAcceptedPicture)
+{
+    // 4096 x 4096 from a few bytes of runs: accepted, unreached pixels get colour 0.
+    const std::vector<uint32_t> palette = {0x00FF8000, 0x00000000};
+    auto image = readBmpImage([&] {
+        const std::string path = scratchPath("largest.bmp");
+        writeFileBytes(path, buildBmp(4096, 4096, 8, 1, palette, {2, 1, 0, 1}));
+        return path;
+    }().c_str());
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->pixels.size(), 4096u * 4096 * 3);
+    EXPECT_EQ(image->pixels[0], 0);
+    EXPECT_EQ(image->pixels[6], 0xFF);
+    EXPECT_EQ(image->pixels.back(), 0);
 }
 
 TEST(BmpReader, HostileRunsAndIndicesStayInside)

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Builds the image and model reader fuzz targets (clang, libFuzzer,
+# AddressSanitizer, UndefinedBehaviorSanitizer) into build-fuzz/ and runs them.
+#   scripts/fuzz.sh runs N [target...]     N inputs per target, after the kept crash inputs
+#   scripts/fuzz.sh seconds S [target...]  S seconds per target
+# Seeds are made here with ImageMagick, cjpeg and assimp's test models; new
+# corpus entries collect in build-fuzz/corpus/, findings in build-fuzz/crashes/.
+# Inputs worth keeping as regression cases go to fuzz/regressions/<target>/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${FUZZ_BUILD_DIR:-$root/build-fuzz}
+mode=${1:-runs}
+amount=${2:-2000}
+shift $(( $# >= 2 ? 2 : $# ))
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(bmp tga jpeg model3ds)
+
+declare -A readerSources=(
+  [bmp]="src/assets/bmp_reader.cpp src/assets/file_bytes.cpp"
+  [tga]="src/assets/tga_reader.cpp src/assets/file_bytes.cpp"
+  [jpeg]="src/assets/jpeg_reader.cpp"
+  [model3ds]="src/assets/reader_3ds.cpp"
+)
+commonSources="src/platform/file_names.cpp src/platform/message_box.cpp fuzz/fuzz_input.cpp"
+
+build_target() {
+  local name=$1 binary="$out/${1}_fuzz"
+  if [ -x "$binary" ] && [ -z "$(find "$root/src/assets" "$root/src/platform" "$root/fuzz" -newer "$binary" -name '*.[ch]*' -print -quit)" ]; then
+    return
+  fi
+  echo "fuzz: building $name"
+  (cd "$root" && nice clang++ -std=c++17 -g -O1 -Wall -Wextra \
+    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
+    -Isrc $(pkg-config --cflags sdl2) \
+    "fuzz/${name}_fuzz.cpp" ${readerSources[$name]} $commonSources \
+    $(pkg-config --libs sdl2) -ljpeg -o "$binary")
+}
+
+make_seeds() {
+  local seeds="$out/seeds"
+  [ -f "$seeds/.made" ] && return
+  echo "fuzz: making seeds"
+  mkdir -p "$seeds"/{bmp,tga,jpeg,model3ds}
+  local picture="$seeds/source.png"
+  convert -seed 4 -size 9x7 plasma: "$picture"
+  convert "$picture" -monochrome "BMP3:$seeds/bmp/mono.bmp"
+  convert "$picture" -colors 16 -compress None "BMP3:$seeds/bmp/four.bmp"
+  convert "$picture" -colors 60 -compress None "BMP3:$seeds/bmp/eight.bmp"
+  convert "$picture" -colors 60 -compress RLE "BMP3:$seeds/bmp/rle8.bmp"
+  convert "$picture" -type truecolor "BMP3:$seeds/bmp/true24.bmp"
+  convert "$picture" -alpha set -define bmp3:alpha=true "BMP3:$seeds/bmp/true32.bmp"
+  convert "$picture" "BMP2:$seeds/bmp/core24.bmp"
+  convert "$picture" -colors 16 "BMP2:$seeds/bmp/core4.bmp"
+  convert "$picture" -define bmp:subtype=RGB565 "BMP:$seeds/bmp/fields565.bmp"
+  convert "$picture" -compress RLE "TGA:$seeds/tga/rle24.tga"
+  convert "$picture" -compress None "TGA:$seeds/tga/raw24.tga"
+  convert "$picture" -alpha set -compress RLE "TGA:$seeds/tga/rle32.tga"
+  convert "$picture" -alpha set -compress None "TGA:$seeds/tga/raw32.tga"
+  convert "$picture" -depth 8 "$seeds/source.ppm"
+  cjpeg "$seeds/source.ppm" > "$seeds/jpeg/baseline.jpg"
+  cjpeg -progressive "$seeds/source.ppm" > "$seeds/jpeg/progressive.jpg"
+  cjpeg -grayscale "$seeds/source.ppm" > "$seeds/jpeg/grey.jpg"
+  convert "$picture" -colorspace CMYK "$seeds/jpeg/cmyk.jpg"
+  cp /usr/share/assimp/models/3DS/*.[3][dD][sS] "$seeds/model3ds/" 2>/dev/null || true
+  touch "$seeds/.made"
+}
+
+mkdir -p "$out/crashes"
+make_seeds
+status=0
+for name in "${targets[@]}"; do
+  build_target "$name"
+  binary="$out/${name}_fuzz"
+  corpus="$out/corpus/$name"
+  mkdir -p "$corpus"
+  regressions="$root/fuzz/regressions/$name"
+  if [ -d "$regressions" ] && [ -n "$(ls -A "$regressions")" ]; then
+    "$binary" -close_fd_mask=3 "$regressions"/* > "$out/$name-regressions.log" 2>&1 \
+      || { echo "fuzz: $name fails a kept input (see $out/$name-regressions.log)"; status=1; continue; }
+  fi
+  limit="-runs=$amount"
+  [ "$mode" = seconds ] && limit="-max_total_time=$amount"
+  echo "fuzz: $name $mode=$amount"
+  if ! nice -n 19 "$binary" $limit -close_fd_mask=3 -rss_limit_mb=2048 -max_len=65536 -timeout=60 \
+      -print_final_stats=1 -artifact_prefix="$out/crashes/$name-" "$corpus" "$out/seeds/$name" \
+      > "$out/$name.log" 2>&1; then
+    echo "fuzz: $name found a problem (see $out/$name.log)"
+    status=1
+  fi
+  grep -E "stat::number_of_executed_units" "$out/$name.log" || true
+done
+exit $status
