@@ -1,5 +1,8 @@
 #include "render/interface.h"
 
+#include "assets/bmp_reader.h"
+#include "render/texture_slots.h"
+
 #include "platform/message_box.h"
 #include "support/gl_state.h"
 #include "support/gl_window.h"
@@ -197,12 +200,33 @@ TEST_F(InterfaceTexturesTest, UploadMatchesImageMagicksDecodingOfAnOddWidthPictu
     EXPECT_EQ(takeGlError(), 0u);
 }
 
-TEST(RodSelectionMode, IsSetByTheMenu)
+TEST_F(InterfaceTexturesTest, ImagesShorterThanTheirSizeAreNotUploaded)
 {
-    setRodSelectionMode(1);
-    EXPECT_EQ(gameInterface.rodSelectionMode, 1);
-    setRodSelectionMode(0);
-    EXPECT_EQ(gameInterface.rodSelectionMode, 0);
+    RgbImage shortImage;
+    shortImage.width = 64;
+    shortImage.height = 64;
+    shortImage.pixels.assign(64 * 63 * 3, 200);
+    RgbImage negative;
+    negative.width = -4;
+    negative.height = 2;
+    RgbImage exact;
+    exact.width = 4;
+    exact.height = 2;
+    exact.pixels.assign(4 * 2 * 3, 90);
+    struct Case {
+        const RgbImage* image;
+        int expectedWidth;
+    };
+    for (const Case& c : {Case{&shortImage, 0}, Case{&negative, 0}, Case{nullptr, 0}, Case{&exact, 4}})
+        for (const bool mipmapped : {false, true}) {
+            GLuint name = 0;
+            glGenTextures(1, &name);
+            glBindTexture(GL_TEXTURE_2D, name);
+            uploadRgbImage(c.image, mipmapped);
+            EXPECT_EQ(describe(name).width, c.expectedWidth);
+            glDeleteTextures(1, &name);
+            EXPECT_EQ(takeGlError(), 0u);
+        }
 }
 
 }  // namespace

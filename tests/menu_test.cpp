@@ -148,21 +148,9 @@ TEST_F(MenuTest, ScreensLeaveTheDocumentedState)
         const GlStateSnapshot before = captureGlState();
         screen();
         const GlStateSnapshot after = captureGlState();
-        EXPECT_TRUE(after.lighting);
-        EXPECT_TRUE(after.depthTest);
-        EXPECT_FALSE(after.blend);
-        EXPECT_FALSE(after.texture2D);
-        for (int i = 0; i < 4; ++i)
-            EXPECT_FLOAT_EQ(after.colour[i], 1.0f);
-        EXPECT_EQ(after.blendSrc, GL_ONE);
-        EXPECT_EQ(after.blendDst, GL_ONE);
-        EXPECT_EQ(after.matrixMode, GL_MODELVIEW);
-        EXPECT_EQ(after.modelviewDepth, before.modelviewDepth);
-        EXPECT_EQ(after.projectionDepth, before.projectionDepth);
-        for (int i = 0; i < 16; ++i) {
-            EXPECT_FLOAT_EQ(after.modelview[i], before.modelview[i]);
-            EXPECT_FLOAT_EQ(after.projection[i], before.projection[i]);
-        }
+        expectScreenStateLeft(after, 1.0f);
+        EXPECT_FLOAT_EQ(after.colour[3], 1.0f);
+        expectMatricesRestored(before, after);
         EXPECT_EQ(takeGlError(), 0u);
     }
 }

@@ -219,72 +219,10 @@ TEST_F(OverlaysTest, LeaveThePlayFrameStateTheyFound)
         const GlStateSnapshot before = captureGlState();
         c.draw();
         const GlStateSnapshot after = captureGlState();
-        EXPECT_TRUE(after.lighting);
-        EXPECT_TRUE(after.depthTest);
-        EXPECT_FALSE(after.blend);
-        EXPECT_FALSE(after.texture2D);
-        const float expectedColour = c.writesText ? 0.0f : 1.0f;
-        for (int i = 0; i < 3; ++i)
-            EXPECT_FLOAT_EQ(after.colour[i], expectedColour);
-        EXPECT_EQ(after.blendSrc, GL_ONE);
-        EXPECT_EQ(after.blendDst, GL_ONE);
-        EXPECT_EQ(after.matrixMode, GL_MODELVIEW);
-        EXPECT_EQ(after.modelviewDepth, before.modelviewDepth);
-        EXPECT_EQ(after.projectionDepth, before.projectionDepth);
-        for (int i = 0; i < 16; ++i) {
-            EXPECT_FLOAT_EQ(after.modelview[i], before.modelview[i]);
-            EXPECT_FLOAT_EQ(after.projection[i], before.projection[i]);
-        }
+        expectScreenStateLeft(after, c.writesText ? 0.0f : 1.0f);
+        expectMatricesRestored(before, after);
         EXPECT_EQ(takeGlError(), 0u);
     }
-}
-
-TEST_F(OverlaysTest, TwoDimensionalFrameMapsTheVirtualScreenAndRestoresTheProjection)
-{
-    preparePlayFrameState();
-    const GlStateSnapshot before = captureGlState();
-    beginOverlay2D();
-    const GlStateSnapshot inside = captureGlState();
-    EXPECT_EQ(inside.matrixMode, GL_MODELVIEW);
-    EXPECT_EQ(inside.projectionDepth, before.projectionDepth + 1);
-    // gluOrtho2D(0, 800, 0, 600): x and y scaled to -1..1, z flipped.
-    const float ortho[16] = {2.0f / 800, 0, 0, 0, 0, 2.0f / 600, 0, 0, 0, 0, -1, 0, -1, -1, 0, 1};
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(inside.projection[i], ortho[i], 1e-6) << i;
-    endOverlay2D();
-    const GlStateSnapshot after = captureGlState();
-    EXPECT_EQ(after.matrixMode, GL_MODELVIEW);
-    EXPECT_EQ(after.projectionDepth, before.projectionDepth);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_FLOAT_EQ(after.projection[i], before.projection[i]);
-    EXPECT_EQ(takeGlError(), 0u);
-}
-
-TEST_F(OverlaysTest, TextStartsAtItsPositionInTheCurrentColour)
-{
-    preparePlayFrameState();
-    clearTo(255, 255, 255);
-    glDisable(GL_LIGHTING);
-    beginOverlay2D();
-    glColor3f(0, 0, 0);
-    drawText(100, 100, GLUT_BITMAP_HELVETICA_18, "1111");
-    glColor3f(1, 0, 0);
-    drawText(100, 300, GLUT_BITMAP_HELVETICA_18, "1111");
-    drawText(100, 200, GLUT_BITMAP_HELVETICA_18, nullptr);
-    endOverlay2D();
-    const DarkBounds bounds = darkPixelBounds(80, 80, 200, 60);
-    ASSERT_GT(bounds.count, 0);
-    EXPECT_GE(bounds.left, 100);
-    EXPECT_LE(bounds.left, 105);
-    EXPECT_EQ(bounds.bottom, 100) << "digits stand on the baseline";
-    EXPECT_GT(bounds.right, bounds.left + 30) << "four digits side by side";
-    EXPECT_EQ(darkPixelBounds(80, 180, 200, 60).count, 0) << "no text drawn for a null text";
-    const std::vector<unsigned char> redBlock = readBlock(80, 280, 200, 60);
-    int redInk = 0;
-    for (size_t i = 0; i < redBlock.size(); i += 3)
-        redInk += redBlock[i] > 200 && redBlock[i + 1] < 60 && redBlock[i + 2] < 60;
-    EXPECT_GT(redInk, 20) << "text in the colour current at its raster position";
-    EXPECT_EQ(takeGlError(), 0u);
 }
 
 // Where the ink of a text begins relative to its raster position, measured

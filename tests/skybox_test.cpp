@@ -118,9 +118,7 @@ TEST_F(SkyboxTest, LeavesLightingOnTexturingOffAndTheMatrixAsBefore)
             EXPECT_FALSE(after.texture2D);
             EXPECT_EQ(after.depthTest, depthTest);
             EXPECT_EQ(after.blend, blend);
-            EXPECT_EQ(after.modelviewDepth, before.modelviewDepth);
-            for (int i = 0; i < 16; ++i)
-                EXPECT_FLOAT_EQ(after.modelview[i], before.modelview[i]);
+            expectMatricesRestored(before, after);
             for (int i = 0; i < 4; ++i)
                 EXPECT_FLOAT_EQ(after.colour[i], before.colour[i]);
             EXPECT_EQ(takeGlError(), 0u);

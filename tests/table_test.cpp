@@ -269,11 +269,7 @@ TEST_F(TableTest, LeavesTheDocumentedStateAndTheSameStateWhenDrawnTwice)
     EXPECT_TRUE(once.lighting);
     EXPECT_TRUE(once.depthTest);
     EXPECT_EQ(once.texEnvMode, GL_REPLACE);
-    EXPECT_EQ(once.modelviewDepth, before.modelviewDepth);
-    EXPECT_EQ(once.projectionDepth, before.projectionDepth);
-    EXPECT_EQ(once.matrixMode, GL_MODELVIEW);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_FLOAT_EQ(once.modelview[i], before.modelview[i]);
+    expectMatricesRestored(before, once);
     const float black[4] = {0, 0, 0, 1};
     for (int i = 0; i < 4; ++i)
         EXPECT_FLOAT_EQ(once.frontDiffuse[i], black[i]);
@@ -282,23 +278,10 @@ TEST_F(TableTest, LeavesTheDocumentedStateAndTheSameStateWhenDrawnTwice)
     const GlStateSnapshot twice = captureGlState();
     EXPECT_EQ(twice.texture2D, once.texture2D);
     EXPECT_EQ(twice.texEnvMode, once.texEnvMode);
-    EXPECT_EQ(twice.modelviewDepth, once.modelviewDepth);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_FLOAT_EQ(twice.modelview[i], once.modelview[i]);
+    expectMatricesRestored(once, twice);
     for (int i = 0; i < 4; ++i)
         EXPECT_FLOAT_EQ(twice.frontDiffuse[i], once.frontDiffuse[i]);
     EXPECT_EQ(takeGlError(), 0u);
-}
-
-TEST(TableRecord, StartsWithTheTableDimensions)
-{
-    EXPECT_FLOAT_EQ(table.length, 480.0f);
-    EXPECT_FLOAT_EQ(table.width, 280.0f);
-    EXPECT_FLOAT_EQ(table.wallHeight, 20.0f);
-    EXPECT_FLOAT_EQ(table.goalWidth, 78.0f);
-    EXPECT_FLOAT_EQ(table.goalHeight, 40.0f);
-    for (unsigned int name : table.TableTextures)
-        EXPECT_EQ(name, 0u);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <gtest/gtest.h>
 
 GlStateSnapshot captureGlState()
 {
@@ -52,4 +53,27 @@ unsigned int takeGlError()
         if (first == GL_NO_ERROR)
             first = error;
     return first;
+}
+
+void expectMatricesRestored(const GlStateSnapshot& before, const GlStateSnapshot& after)
+{
+    EXPECT_EQ(after.matrixMode, GL_MODELVIEW);
+    EXPECT_EQ(after.modelviewDepth, before.modelviewDepth);
+    EXPECT_EQ(after.projectionDepth, before.projectionDepth);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_FLOAT_EQ(after.modelview[i], before.modelview[i]) << "modelview " << i;
+        EXPECT_FLOAT_EQ(after.projection[i], before.projection[i]) << "projection " << i;
+    }
+}
+
+void expectScreenStateLeft(const GlStateSnapshot& after, float colourLevel)
+{
+    EXPECT_TRUE(after.lighting);
+    EXPECT_TRUE(after.depthTest);
+    EXPECT_FALSE(after.blend);
+    EXPECT_FALSE(after.texture2D);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FLOAT_EQ(after.colour[i], colourLevel);
+    EXPECT_EQ(after.blendSrc, GL_ONE);
+    EXPECT_EQ(after.blendDst, GL_ONE);
 }

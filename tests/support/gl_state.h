@@ -31,3 +31,12 @@ void clearTo(int r, int g, int b);
 
 // Collects and clears every pending GL error; 0 when there was none.
 unsigned int takeGlError();
+
+// Both matrix stacks back at their depths and matrices of before, with the
+// modelview matrix current (gtest expectations).
+void expectMatricesRestored(const GlStateSnapshot& before, const GlStateSnapshot& after);
+
+// What a two-dimensional screen leaves: lighting and depth test on, blending
+// and texturing off, blend function (GL_ONE, GL_ONE), current colour grey
+// level colourLevel (1 white, 0 black after text).
+void expectScreenStateLeft(const GlStateSnapshot& after, float colourLevel);
