@@ -1,6 +1,9 @@
 // Writes the game's whole data set below the directory given on the command
 // line (the repository root): every picture, model and sound is made here.
+// Further arguments choose parts ("pictures", "models", "sounds"); without
+// them everything is made.
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "data_output.h"
@@ -8,21 +11,49 @@
 #include "models.h"
 #include "overlay_pictures.h"
 #include "skybox.h"
+#include "sounds.h"
 #include "table_textures.h"
+
+namespace {
+
+bool wanted(int argc, char** argv, const char* part)
+{
+    if (argc == 2)
+        return true;
+    for (int i = 2; i < argc; ++i)
+        if (std::strcmp(argv[i], part) == 0)
+            return true;
+    return false;
+}
+
+bool knownParts(int argc, char** argv)
+{
+    for (int i = 2; i < argc; ++i)
+        if (std::strcmp(argv[i], "pictures") != 0 && std::strcmp(argv[i], "models") != 0 && std::strcmp(argv[i], "sounds") != 0)
+            return false;
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <directory that receives data/>\n", argv[0]);
+    if (argc < 2 || !knownParts(argc, argv)) {
+        std::fprintf(stderr, "usage: %s <directory that receives data/> [pictures] [models] [sounds]\n", argv[0]);
         return 2;
     }
     DataOutput output;
     output.root = argv[1];
-    generateTableTextures(output);
-    generateSkybox(output);
-    generateOverlayPictures(output);
-    generateMenuPictures(output);
-    generateModels(output);
+    if (wanted(argc, argv, "pictures")) {
+        generateTableTextures(output);
+        generateSkybox(output);
+        generateOverlayPictures(output);
+        generateMenuPictures(output);
+    }
+    if (wanted(argc, argv, "models"))
+        generateModels(output);
+    if (wanted(argc, argv, "sounds"))
+        generateSounds(output);
     if (output.failures > 0) {
         std::fprintf(stderr, "datagen: %d file(s) could not be made\n", output.failures);
         return 1;

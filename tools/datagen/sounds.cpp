@@ -1,0 +1,163 @@
+#include "sounds.h"
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include "external_tools.h"
+#include "menu_music.h"
+#include "sound_catalogue.h"
+#include "synth.h"
+
+namespace {
+
+constexpr int speechRate = 22050;
+
+// Loudness by kind, as RMS in dB below full scale: speech carries the game,
+// effects sit with it, clicks and the crowd stay under it.
+constexpr double speechLevel = -17.0;
+constexpr double effectLevel = -17.0;
+constexpr double clickLevel = -22.0;
+constexpr double crowdLevel = -24.0;
+constexpr double musicLevel = -19.0;
+
+struct Job {
+    std::string path;
+    std::function<bool(const std::string& scratch, const std::string& target)> make;
+};
+
+std::string scratchName(const std::string& scratch, const std::string& path, const char* suffix)
+{
+    std::string name = path;
+    std::replace(name.begin(), name.end(), '/', '_');
+    return scratch + "/" + name + suffix;
+}
+
+Sound speak(const std::string& scratch, const std::string& path, const char* text, Voice voice)
+{
+    const std::string wav = scratchName(scratch, path, ".speech.wav");
+    const char* speed = voice == Voice::Excited ? "175" : voice == Voice::Calm ? "145" : "160";
+    const char* pitch = voice == Voice::Excited ? "72" : voice == Voice::Calm ? "40" : "52";
+    if (!runProgram({"espeak-ng", "-v", "de", "-s", speed, "-p", pitch, "-w", wav, text}))
+        return {};
+    return resampled(readWav(wav), speechRate);
+}
+
+bool encodeMp3(const std::string& scratch, const std::string& path, const Sound& sound, const std::string& target)
+{
+    if (sound.samples.empty())
+        return false;
+    const std::string wav = scratchName(scratch, path, ".wav");
+    if (!writeWav(wav, sound))
+        return false;
+    const char* bitrate = sound.rate == speechRate ? "48" : "96";
+    return runProgram({"lame", "--quiet", "-m", "m", "-b", bitrate, wav, target});
+}
+
+Sound noiseSound(Noise noise)
+{
+    switch (noise) {
+    case Noise::Cough:
+        return cough(speechRate, 1, 21);
+    case Noise::DoubleCough:
+        return cough(speechRate, 2, 22);
+    case Noise::Snore:
+        return snore(speechRate);
+    case Noise::Fart:
+        return fart(speechRate);
+    case Noise::Bloopers:
+        return slideWhistleAndBoing(speechRate);
+    }
+    return {};
+}
+
+std::vector<Job> soundJobs()
+{
+    std::vector<Job> jobs;
+    auto wavEffect = [&](const char* path, Sound (*make)(), double level) {
+        jobs.push_back({path, [make, level](const std::string&, const std::string& target) {
+                            Sound sound = make();
+                            normalise(sound, level);
+                            return writeWav(target, sound);
+                        }});
+    };
+    auto mp3Effect = [&](const char* path, Sound (*make)(), double level) {
+        jobs.push_back({path, [make, level, path](const std::string& scratch, const std::string& target) {
+                            Sound sound = make();
+                            normalise(sound, level);
+                            return encodeMp3(scratch, path, sound, target);
+                        }});
+    };
+    // The longest jobs first, so that the cores finish together.
+    mp3Effect("data/blur.mp3", menuMusic, musicLevel);
+    wavEffect("data/sfx/chloote.wav", crowdLoop, crowdLevel);
+    wavEffect("data/sfx/Whistle.wav", refereeWhistle, effectLevel);
+    wavEffect("data/sfx/Goal.wav", goalHorn, effectLevel);
+    wavEffect("data/sfx/generator_down.wav", generatorDown, effectLevel);
+    wavEffect("data/sfx/guessed.wav", menuMoveClick, clickLevel);
+    wavEffect("data/sfx/fire.wav", confirmClick, clickLevel);
+    mp3Effect("data/sfx/ball_wand.mp3", ballOnWood, effectLevel);
+    mp3Effect("data/sfx/stange_wand.mp3", postClang, effectLevel);
+
+    for (const NoiseLine& line : noiseLines) {
+        jobs.push_back({line.path, [line](const std::string& scratch, const std::string& target) {
+                            Sound sound = noiseSound(line.noise);
+                            normalise(sound, speechLevel);
+                            if (line.text[0] != '\0') {
+                                Sound words = speak(scratch, line.path, line.text, Voice::Normal);
+                                if (words.samples.empty())
+                                    return false;
+                                normalise(words, speechLevel);
+                                append(sound, words, 0.25);
+                            }
+                            return encodeMp3(scratch, line.path, sound, target);
+                        }});
+    }
+    for (const SpokenLine& line : spokenLines) {
+        jobs.push_back({line.path, [line](const std::string& scratch, const std::string& target) {
+                            Sound sound = speak(scratch, line.path, line.text, line.voice);
+                            normalise(sound, speechLevel);
+                            return encodeMp3(scratch, line.path, sound, target);
+                        }});
+    }
+    return jobs;
+}
+
+} // namespace
+
+void generateSounds(DataOutput& output)
+{
+    const std::string scratch = makeScratchDirectory();
+    if (scratch.empty()) {
+        noteFailure(output, "cannot make a scratch directory for the sounds");
+        return;
+    }
+    const std::vector<Job> jobs = soundJobs();
+    for (const Job& job : jobs)
+        prepareDirectory(output, job.path);
+
+    std::atomic<size_t> next{0};
+    std::mutex failuresLock;
+    std::vector<std::string> failed;
+    auto work = [&]() {
+        for (size_t i = next++; i < jobs.size(); i = next++) {
+            if (!jobs[i].make(scratch, outputPath(output, jobs[i].path))) {
+                std::lock_guard<std::mutex> lock(failuresLock);
+                failed.push_back(jobs[i].path);
+            }
+        }
+    };
+    const unsigned workers = std::max(2u, std::thread::hardware_concurrency());
+    std::vector<std::thread> threads;
+    for (unsigned i = 0; i < workers; ++i)
+        threads.emplace_back(work);
+    for (std::thread& thread : threads)
+        thread.join();
+    removeScratchDirectory(scratch);
+
+    std::sort(failed.begin(), failed.end());
+    for (const std::string& path : failed)
+        noteFailure(output, "cannot make " + path + " (are espeak-ng and lame installed?)");
+}
