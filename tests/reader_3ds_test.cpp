@@ -185,6 +185,15 @@ TEST(Reader3ds, OpeningFailuresAndVersions)
     EXPECT_EQ(model.objects.size(), 2u);
 }
 
+TEST(Reader3ds, NamesResolveWithoutCaseAndWithLatin1Bytes)
+{
+    // On disk in UTF-8 and lower case; asked for with the Latin-1 byte 0xDF.
+    writeModel("stra\xC3\x9F" "e.3ds", mainChunk(meshObject("quad", quadXyz, quadCorners)));
+    Model3ds model;
+    EXPECT_TRUE(import3ds(model, scratchPath("STRA\xDF" "E.3DS").c_str()));
+    EXPECT_EQ(model.numObjects, 1);
+}
+
 TEST(Reader3ds, AxesMaterialsAndGroups)
 {
     const Bytes materials = join({

@@ -203,52 +203,32 @@ void boxToStandardError(const char* text, const char* caption)
     std::fprintf(stderr, "box [%s] [%s]\n", text, caption);
 }
 
+// Loads a texture the way a model does, with message boxes on standard error.
+void loadAsModelTexture(const std::string& path)
+{
+    setMessageBoxHook(boxToStandardError);
+    GLuint slot = 0;
+    loadTexture(&slot, path.c_str(), 0);
+}
+
 TEST(TextureFailures, UnreadableFilesEndTheProgramWithAFailure)
 {
     testing::FLAGS_gtest_death_test_style = "threadsafe";
-    const std::string missingBmp = scratchPath("gone.bmp");
-    EXPECT_EXIT(
-        {
-            setMessageBoxHook(boxToStandardError);
-            GLuint slot = 0;
-            createBmpTexture(&slot, missingBmp.c_str(), 0);
-        },
-        testing::ExitedWithCode(1), "box \\[Couldn't find a texture!\\] \\[Error!\\].*gone\\.bmp");
-
     // A file that exists but holds no picture counts as missing.
-    const std::string brokenBmp = scratchPath("broken.bmp");
-    writeFileBytes(brokenBmp, {'B', 'M', 0, 0, 0, 0});
-    EXPECT_EXIT(
-        {
-            setMessageBoxHook(boxToStandardError);
-            GLuint slot = 0;
-            createBmpTexture(&slot, brokenBmp.c_str(), 0);
-        },
-        testing::ExitedWithCode(1), "Couldn't find a texture!.*broken\\.bmp");
-
-    const std::string missingTga = scratchPath("gone.tga");
-    EXPECT_EXIT(
-        {
-            GLuint slot = 0;
-            loadTexture(&slot, missingTga.c_str(), 0);
-        },
-        testing::ExitedWithCode(1), "gone\\.tga");
-    const std::string colourMapped = scratchPath("mapped.tga");
-    writeFileBytes(colourMapped, {0, 1, 1, 0, 0, 2, 0, 24, 0, 0, 0, 0, 1, 0, 1, 0, 8, 0, 1, 2, 3, 4, 5, 6, 0});
-    EXPECT_EXIT(
-        {
-            GLuint slot = 0;
-            loadTexture(&slot, colourMapped.c_str(), 0);
-        },
-        testing::ExitedWithCode(1), "mapped\\.tga");
-
-    const std::string missingJpeg = scratchPath("gone.jpg");
-    EXPECT_EXIT(
-        {
-            GLuint slot = 0;
-            loadTexture(&slot, missingJpeg.c_str(), 0);
-        },
-        testing::ExitedWithCode(1), "gone\\.jpg");
+    writeFileBytes(scratchPath("broken.bmp"), {'B', 'M', 0, 0, 0, 0});
+    writeFileBytes(scratchPath("mapped.tga"), {0, 1, 1, 0, 0, 2, 0, 24, 0, 0, 0, 0, 1, 0, 1, 0, 8, 0, 1, 2, 3, 4, 5, 6, 0});
+    struct Case {
+        const char* name;
+        const char* output; // standard error, as a regular expression
+    } cases[] = {
+        {"gone.bmp", "box \\[Couldn't find a texture!\\] \\[Error!\\].*gone\\.bmp"},
+        {"broken.bmp", "box \\[Couldn't find a texture!\\] \\[Error!\\].*broken\\.bmp"},
+        {"gone.tga", "gone\\.tga"},
+        {"mapped.tga", "mapped\\.tga"},
+        {"gone.jpg", "gone\\.jpg"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EXIT(loadAsModelTexture(scratchPath(c.name)), testing::ExitedWithCode(1), c.output) << c.name;
 }
 
 } // namespace
