@@ -56,7 +56,9 @@ bool decodeWithImageMagick(const std::string& path, ReferenceImage& image, int c
     std::istringstream size(commandOutput("identify -format '%w %h' '" + path + "' 2>/dev/null"));
     if (!(size >> image.width >> image.height))
         return false;
-    const std::string raw = path + ".reference.rgb";
+    // The raw decoding goes to the scratch directory, never beside the input.
+    static int decodings = 0;
+    const std::string raw = scratchPath("reference-" + std::to_string(++decodings) + ".rgb");
     const std::string map = channels == 4 ? "rgba" : "rgb";
     if (!runCommand("convert '" + path + "' -depth 8 '" + map + ":" + raw + "'"))
         return false;
