@@ -225,21 +225,4 @@ TEST_F(ModelDrawing, MoreMaterialsThanTextureSlots)
     expectPixel(insideX, insideY, 0, 0, modelTextureSlots, "material beyond the table");
 }
 
-TEST(ModelInstanceDefaults, ConstructionAndSetters)
-{
-    ModelInstance instance;
-    EXPECT_EQ(instance.scale, 1.0f);
-    EXPECT_EQ(instance.position.x, 0.0f);
-    EXPECT_EQ(instance.color[0], 1.0f);
-    EXPECT_EQ(instance.color[2], 1.0f);
-    EXPECT_FALSE(instance.useColor);
-    EXPECT_EQ(instance.model.numObjects, 0);
-    instance.setRotation(1, 2, 3);
-    EXPECT_EQ(instance.rotation[2], 3.0f);
-    instance.setPosition(4, 5, 6);
-    EXPECT_EQ(instance.position.y, 5.0f);
-    instance.setColor(0.5f, 0.25f, 0.125f);
-    EXPECT_EQ(instance.color[1], 0.25f);
-}
-
 } // namespace
