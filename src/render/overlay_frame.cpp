@@ -15,10 +15,10 @@ TexturedQuad screenQuad(const ScreenRect& r, QuadLayout layout)
         return {{{0, 1, r.left, r.top, 0}, {1, 1, r.right, r.top, 0}, {1, 0, r.right, r.bottom, 0},
                  {0, 0, r.left, r.bottom, 0}}};
     case QuadLayout::UprightFromBottomLeft:
-        break;
+        return {{{0, 0, r.left, r.bottom, 0}, {1, 0, r.right, r.bottom, 0}, {1, 1, r.right, r.top, 0},
+                 {0, 1, r.left, r.top, 0}}};
     }
-    return {{{0, 0, r.left, r.bottom, 0}, {1, 0, r.right, r.bottom, 0}, {1, 1, r.right, r.top, 0},
-             {0, 1, r.left, r.top, 0}}};
+    return {};
 }
 
 void beginOverlay2D()
