@@ -1,0 +1,228 @@
+// The game's screens drawn from the generated data set under Xvfb: menu,
+// a match with the help panel, and the result screen.
+#include "assets/model_instance.h"
+#include "core/frame.h"
+#include "core/game_state.h"
+#include "core/input.h"
+#include "platform/clock.h"
+#include "render/interface.h"
+#include "support/gl_window.h"
+#include "support/message_log.h"
+#include "support/play_setup.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int screenWidth = 800;
+constexpr int screenHeight = 600;
+
+uint32_t fakeMilliseconds = 50000;
+uint32_t fakeClock() { return fakeMilliseconds; }
+
+struct Rgb8 {
+    int r, g, b;
+};
+
+struct Screen {
+    std::vector<unsigned char> rgb; // bottom row first
+    Rgb8 at(int x, int y) const
+    {
+        const unsigned char* p = &rgb[(static_cast<size_t>(y) * screenWidth + x) * 3];
+        return {p[0], p[1], p[2]};
+    }
+};
+
+// Runs frames and reads back the last one shown.
+Screen frameShot(int frameCount = 1)
+{
+    for (int i = 0; i < frameCount; ++i) {
+        fakeMilliseconds += 20;
+        displayFrame();
+    }
+    Screen screen;
+    screen.rgb.resize(static_cast<size_t>(screenWidth) * screenHeight * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, screenWidth, screenHeight, GL_RGB, GL_UNSIGNED_BYTE, screen.rgb.data());
+    return screen;
+}
+
+// Keeps a screenshot as PPM when QUIRTAL_SHOT_DIR names a directory.
+void keep(const Screen& screen, const char* name)
+{
+    const char* dir = std::getenv("QUIRTAL_SHOT_DIR");
+    if (!dir)
+        return;
+    FILE* file = std::fopen((std::string(dir) + "/" + name + ".ppm").c_str(), "wb");
+    if (!file)
+        return;
+    std::fprintf(file, "P6\n%d %d\n255\n", screenWidth, screenHeight);
+    for (int y = screenHeight - 1; y >= 0; --y)
+        std::fwrite(&screen.rgb[static_cast<size_t>(y) * screenWidth * 3], 1, screenWidth * 3, file);
+    std::fclose(file);
+}
+
+// Share of the pixels of a block that pass a test.
+double share(const Screen& screen, int x0, int y0, int x1, int y1, const std::function<bool(const Rgb8&)>& test)
+{
+    int hits = 0;
+    int total = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            ++total;
+            hits += test(screen.at(x, y));
+        }
+    }
+    return total ? static_cast<double>(hits) / total : 0.0;
+}
+
+bool nearlyWhite(const Rgb8& c) { return c.r > 235 && c.g > 235 && c.b > 235; }
+bool lightGrey(const Rgb8& c) { return std::min({c.r, c.g, c.b}) > 160 && std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) < 40; }
+bool nearlyBlack(const Rgb8& c) { return c.r < 12 && c.g < 12 && c.b < 12; }
+bool golden(const Rgb8& c) { return c.r > 190 && c.g > 140 && c.b < 130 && c.r > c.b + 90; }
+bool blue(const Rgb8& c) { return c.b > c.r + 60 && c.b > c.g + 30; }
+bool red(const Rgb8& c) { return c.r > c.g + 60 && c.r > c.b + 60; }
+bool green(const Rgb8& c) { return c.g > c.r + 25 && c.g > c.b + 25; }
+
+double changed(const Screen& a, const Screen& b, int x0, int y0, int x1, int y1)
+{
+    int differing = 0;
+    int total = 0;
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            const Rgb8 p = a.at(x, y);
+            const Rgb8 q = b.at(x, y);
+            ++total;
+            differing += std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 30;
+        }
+    }
+    return static_cast<double>(differing) / total;
+}
+
+// A full screen shows a picture: neither white quads nor a black screen.
+void expectPicture(const Screen& screen)
+{
+    EXPECT_LT(share(screen, 0, 0, screenWidth, screenHeight, nearlyWhite), 0.2);
+    EXPECT_LT(share(screen, 0, 0, screenWidth, screenHeight, nearlyBlack), 0.2);
+}
+
+class DataScreens : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!ensureGlWindow() || !std::filesystem::exists("data/menu/menu.bmp"))
+            return;
+        startGameUnderTest(fakeClock);
+        // Watch the loaders from here on: pictures again, then the models.
+        startMessageLog();
+        loadInterfaceTextures();
+    }
+    static void TearDownTestSuite() { setMillisecondClock(nullptr); }
+    void SetUp() override
+    {
+        if (!ensureGlWindow())
+            GTEST_SKIP() << "no display";
+        ASSERT_TRUE(std::filesystem::exists("data/menu/menu.bmp")) << "data/ has not been generated";
+    }
+};
+
+// Marker lower-left corners by menu selection.
+struct MarkerPlace {
+    int x, y;
+};
+const MarkerPlace markerPlaces[] = {{405, 135}, {290, 405}, {215, 336}, {250, 263}, {290, 200}};
+
+TEST_F(DataScreens, MenuShowsItsPictureWithTheMarkerOnTheChosenEntry)
+{
+    ASSERT_EQ(game.state, StateMenu);
+    std::vector<Screen> shots;
+    for (int selection = 0; selection <= 4; ++selection) {
+        game.menuSelection = selection;
+        shots.push_back(frameShot());
+        expectPicture(shots.back());
+    }
+    keep(shots[0], "title");
+    keep(shots[1], "menu");
+    // The marker stands where its selection puts it, and nowhere else.
+    for (int selection = 1; selection <= 4; ++selection) {
+        const MarkerPlace& here = markerPlaces[selection];
+        const int other = selection == 4 ? 1 : selection + 1;
+        SCOPED_TRACE("selection " + std::to_string(selection));
+        EXPECT_GT(changed(shots[selection], shots[other], here.x + 8, here.y + 8, here.x + 56, here.y + 56), 0.4);
+        EXPECT_GT(share(shots[selection], here.x, here.y, here.x + 64, here.y + 64, golden), 0.01) << "its golden glow";
+        EXPECT_GT(share(shots[selection], here.x + 12, here.y + 16, here.x + 44, here.y + 48, lightGrey), 0.3) << "the ball";
+        const MarkerPlace& away = markerPlaces[other];
+        EXPECT_LT(share(shots[selection], away.x, away.y, away.x + 64, away.y + 64, golden), 0.002);
+    }
+    // The mode picture ("automatic" in gold) fills its place on the menu
+    // picture but not on the title picture.
+    EXPECT_GT(share(shots[1], 340, 320, 468, 352, golden), 0.05);
+    EXPECT_LT(share(shots[0], 340, 320, 468, 352, golden), 0.01);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(DataScreens, MatchShowsTheLitTableTeamsAndHelpPanel)
+{
+    game.menuSelection = 1;
+    onKeyDown(13, 0, 0); // start a match
+    ASSERT_TRUE(game.sceneReady);
+    EXPECT_TRUE(shownMessages().empty()) << "pictures, models and their textures load without a message";
+    EXPECT_NE(figureModel.model.numObjects, 0);
+    EXPECT_NE(arrowModel.model.numObjects, 0);
+    int textures = 0;
+    for (const ModelInstance* model : {&figureModel, &arrowModel})
+        for (int i = 0; i < model->model.numMaterials; ++i)
+            textures += model->model.materials[i].file[0] != '\0' && glIsTexture(model->textures[i]);
+    EXPECT_EQ(textures, 2) << "the JPEG face and the TGA arrow head";
+
+    game.cameraMode = CameraOverview;
+    game.showHelp = false;
+    const Screen play = frameShot(60);
+    keep(play, "match");
+    expectPicture(play);
+    EXPECT_GT(share(play, 0, 0, screenWidth, screenHeight, green), 0.15) << "felt and pitch";
+    EXPECT_GT(share(play, 0, 0, screenWidth, screenHeight, blue), 0.003) << "blue figures";
+    EXPECT_GT(share(play, 0, 0, screenWidth, screenHeight, red), 0.003) << "red figures";
+    EXPECT_LT(share(play, 0, 500, screenWidth, screenHeight, nearlyBlack), 0.1) << "the skybox around the table";
+
+    game.showHelp = true;
+    const Screen help = frameShot(2);
+    keep(help, "help");
+    expectPicture(help);
+    EXPECT_GT(changed(play, help, 150, 100, 650, 480), 0.5) << "the panel dims the match";
+    EXPECT_GT(share(help, 330, 425, 470, 465, golden), 0.05) << "its golden heading";
+    EXPECT_LT(changed(play, help, 0, 0, 130, 80), 0.05) << "outside the panel the match is untouched";
+    game.showHelp = false;
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(DataScreens, ResultScreenNamesTheWinner)
+{
+    if (!game.sceneReady) {
+        game.menuSelection = 1;
+        onKeyDown(13, 0, 0);
+    }
+    game.cameraMode = CameraOverview;
+    const Screen before = frameShot(3);
+    game.goals1 = game.goalsToWin;
+    const Screen result = frameShot(2);
+    keep(result, "result");
+    EXPECT_EQ(game.state, StateResult);
+    expectPicture(result);
+    EXPECT_GT(changed(before, result, 300, 250, 500, 350), 0.5);
+    EXPECT_GT(share(result, 300, 290, 500, 340, blue), 0.05) << "PLAYER 1 in blue";
+    EXPECT_GT(share(result, 300, 255, 500, 290, golden), 0.05) << "WINS! in gold";
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+} // namespace
