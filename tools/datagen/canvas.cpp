@@ -96,6 +96,13 @@ Picture canvasMask(Canvas& canvas)
     return mask;
 }
 
+Picture takePicture(Canvas& canvas)
+{
+    Picture picture = canvasPicture(canvas);
+    freeCanvas(canvas);
+    return picture;
+}
+
 void useDesignUnits(Canvas& canvas, double designWidth, double designHeight)
 {
     cairo_identity_matrix(canvas.cr);
@@ -112,6 +119,16 @@ void selectFont(Canvas& canvas, const TextStyle& style)
 }
 
 } // namespace
+
+TextStyle textStyle(double size, const Rgb& fill, double outline, bool bold)
+{
+    TextStyle style;
+    style.size = size;
+    style.fill = fill;
+    style.outline = outline;
+    style.bold = bold;
+    return style;
+}
 
 double labelWidth(Canvas& canvas, const char* text, const TextStyle& style)
 {
@@ -146,6 +163,15 @@ void drawLabel(Canvas& canvas, const char* text, double x, double y, Align align
 void setColour(Canvas& canvas, const Rgb& colour, double alpha)
 {
     cairo_set_source_rgba(canvas.cr, colour.r, colour.g, colour.b, alpha);
+}
+
+void setLinearGradient(Canvas& canvas, double x0, double y0, double x1, double y1, const Rgb& from, const Rgb& to)
+{
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(x0, y0, x1, y1);
+    cairo_pattern_add_color_stop_rgb(gradient, 0.0, from.r, from.g, from.b);
+    cairo_pattern_add_color_stop_rgb(gradient, 1.0, to.r, to.g, to.b);
+    cairo_set_source(canvas.cr, gradient);
+    cairo_pattern_destroy(gradient); // the context keeps its own reference
 }
 
 void roundedRectangle(Canvas& canvas, double x, double y, double width, double height, double radius)

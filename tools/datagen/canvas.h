@@ -23,6 +23,8 @@ void shadePixels(Canvas& canvas, const std::function<Rgb(double x, double y)>& s
 // The drawn colours, premultiplied: black wherever nothing was drawn. This is
 // the picture half of a masked pair (it is added to the blacked-out screen).
 Picture canvasPicture(Canvas& canvas);
+// canvasPicture of a canvas that is no longer needed; frees it.
+Picture takePicture(Canvas& canvas);
 
 // White where nothing was drawn, black under opaque drawing, grey at soft
 // edges: the mask half (the screen is multiplied by it).
@@ -43,6 +45,8 @@ struct TextStyle {
     bool serif = false;
 };
 
+TextStyle textStyle(double size, const Rgb& fill, double outline, bool bold = false);
+
 // Writes text with a DejaVu font, the baseline at y.
 void drawLabel(Canvas& canvas, const char* text, double x, double y, Align align, const TextStyle& style);
 
@@ -50,4 +54,6 @@ void drawLabel(Canvas& canvas, const char* text, double x, double y, Align align
 double labelWidth(Canvas& canvas, const char* text, const TextStyle& style);
 
 void setColour(Canvas& canvas, const Rgb& colour, double alpha = 1.0);
+// Makes a linear gradient from (x0, y0) to (x1, y1) the source of drawing.
+void setLinearGradient(Canvas& canvas, double x0, double y0, double x1, double y1, const Rgb& from, const Rgb& to);
 void roundedRectangle(Canvas& canvas, double x, double y, double width, double height, double radius);

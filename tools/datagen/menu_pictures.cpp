@@ -26,23 +26,18 @@ double fromBottom(double y) { return 600.0 - y; }
 
 void drawTitle(Canvas& canvas, double size, double baseline)
 {
-    TextStyle title;
-    title.size = size;
-    title.bold = true;
+    TextStyle title = textStyle(size, gold, size * 0.06, true);
     title.serif = true;
-    title.fill = gold;
-    title.outline = size * 0.06;
     title.outlineColour = {0.15, 0.08, 0.02};
     drawLabel(canvas, "QUIRTAL ORVELCUP", 400, baseline, Align::Centre, title);
 }
 
+// Small print at the bottom of the screens.
+TextStyle hintStyle() { return textStyle(13, Rgb{0.8, 0.84, 0.92}, 1.0); }
+
 TextStyle entryStyle()
 {
-    TextStyle style;
-    style.size = 30;
-    style.bold = true;
-    style.fill = {0.98, 0.98, 0.98};
-    style.outline = 2.4;
+    TextStyle style = textStyle(30, Rgb{0.98, 0.98, 0.98}, 2.4, true);
     style.outlineColour = {0.05, 0.05, 0.12};
     return style;
 }
@@ -59,10 +54,7 @@ void generateTitlePicture(DataOutput& output)
 {
     Canvas canvas = screenCanvas(23);
     drawTitle(canvas, 58, 150);
-    TextStyle subtitle;
-    subtitle.size = 22;
-    subtitle.fill = {0.92, 0.94, 1.0};
-    subtitle.outline = 1.5;
+    TextStyle subtitle = textStyle(22, Rgb{0.92, 0.94, 1.0}, 1.5);
     drawLabel(canvas, "Table football for two players at one keyboard", 400, 192, Align::Centre, subtitle);
 
     drawFigureIcon(canvas, 250, 300, 150, teamBlue);
@@ -74,11 +66,7 @@ void generateTitlePicture(DataOutput& output)
     TextStyle prompt = entryStyle();
     prompt.size = 26;
     drawLabel(canvas, "Press Enter", 478, fromBottom(158), Align::Left, prompt);
-    TextStyle small;
-    small.size = 13;
-    small.fill = {0.8, 0.84, 0.92};
-    small.outline = 1.0;
-    drawLabel(canvas, "Esc quits", 400, 570, Align::Centre, small);
+    drawLabel(canvas, "Esc quits", 400, 570, Align::Centre, hintStyle());
     saveScreen(output, 23, canvas);
 }
 
@@ -110,11 +98,7 @@ void generateMenuPicture(DataOutput& output)
     entryBand(canvas, 280, 206, 170, 52);
     drawLabel(canvas, "Quit", 364, fromBottom(220), Align::Left, style);
 
-    TextStyle small;
-    small.size = 13;
-    small.fill = {0.8, 0.84, 0.92};
-    small.outline = 1.0;
-    drawLabel(canvas, "\u2191 \u2193 choose    Enter confirm    F10 full screen    Esc quit", 400, 578, Align::Centre, small);
+    drawLabel(canvas, "\u2191 \u2193 choose    Enter confirm    F10 full screen    Esc quit", 400, 578, Align::Centre, hintStyle());
     saveScreen(output, 24, canvas);
 }
 
@@ -122,11 +106,7 @@ void generateModePicture(DataOutput& output, int pictureSlot, int maskSlot, cons
 {
     Canvas canvas = makeCanvas(interfacePictures[pictureSlot].width, interfacePictures[pictureSlot].height);
     useDesignUnits(canvas, 128, 32);
-    TextStyle style;
-    style.size = 21;
-    style.bold = true;
-    style.fill = gold;
-    style.outline = 1.8;
+    TextStyle style = textStyle(21, gold, 1.8, true);
     style.outlineColour = {0.1, 0.05, 0.0};
     drawLabel(canvas, word, 64, 24, Align::Centre, style);
     saveMaskedPair(output, interfacePictures[pictureSlot].path, interfacePictures[maskSlot].path, canvas, RowOrder::Upright);
@@ -168,15 +148,8 @@ void generateCredits(DataOutput& output)
     cairo_fill(cr);
     drawTitle(canvas, 44, 84);
 
-    TextStyle heading;
-    heading.size = 22;
-    heading.bold = true;
-    heading.fill = gold;
-    heading.outline = 1.2;
-    TextStyle line;
-    line.size = 17;
-    line.fill = {0.95, 0.95, 0.97};
-    line.outline = 1.0;
+    TextStyle heading = textStyle(22, gold, 1.2, true);
+    TextStyle line = textStyle(17, Rgb{0.95, 0.95, 0.97}, 1.0);
     struct Entry {
         const char* heading;
         const char* text;
@@ -196,10 +169,8 @@ void generateCredits(DataOutput& output)
     }
     drawFigureIcon(canvas, 160, 470, 90, teamBlue);
     drawFigureIcon(canvas, 640, 470, 90, teamRed);
-    TextStyle prompt;
+    TextStyle prompt = hintStyle();
     prompt.size = 16;
-    prompt.fill = {0.85, 0.88, 0.95};
-    prompt.outline = 1.0;
     drawLabel(canvas, "Enter: back to the menu     P: bloopers", 400, 560, Align::Centre, prompt);
     saveScreen(output, 31, canvas);
 }

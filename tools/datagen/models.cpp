@@ -103,9 +103,7 @@ Picture drawFaceTexture()
     cairo_move_to(cr, 0.455, 0.645);
     cairo_curve_to(cr, 0.48, 0.67, 0.52, 0.67, 0.545, 0.645);
     cairo_stroke(cr);
-    Picture picture = canvasPicture(canvas);
-    freeCanvas(canvas);
-    return picture;
+    return takePicture(canvas);
 }
 
 // Gold arrow head with a white chevron, bottom row first in the TGA.
@@ -114,21 +112,15 @@ Picture drawArrowTexture()
     Canvas canvas = makeCanvas(arrowTextureSize, arrowTextureSize);
     useDesignUnits(canvas, 1.0, 1.0);
     cairo_t* cr = canvas.cr;
-    cairo_pattern_t* metal = cairo_pattern_create_linear(0, 0, 1, 1);
-    cairo_pattern_add_color_stop_rgb(metal, 0.0, 1.0, 0.90, 0.45);
-    cairo_pattern_add_color_stop_rgb(metal, 1.0, 0.85, 0.60, 0.10);
-    cairo_set_source(cr, metal);
+    setLinearGradient(canvas, 0, 0, 1, 1, Rgb{1.0, 0.90, 0.45}, Rgb{0.85, 0.60, 0.10});
     cairo_paint(cr);
-    cairo_pattern_destroy(metal);
     setColour(canvas, {1.0, 1.0, 1.0});
     cairo_set_line_width(cr, 0.12);
     cairo_move_to(cr, 0.15, 0.15);
     cairo_line_to(cr, 0.55, 0.5);
     cairo_line_to(cr, 0.15, 0.85);
     cairo_stroke(cr);
-    Picture picture = canvasPicture(canvas);
-    freeCanvas(canvas);
-    return picture;
+    return takePicture(canvas);
 }
 
 void saveModel(DataOutput& output, const char* path, const MeshModel& model)

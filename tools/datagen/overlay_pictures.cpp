@@ -34,13 +34,9 @@ void lightPlate(Canvas& canvas, double x, double y, double width, double height,
     setColour(canvas, {0, 0, 0}, 0.35);
     roundedRectangle(canvas, x + 2, y + 3, width, height, height * 0.35);
     cairo_fill(cr);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, y, 0, y + height);
-    cairo_pattern_add_color_stop_rgb(fill, 0.0, top.r, top.g, top.b);
-    cairo_pattern_add_color_stop_rgb(fill, 1.0, bottom.r, bottom.g, bottom.b);
-    cairo_set_source(cr, fill);
+    setLinearGradient(canvas, 0, y, 0, y + height, top, bottom);
     roundedRectangle(canvas, x, y, width, height, height * 0.35);
     cairo_fill_preserve(cr);
-    cairo_pattern_destroy(fill);
     setColour(canvas, {0.15, 0.15, 0.2});
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
@@ -85,17 +81,9 @@ struct HelpLine {
 void drawHelpColumn(Canvas& canvas, double x, double y, const char* title, const Rgb& colour, const HelpLine* lines,
     int count, double keyWidth, double spacing)
 {
-    TextStyle heading;
-    heading.size = 17;
-    heading.bold = true;
-    heading.fill = colour;
-    heading.outline = 1.6;
+    TextStyle heading = textStyle(17, colour, 1.6, true);
     drawLabel(canvas, title, x, y, Align::Left, heading);
-    TextStyle keys;
-    keys.size = 13;
-    keys.bold = true;
-    keys.fill = gold;
-    keys.outline = 1.4;
+    TextStyle keys = textStyle(13, gold, 1.4, true);
     TextStyle action = keys;
     action.bold = false;
     action.fill = {0.97, 0.97, 0.97};
@@ -114,11 +102,7 @@ void generateHelp(DataOutput& output)
     saveTint(output, 8, panel, RowOrder::TopRowFirst);
 
     Canvas canvas = overlayCanvas(10, 500, 380);
-    TextStyle title;
-    title.size = 24;
-    title.bold = true;
-    title.fill = gold;
-    title.outline = 2.0;
+    TextStyle title = textStyle(24, gold, 2.0, true);
     drawLabel(canvas, "CONTROLS", 250, 34, Align::Centre, title);
 
     const HelpLine player1[] = {
@@ -138,10 +122,7 @@ void generateHelp(DataOutput& output)
     drawHelpColumn(canvas, 14, 72, "Player 1  (blue)", teamBlue, player1, 5, 62, 19);
     drawHelpColumn(canvas, 262, 72, "Player 2  (red)", teamRed, player2, 5, 62, 19);
 
-    TextStyle note;
-    note.size = 11;
-    note.fill = {0.80, 0.84, 0.92};
-    note.outline = 1.2;
+    TextStyle note = textStyle(11, Rgb{0.80, 0.84, 0.92}, 1.2);
     drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack.", 250, 206, Align::Centre, note);
 
     const HelpLine general[] = {
@@ -162,16 +143,9 @@ void generateHelp(DataOutput& output)
 void generateNotice(DataOutput& output, int pictureSlot, int maskSlot, const char* heading, const char* value, const Rgb& valueColour)
 {
     Canvas canvas = overlayCanvas(pictureSlot, 200, 50);
-    TextStyle top;
-    top.size = 13;
-    top.fill = {0.95, 0.95, 0.95};
-    top.outline = 1.2;
+    TextStyle top = textStyle(13, Rgb{0.95, 0.95, 0.95}, 1.2);
     drawLabel(canvas, heading, 100, 19, Align::Centre, top);
-    TextStyle bottom;
-    bottom.size = 18;
-    bottom.bold = true;
-    bottom.fill = valueColour;
-    bottom.outline = 1.6;
+    TextStyle bottom = textStyle(18, valueColour, 1.6, true);
     drawLabel(canvas, value, 100, 41, Align::Centre, bottom);
     saveMasked(output, pictureSlot, maskSlot, canvas, RowOrder::TopRowFirst);
 }
@@ -196,23 +170,12 @@ void generateNotices(DataOutput& output)
 void generateResult(DataOutput& output, int pictureSlot, int maskSlot, const char* winner, const Rgb& colour)
 {
     Canvas canvas = overlayCanvas(pictureSlot, 200, 100);
-    TextStyle name;
-    name.size = 26;
-    name.bold = true;
-    name.fill = colour;
-    name.outline = 2.2;
+    TextStyle name = textStyle(26, colour, 2.2, true);
     name.outlineColour = {1.0, 1.0, 1.0};
     drawLabel(canvas, winner, 100, 44, Align::Centre, name);
-    TextStyle wins;
-    wins.size = 24;
-    wins.bold = true;
-    wins.fill = gold;
-    wins.outline = 2.0;
+    TextStyle wins = textStyle(24, gold, 2.0, true);
     drawLabel(canvas, "WINS!", 100, 76, Align::Centre, wins);
-    TextStyle hint;
-    hint.size = 9;
-    hint.fill = {0.9, 0.9, 0.9};
-    hint.outline = 1.0;
+    TextStyle hint = textStyle(9, Rgb{0.9, 0.9, 0.9}, 1.0);
     drawLabel(canvas, "Enter: back to the menu", 100, 93, Align::Centre, hint);
     drawBallIcon(canvas, 22, 62, 10);
     drawBallIcon(canvas, 178, 62, 10);

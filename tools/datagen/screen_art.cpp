@@ -23,13 +23,9 @@ void saveMaskedPair(DataOutput& output, const char* picturePath, const char* mas
 void drawStadiumBackdrop(Canvas& canvas)
 {
     cairo_t* cr = canvas.cr;
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, 330);
-    cairo_pattern_add_color_stop_rgb(sky, 0.0, 0.02, 0.04, 0.12);
-    cairo_pattern_add_color_stop_rgb(sky, 1.0, 0.10, 0.18, 0.36);
-    cairo_set_source(cr, sky);
+    setLinearGradient(canvas, 0, 0, 0, 330, Rgb{0.02, 0.04, 0.12}, Rgb{0.10, 0.18, 0.36});
     cairo_rectangle(cr, 0, 0, 800, 600);
     cairo_fill(cr);
-    cairo_pattern_destroy(sky);
 
     // Floodlight glows on two masts.
     for (int side = 0; side < 2; ++side) {
@@ -66,10 +62,7 @@ void drawStadiumBackdrop(Canvas& canvas)
     }
 
     // The pitch in perspective.
-    cairo_pattern_t* grass = cairo_pattern_create_linear(0, 390, 0, 600);
-    cairo_pattern_add_color_stop_rgb(grass, 0.0, 0.10, 0.32, 0.12);
-    cairo_pattern_add_color_stop_rgb(grass, 1.0, 0.16, 0.50, 0.18);
-    cairo_set_source(cr, grass);
+    setLinearGradient(canvas, 0, 390, 0, 600, Rgb{0.10, 0.32, 0.12}, Rgb{0.16, 0.50, 0.18});
     cairo_rectangle(cr, 0, 390, 800, 210);
     cairo_fill(cr);
     setColour(canvas, {1.0, 1.0, 1.0}, 0.08);
@@ -93,13 +86,9 @@ void drawFigureIcon(Canvas& canvas, double x, double y, double height, const Rgb
     cairo_t* cr = canvas.cr;
     const double u = height / 100.0;
     // Rod through the body.
-    cairo_pattern_t* steel = cairo_pattern_create_linear(0, y - 22 * u, 0, y - 14 * u);
-    cairo_pattern_add_color_stop_rgb(steel, 0.0, 0.85, 0.87, 0.90);
-    cairo_pattern_add_color_stop_rgb(steel, 1.0, 0.40, 0.42, 0.46);
-    cairo_set_source(cr, steel);
+    setLinearGradient(canvas, 0, y - 22 * u, 0, y - 14 * u, Rgb{0.85, 0.87, 0.90}, Rgb{0.40, 0.42, 0.46});
     cairo_rectangle(cr, x - 60 * u, y - 22 * u, 120 * u, 8 * u);
     cairo_fill(cr);
-    cairo_pattern_destroy(steel);
 
     setColour(canvas, scaled(shirt, 0.75));
     roundedRectangle(canvas, x - 9 * u, y + 8 * u, 7 * u, 42 * u, 3 * u);

@@ -149,15 +149,10 @@ void generateFrontPanel(DataOutput& output)
     roundedRectangle(canvas, 150, 40, 250, 56, 12);
     cairo_stroke(cr);
 
-    TextStyle title;
-    title.size = 30.0;
-    title.bold = true;
-    title.fill = {0.95, 0.86, 0.55};
+    TextStyle title = textStyle(30.0, Rgb{0.95, 0.86, 0.55}, 0.0, true);
     title.serif = true;
     drawLabel(canvas, "QUIRTAL", 275, 78, Align::Centre, title);
-    TextStyle small;
-    small.size = 11.0;
-    small.fill = {0.95, 0.86, 0.55};
+    TextStyle small = textStyle(11.0, Rgb{0.95, 0.86, 0.55}, 0.0);
     drawLabel(canvas, "ORVELCUP  TABLE FOOTBALL", 275, 91, Align::Centre, small);
 
     // Two coloured side badges, one per team.
@@ -171,9 +166,7 @@ void generateFrontPanel(DataOutput& output)
         setColour(canvas, {0.80, 0.64, 0.26});
         cairo_arc(cr, cx, 68, 20, 0, 2 * pi);
         cairo_stroke(cr);
-        TextStyle digit;
-        digit.size = 22;
-        digit.bold = true;
+        TextStyle digit = textStyle(22, Rgb{1.0, 1.0, 1.0}, 0.0, true);
         drawLabel(canvas, side == 0 ? "1" : "2", cx, 76, Align::Centre, digit);
     }
     savePicture(output, path, canvasPicture(canvas), RowOrder::Upright);
@@ -188,12 +181,8 @@ void generateGoal(DataOutput& output)
     useDesignUnits(canvas, 80.0, 20.0);
     cairo_t* cr = canvas.cr;
 
-    cairo_pattern_t* depth = cairo_pattern_create_linear(0, 0, 0, 20);
-    cairo_pattern_add_color_stop_rgb(depth, 0.0, 0.10, 0.12, 0.16);
-    cairo_pattern_add_color_stop_rgb(depth, 1.0, 0.22, 0.26, 0.30);
-    cairo_set_source(cr, depth);
+    setLinearGradient(canvas, 0, 0, 0, 20, Rgb{0.10, 0.12, 0.16}, Rgb{0.22, 0.26, 0.30});
     cairo_paint(cr);
-    cairo_pattern_destroy(depth);
 
     // Net: two sets of diagonals, thin and light grey.
     setColour(canvas, {0.85, 0.87, 0.88}, 0.85);
