@@ -3,7 +3,6 @@
 #include "core/game_state.h"
 #include "core/startup.h"
 #include "render/interface.h"
-#include "sim/ball.h"
 #include "sim/figure.h"
 #include "sim/match_rules.h"
 #include "sound/sound_bank.h"
@@ -31,6 +30,7 @@ constexpr int windowedX = 200;
 constexpr int windowedY = 200;
 constexpr int windowWidth = 800;
 constexpr int windowHeight = 600;
+// GameState::dragMode: left button held, right button held, none.
 constexpr int dragRotates = 2;
 constexpr int dragIdle = 1;
 constexpr int dragNone = -1;
