@@ -150,7 +150,9 @@ MeshModel buildFigure()
     addTube(neck, {{{0, 48, 0}, 11, 11}, {{0, 70, 0}, 10, 10}}, 12);
 
     MeshObject& shirt = addObject(model, "Shirt", "Shirt");
-    addTube(shirt, {{{0, -30, 0}, 22, 30}, {{0, -5, 0}, 22, 31}, {{0, 22, 0}, 23, 34}, {{0, 42, 0}, 22, 37},
+    // The hem stands out over the shorts, so that shirt and shorts read apart
+    // although the lighting gives both the team colour.
+    addTube(shirt, {{{0, -34, 0}, 25.5f, 34.5f}, {{0, -5, 0}, 22, 31}, {{0, 22, 0}, 23, 34}, {{0, 42, 0}, 22, 37},
                        {{0, 52, 0}, 17, 31}, {{0, 58, 0}, 10, 14}},
         20);
     for (float side : {-1.0f, 1.0f}) {
