@@ -12,7 +12,7 @@ packages=(
   libjpeg-turbo-progs assimp-testmodels assimp-utils
   clang libclang-rt-14-dev
   espeak-ng lame sox libsox-fmt-mp3 mpg123
-  libcairo2-dev fonts-dejavu-core
+  libcairo2-dev libfontconfig-dev fonts-dejavu-core
 )
 
 missing=()
