@@ -437,6 +437,8 @@ TEST_F(Input, MouseDragTurnsTheViewWithClampsAndOnlyWithTheLeftButton)
         {"far left", GLUT_LEFT_BUTTON, -300, 100, 10.0f, -180.0f},
         {"far down", GLUT_LEFT_BUTTON, 100, 200, 90.0f, 0.0f},
         {"far up", GLUT_LEFT_BUTTON, 100, -400, -180.0f, 0.0f},
+        {"up to just inside the low clamp", GLUT_LEFT_BUTTON, 100, -105, -174.5f, 0.0f},
+        {"right to just inside the yaw clamp", GLUT_LEFT_BUTTON, 299, 100, 10.0f, 179.1f},
         {"right button", GLUT_RIGHT_BUTTON, 150, 150, 10.0f, 0.0f},
         {"middle button", GLUT_MIDDLE_BUTTON, 150, 150, 10.0f, 0.0f},
     };
