@@ -430,6 +430,24 @@ int totalFaces(const Model3ds& model)
     return faces;
 }
 
+// A count from the summary of Debian's assimp command-line tool.
+int assimpCount(const std::string& summary, const std::string& label)
+{
+    const size_t at = summary.find("\n" + label + ":");
+    return at == std::string::npos ? -1 : std::atoi(summary.c_str() + at + label.size() + 2);
+}
+
+// assimp, an independent 3DS importer, finds the same meshes, triangles and
+// materials as the game's reader (its vertex count is left out: the tool
+// joins vertices that it finds identical).
+void expectAssimpAgrees(const char* path, const Model3ds& model)
+{
+    const std::string summary = commandOutput(std::string("assimp info ") + path + " 2>/dev/null");
+    EXPECT_EQ(assimpCount(summary, "Meshes"), model.numObjects) << path;
+    EXPECT_EQ(assimpCount(summary, "Faces"), totalFaces(model)) << path;
+    EXPECT_EQ(assimpCount(summary, "Materials"), model.numMaterials) << path;
+}
+
 // Every object names a known material, indexes only its own vertices and is
 // a closed surface wound outward, so that the reader's normals face out.
 void expectSoundObjects(const Model3ds& model)
@@ -478,6 +496,7 @@ TEST_F(Models, FigureIsAFootballerThatFitsTheFigure)
     EXPECT_GE(faces, 1000);
     EXPECT_LE(faces, 2000);
     expectSoundObjects(figure);
+    expectAssimpAgrees("data/player7.3ds", figure);
 
     // The game draws it at scale 0.15, 4 above the figure's centre; the
     // figure's feet are 15 below that centre, its head sphere (radius 6) 19
@@ -522,6 +541,7 @@ TEST_F(Models, ArrowIsASolidFlatArrowAroundItsCentre)
     const Model3ds arrow = load("data/arrow.3ds");
     ASSERT_GE(arrow.numObjects, 2);
     expectSoundObjects(arrow);
+    expectAssimpAgrees("data/arrow.3ds", arrow);
     Vec3 low{1e9f, 1e9f, 1e9f};
     Vec3 high{-1e9f, -1e9f, -1e9f};
     bool textured = false;
