@@ -58,6 +58,8 @@ TEST(Figure, SwingSequencesRiseStopPastTheLimitAndReturnToRest)
         {50.0f, SwingRising, {16, 32, 48, 48}, {32, 16, 0, 0}},
         {100.0f, SwingRising, {8, 16, 24, 32, 40, 48, 48}, {40, 32, 24, 16, 8, 0, 0}},
         {50.0f, SwingFalling, {-16, -32, -48, -48}, {-32, -16, 0, 0}},
+        // Landing exactly on the limit stops there; the return snaps at 5.
+        {160.0f, SwingRising, {5, 10, 15, 20, 25, 30, 35, 40, 45, 45}, {40, 35, 30, 25, 20, 15, 10, 0, 0}},
         {100.0f, SwingFalling, {-8, -16, -24, -32, -40, -48, -48}, {-40, -32, -24, -16, -8, 0, 0}},
     };
     for (const Case& c : cases) {
