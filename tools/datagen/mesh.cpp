@@ -139,11 +139,3 @@ void addPrism(MeshObject& object, const std::vector<Vec2>& outline, float depth,
         addOutwardTriangle(object, a, c, d, middle);
     }
 }
-
-int triangleCount(const MeshModel& model)
-{
-    int count = 0;
-    for (const MeshObject& object : model.objects)
-        count += static_cast<int>(object.faces.size());
-    return count;
-}

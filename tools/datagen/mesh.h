@@ -55,5 +55,3 @@ void addTube(MeshObject& object, const std::vector<Ring>& rings, int sides);
 // convex polygon in x, y, listed counter-clockwise. Mapping coordinates on
 // the faces follow x and y scaled into the given box.
 void addPrism(MeshObject& object, const std::vector<Vec2>& outline, float depth, const Vec2& mapMin, const Vec2& mapMax);
-
-int triangleCount(const MeshModel& model);

@@ -24,15 +24,6 @@ void append(Sound& a, const Sound& b, double gapSeconds)
     a.samples.insert(a.samples.end(), b.samples.begin(), b.samples.end());
 }
 
-void mixInto(Sound& a, const Sound& b, double atSeconds, double gain)
-{
-    const size_t start = static_cast<size_t>(std::lround(atSeconds * a.rate));
-    if (a.samples.size() < start + b.samples.size())
-        a.samples.resize(start + b.samples.size(), 0.0f);
-    for (size_t i = 0; i < b.samples.size(); ++i)
-        a.samples[start + i] += static_cast<float>(b.samples[i] * gain);
-}
-
 Sound resampled(const Sound& sound, int rate)
 {
     Sound out;

@@ -14,8 +14,6 @@ double duration(const Sound& sound);
 
 // Appends b (same rate) to a, with a gap in seconds.
 void append(Sound& a, const Sound& b, double gapSeconds = 0.0);
-// Adds b into a starting at the given time, growing a when needed.
-void mixInto(Sound& a, const Sound& b, double atSeconds, double gain = 1.0);
 Sound resampled(const Sound& sound, int rate);
 
 // Scales the sound to the given RMS level (dB below full scale), then lowers
