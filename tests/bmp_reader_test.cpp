@@ -338,12 +338,14 @@ TEST(BmpReader, ReportsEachFailureInABox)
         EXPECT_EQ(shownMessages()[0].caption, "Error") << c.name;
     }
 
-    startMessageLog();
-    const std::string missing = scratchPath("absent.bmp");
-    EXPECT_EQ(readBmpImage(missing.c_str()), nullptr);
-    ASSERT_EQ(shownMessages().size(), 1u);
-    EXPECT_EQ(shownMessages()[0].text, "Failed to open DIB file " + missing + ".\n");
-    EXPECT_EQ(shownMessages()[0].caption, "Error");
+    // A missing file, and a directory, which opens but cannot be read.
+    for (const std::string& unreadable : {scratchPath("absent.bmp"), scratchDirectory()}) {
+        startMessageLog();
+        EXPECT_EQ(readBmpImage(unreadable.c_str()), nullptr);
+        ASSERT_EQ(shownMessages().size(), 1u);
+        EXPECT_EQ(shownMessages()[0].text, "Failed to open DIB file " + unreadable + ".\n");
+        EXPECT_EQ(shownMessages()[0].caption, "Error");
+    }
 }
 
 TEST(BmpReader, LargestAcceptedPicture)

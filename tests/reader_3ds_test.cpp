@@ -163,6 +163,12 @@ TEST(Reader3ds, OpeningFailuresAndVersions)
     EXPECT_EQ(shownMessages()[0].text, "Unable to find the file: " + missing + "!");
     EXPECT_EQ(shownMessages()[0].caption, "Erroneous call to filename");
 
+    // A directory opens but yields no main chunk.
+    startMessageLog();
+    EXPECT_FALSE(import3ds(model, scratchDirectory().c_str()));
+    ASSERT_EQ(shownMessages().size(), 1u);
+    EXPECT_EQ(shownMessages()[0].caption, "Error");
+
     startMessageLog();
     Bytes wrongStart = mainChunk(meshObject("quad", quadXyz, quadCorners));
     wrongStart[0] = 0x4E;

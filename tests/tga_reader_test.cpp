@@ -152,9 +152,11 @@ TEST(TgaReader, UnsupportedOrBrokenFilesGiveNoImage)
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->pixels, std::vector<unsigned char>({1, 2, 3}));
 
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(readTgaImage(scratchPath("absent.tga").c_str()), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Unable to load TGA file.\n");
+    for (const std::string& unreadable : {scratchPath("absent.tga"), scratchDirectory()}) {
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(readTgaImage(unreadable.c_str()), nullptr);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "Unable to load TGA file.\n") << unreadable;
+    }
 }
 
 } // namespace
