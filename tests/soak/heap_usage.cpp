@@ -9,7 +9,8 @@
 #endif
 
 #ifdef QUIRTAL_HEAP_FROM_SANITIZER
-#include <sanitizer/allocator_interface.h>
+// Part of the sanitizer runtime's interface (GCC ships no header for it).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 
 size_t heapInUse() { return __sanitizer_get_current_allocated_bytes(); }
 #else

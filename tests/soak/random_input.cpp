@@ -9,9 +9,14 @@
 
 namespace {
 
-// Rod, pair, camera, kick-off, bloopers and back keys, plus upper-case rod
-// keys that must do nothing.
-constexpr char gameKeys[] = "wsdaiklj8564q7123 \rp\x1bWSDQ";
+// F10 is left out: the soak switches full screen itself, in pairs during
+// the warm-up, since the window's size decides how much memory the driver
+// holds.
+// Rod, pair, camera, kick-off and bloopers keys, plus upper-case rod keys
+// that must do nothing. Esc comes separately and rarely, so that matches
+// last long enough to reach goals and results.
+constexpr char gameKeys[] = "wsdaiklj8564q7123 \rpWSDQ";
+constexpr int escapeOneIn = 3000;
 constexpr int specialKeys[] = {
     GLUT_KEY_F1, GLUT_KEY_F2, GLUT_KEY_F3, GLUT_KEY_F4, GLUT_KEY_F5, GLUT_KEY_F6,
     GLUT_KEY_F7, GLUT_KEY_F8, GLUT_KEY_F9, GLUT_KEY_F11, GLUT_KEY_F12,
@@ -44,18 +49,18 @@ InputEvent RandomInput::next()
     if (roll < 35) {
         event.kind = InputEvent::KeyDown;
         // One key in ten is any byte at all.
-        event.code = pick(generator, 10) == 0
-            ? pick(generator, 256)
-            : static_cast<unsigned char>(gameKeys[pick(generator, static_cast<int>(std::strlen(gameKeys)))]);
+        if (pick(generator, escapeOneIn) == 0)
+            event.code = 27;
+        else if (pick(generator, 10) == 0)
+            event.code = pick(generator, 256);
+        else
+            event.code = static_cast<unsigned char>(gameKeys[pick(generator, static_cast<int>(std::strlen(gameKeys)))]);
     } else if (roll < 60) {
         event.kind = InputEvent::KeyUp;
         event.code = static_cast<unsigned char>(gameKeys[pick(generator, static_cast<int>(std::strlen(gameKeys)))]);
     } else if (roll < 72) {
         event.kind = InputEvent::SpecialDown;
-        // Full screen is switched rarely: each switch reconfigures the window.
-        event.code = pick(generator, 400) == 0
-            ? GLUT_KEY_F10
-            : specialKeys[pick(generator, static_cast<int>(std::size(specialKeys)))];
+        event.code = specialKeys[pick(generator, static_cast<int>(std::size(specialKeys)))];
     } else if (roll < 80) {
         event.kind = InputEvent::SpecialUp;
         event.code = specialKeys[pick(generator, static_cast<int>(std::size(specialKeys)))];
