@@ -113,7 +113,7 @@ TEST(SoundSlots, PathsKeepTheGamesSpelling)
     // Both spellings of the data folder, and the sharp s as one Latin-1 byte.
     EXPECT_STREQ(soundSlotPath(0), "Data/sfx/Whistle.wav");
     EXPECT_STREQ(soundSlotPath(4), "data/kommentar/tor/e_eingenetzt.mp3");
-    EXPECT_STREQ(soundSlotPath(41), "data/kommentar/schuss/n_ersch\xDFt.mp3");
+    EXPECT_STREQ(soundSlotPath(41), "data/kommentar/schuss/n_erschie\xDF" "t.mp3");
     EXPECT_STREQ(soundSlotPath(58), "Data/blur.mp3");
     EXPECT_STREQ(soundSlotPath(84), "Data/kommentar/hintergrund/neuerball.mp3");
     EXPECT_EQ(soundSlotPath(-1), nullptr);

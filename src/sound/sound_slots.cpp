@@ -46,7 +46,7 @@ const char* const slotPaths[soundSlotCount] = {
     "data/kommentar/schuss/e_wuchtig.mp3",
     "data/kommentar/schuss/e_wunderbar.mp3",
     "data/kommentar/schuss/e_wunderschoen.mp3",     // 40
-    "data/kommentar/schuss/n_ersch\xDF" "t.mp3",    // Windows-1252 sharp s
+    "data/kommentar/schuss/n_erschie\xDF" "t.mp3",  // Windows-1252 sharp s
     "data/kommentar/schuss/n_platziert.mp3",
     "data/kommentar/schuss/n_wuchtig.mp3",
     "Data/kommentar/spielstand/n_1.mp3",
