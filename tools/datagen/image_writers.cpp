@@ -70,7 +70,7 @@ bool writeTga(const std::string& path, const Picture& picture, const std::vector
     put8(writer, 0); // no colour map
     put8(writer, 10); // run-length encoded true colour
     for (int i = 0; i < 5; ++i)
-        put8(writer, 0); // colour-map specification
+        put8(writer, 0); // colour-map fields
     put16(writer, 0);
     put16(writer, 0);
     put16(writer, static_cast<unsigned>(picture.width));
