@@ -9,6 +9,7 @@
 #include "support/gl_window.h"
 #include "support/message_log.h"
 #include "support/play_setup.h"
+#include "support/screenshot.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -29,18 +30,8 @@ constexpr int screenHeight = 600;
 uint32_t fakeMilliseconds = 50000;
 uint32_t fakeClock() { return fakeMilliseconds; }
 
-struct Rgb8 {
-    int r, g, b;
-};
-
-struct Screen {
-    std::vector<unsigned char> rgb; // bottom row first
-    Rgb8 at(int x, int y) const
-    {
-        const unsigned char* p = &rgb[(static_cast<size_t>(y) * screenWidth + x) * 3];
-        return {p[0], p[1], p[2]};
-    }
-};
+using Rgb8 = Screenshot::Rgb;
+using Screen = Screenshot;
 
 // Runs frames and reads back the last one shown.
 Screen frameShot(int frameCount = 1)
@@ -49,27 +40,7 @@ Screen frameShot(int frameCount = 1)
         fakeMilliseconds += 20;
         displayFrame();
     }
-    Screen screen;
-    screen.rgb.resize(static_cast<size_t>(screenWidth) * screenHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, screenWidth, screenHeight, GL_RGB, GL_UNSIGNED_BYTE, screen.rgb.data());
-    return screen;
-}
-
-// Keeps a screenshot as PPM when QUIRTAL_SHOT_DIR names a directory.
-void keep(const Screen& screen, const char* name)
-{
-    const char* dir = std::getenv("QUIRTAL_SHOT_DIR");
-    if (!dir)
-        return;
-    FILE* file = std::fopen((std::string(dir) + "/" + name + ".ppm").c_str(), "wb");
-    if (!file)
-        return;
-    std::fprintf(file, "P6\n%d %d\n255\n", screenWidth, screenHeight);
-    for (int y = screenHeight - 1; y >= 0; --y)
-        std::fwrite(&screen.rgb[static_cast<size_t>(y) * screenWidth * 3], 1, screenWidth * 3, file);
-    std::fclose(file);
+    return captureBackBuffer(screenWidth, screenHeight);
 }
 
 // Share of the pixels of a block that pass a test.
@@ -151,8 +122,8 @@ TEST_F(DataScreens, MenuShowsItsPictureWithTheMarkerOnTheChosenEntry)
         shots.push_back(frameShot());
         expectPicture(shots.back());
     }
-    keep(shots[0], "title");
-    keep(shots[1], "menu");
+    keepScreenshot(shots[0], "title");
+    keepScreenshot(shots[1], "menu");
     // The marker stands where its selection puts it, and nowhere else.
     for (int selection = 1; selection <= 4; ++selection) {
         const MarkerPlace& here = markerPlaces[selection];
@@ -188,7 +159,7 @@ TEST_F(DataScreens, MatchShowsTheLitTableTeamsAndHelpPanel)
     game.cameraMode = CameraOverview;
     game.showHelp = false;
     const Screen play = frameShot(60);
-    keep(play, "match");
+    keepScreenshot(play, "match");
     expectPicture(play);
     EXPECT_GT(share(play, 0, 0, screenWidth, screenHeight, green), 0.15) << "felt and pitch";
     EXPECT_GT(share(play, 0, 0, screenWidth, screenHeight, blue), 0.003) << "blue figures";
@@ -197,7 +168,7 @@ TEST_F(DataScreens, MatchShowsTheLitTableTeamsAndHelpPanel)
 
     game.showHelp = true;
     const Screen help = frameShot(2);
-    keep(help, "help");
+    keepScreenshot(help, "help");
     expectPicture(help);
     EXPECT_GT(changed(play, help, 150, 100, 650, 480), 0.5) << "the panel dims the match";
     EXPECT_GT(share(help, 330, 425, 470, 465, golden), 0.05) << "its golden heading";
@@ -216,7 +187,7 @@ TEST_F(DataScreens, ResultScreenNamesTheWinner)
     const Screen before = frameShot(3);
     game.goals1 = game.goalsToWin;
     const Screen result = frameShot(2);
-    keep(result, "result");
+    keepScreenshot(result, "result");
     EXPECT_EQ(game.state, StateResult);
     expectPicture(result);
     EXPECT_GT(changed(before, result, 300, 250, 500, 350), 0.5);

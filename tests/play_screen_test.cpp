@@ -7,6 +7,7 @@
 #include "support/gl_window.h"
 #include "support/play_setup.h"
 #include "support/recording_audio.h"
+#include "support/screenshot.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -26,22 +27,12 @@ constexpr int screenHeight = 600;
 uint32_t fakeMilliseconds = 90000;
 uint32_t fakeClock() { return fakeMilliseconds; }
 
-struct Screenshot {
-    std::vector<unsigned char> rgb; // bottom row first
-    int at(int x, int y, int channel) const { return rgb[(static_cast<size_t>(y) * screenWidth + x) * 3 + channel]; }
-};
-
 // Draws one frame and reads back what it put on screen.
 Screenshot frameShot()
 {
     fakeMilliseconds += 20;
     displayFrame();
-    Screenshot shot;
-    shot.rgb.resize(static_cast<size_t>(screenWidth) * screenHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, screenWidth, screenHeight, GL_RGB, GL_UNSIGNED_BYTE, shot.rgb.data());
-    return shot;
+    return captureBackBuffer(screenWidth, screenHeight);
 }
 
 void frames(int count)
@@ -52,21 +43,7 @@ void frames(int count)
     }
 }
 
-// Saves a screenshot as PPM when QUIRTAL_SHOT_DIR is set, for looking at by eye.
-void keep(const Screenshot& shot, const char* name)
-{
-    const char* dir = std::getenv("QUIRTAL_SHOT_DIR");
-    if (!dir)
-        return;
-    const std::string path = std::string(dir) + "/" + name + ".ppm";
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return;
-    std::fprintf(file, "P6\n%d %d\n255\n", screenWidth, screenHeight);
-    for (int y = screenHeight - 1; y >= 0; --y)
-        std::fwrite(&shot.rgb[static_cast<size_t>(y) * screenWidth * 3], 1, screenWidth * 3, file);
-    std::fclose(file);
-}
+int channel(const Screenshot::Rgb& pixel, int c) { return c == 0 ? pixel.r : c == 1 ? pixel.g : pixel.b; }
 
 // Share of pixels that differ between two screenshots in a block.
 double changedShare(const Screenshot& a, const Screenshot& b, int x0, int y0, int x1, int y1)
@@ -77,7 +54,7 @@ double changedShare(const Screenshot& a, const Screenshot& b, int x0, int y0, in
         for (int x = std::max(0, x0); x < std::min(screenWidth, x1); ++x) {
             ++total;
             for (int c = 0; c < 3; ++c) {
-                if (std::abs(a.at(x, y, c) - b.at(x, y, c)) > 8) {
+                if (std::abs(channel(a.at(x, y), c) - channel(b.at(x, y), c)) > 8) {
                     ++changed;
                     break;
                 }
@@ -141,7 +118,7 @@ TEST_F(PlayScreen, HeldRodKeyMovesThatRodsFiguresOnScreen)
     ASSERT_EQ(game.state, StateKickOff);
     ASSERT_EQ(game.activePair[0], 1);
     const Screenshot before = frameShot();
-    keep(before, "rod_before");
+    keepScreenshot(before, "rod_before");
     std::vector<ScreenPoint> oldPlaces;
     for (int i = 3; i <= 7; ++i)
         oldPlaces.push_back(project(team1.figures[i].position));
@@ -155,7 +132,7 @@ TEST_F(PlayScreen, HeldRodKeyMovesThatRodsFiguresOnScreen)
     onKeyUp('s', 0, 0);
     EXPECT_GT(team1.figures[5].position.z, 30.0f);
     const Screenshot after = frameShot();
-    keep(after, "rod_after");
+    keepScreenshot(after, "rod_after");
 
     // Each midfield figure has left its old place on screen...
     for (const ScreenPoint& p : oldPlaces) {
@@ -177,7 +154,7 @@ TEST_F(PlayScreen, CameraModesShowDifferentPictures)
         EXPECT_EQ(game.cameraMode, modes[m]);
         frames(2); // the camera values of one frame are used by the next
         shots.push_back(frameShot());
-        keep(shots.back(), names[m]);
+        keepScreenshot(shots.back(), names[m]);
     }
     for (int a = 0; a < 3; ++a) {
         for (int b = a + 1; b < 3; ++b)
