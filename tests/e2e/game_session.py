@@ -151,6 +151,12 @@ class GameSession:
         except subprocess.TimeoutExpired:
             raise CheckFailed("the game did not end")
 
+    def quit_from_menu(self):
+        """Esc in the menu ends the program at once, with status 0."""
+        self.tap("Escape")
+        status = self.wait_for_exit()
+        check(status == 0, "Esc in the menu ended the program with status %d" % status)
+
     def close(self):
         if self.process.poll() is None:
             self.process.kill()

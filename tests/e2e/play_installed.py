@@ -68,9 +68,7 @@ def main():
     try:
         pics = screens.MenuPictures(game_dir)
         screens.wait_for_menu(session, pics, 0, 0, "the title picture of the installed game")
-        session.tap("Escape")
-        status = session.wait_for_exit()
-        check(status == 0, "the installed game ended with status %d" % status)
+        session.quit_from_menu()
     except game_session.CheckFailed as failure:
         print("FAILED (installed game): %s" % failure, file=sys.stderr)
         print("game output:\n" + session.log_tail(), file=sys.stderr)
