@@ -39,7 +39,7 @@ soak: build
 	@scripts/run-soak.sh $(ASAN_DIR)/tests/soak/quirtal_soak
 
 bench: build
-	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRTAL_BENCH=ON > /dev/null
+	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRTAL_BENCH=ON -DBUILD_TESTING=OFF > /dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS)
 	@scripts/with-xvfb.sh bench/run-bench.sh $(BENCH_DIR)
 

@@ -29,6 +29,31 @@ done
 
 "$bin/quirtal_sim_bench" >> "$results"
 
+# The asset readers' Google benchmarks: time per case, and its counters.
+if [ -x "$bin/quirtal_assets_bench" ]; then
+  if ! "$bin/quirtal_assets_bench" --benchmark_format=json 2> /dev/null > "$work/assets.json"; then
+    printf 'assets: benchmark failed\t-\t\n' >> "$results"
+  fi
+  python3 - "$work/assets.json" >> "$results" << 'PARSE'
+import json, sys
+try:
+    runs = json.load(open(sys.argv[1]))["benchmarks"]
+except (ValueError, KeyError):
+    runs = []
+standard = {"name", "run_name", "run_type", "repetitions", "repetition_index", "threads",
+            "iterations", "real_time", "cpu_time", "time_unit", "family_index",
+            "per_family_instance_index", "aggregate_name", "aggregate_unit", "big_o",
+            "complexity_n", "rms", "label", "error_occurred", "error_message"}
+for run in runs:
+    if run.get("run_type") != "iteration":
+        continue
+    print("assets: %s\t%.4g\t%s" % (run["name"], run["real_time"], run["time_unit"]))
+    for key, value in run.items():
+        if key not in standard and isinstance(value, (int, float)):
+            print("assets: %s\t%.4g\t%s" % (run["name"], value, key))
+PARSE
+fi
+
 # Where the play frame goes: samples of the frame benchmark by shared object.
 if command -v perf > /dev/null && perf record -q -F 499 -g -o "$work/perf.data" \
      "$bin/quirtal_frame_bench" --profile 150 > /dev/null 2>&1; then

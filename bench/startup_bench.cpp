@@ -66,9 +66,9 @@ int main(int argc, char** argv)
     report("startup_interface_textures", textures * 1000.0, "ms");
     report("startup_sounds", sounds * 1000.0, "ms");
     report("startup_rest", (total - textures - sounds) * 1000.0, "ms");
-    report("startup_rest: before main", beforeMain * 1000.0, "ms");
-    report("startup_rest: GLUT window and GL context", (windowOpen - start) * 1000.0, "ms");
-    report("startup_rest: first menu frame", (firstMenuFrame - soundsLoaded) * 1000.0, "ms");
+    report("startup_rest_before_main", beforeMain * 1000.0, "ms");
+    report("startup_rest_window_and_context", (windowOpen - start) * 1000.0, "ms");
+    report("startup_rest_first_menu_frame", (firstMenuFrame - soundsLoaded) * 1000.0, "ms");
     report("init_scene_first_start", (sceneReady - sceneStart) * 1000.0, "ms");
     return 0;
 }

@@ -185,7 +185,12 @@ int main(int argc, char** argv)
     RandomInput input(options.seed);
     SoakTally tally;
     size_t heapAfterWarmup = 0;
-    for (long frame = 1; frame <= options.frames; ++frame) {
+    // Counted are play frames (kick-off, play, goal, result); menu and
+    // credits frames come on top, up to a bound in case play never starts.
+    long playFrames = 0;
+    const long frameLimit = 4 * options.frames;
+    long frame = 1;
+    for (; playFrames < options.frames && frame <= frameLimit; ++frame) {
         const int eventCount = static_cast<int>(input.generator() % 4);
         for (int i = 0; i < eventCount; ++i) {
             const InputEvent event = input.next();
@@ -204,36 +209,40 @@ int main(int argc, char** argv)
         const int before = game.state;
         displayFrame();
         noteTransition(before, game.state, tally);
+        const bool played = before != StateMenu && before != StateCredits;
         glutMainLoopEvent();
         ++tally.framesInState[game.state >= 0 && game.state < 6 ? game.state : 3];
         if (stackDepth(GL_MODELVIEW_STACK_DEPTH) != 1 || stackDepth(GL_PROJECTION_STACK_DEPTH) != 1)
             ++tally.unbalancedFrames;
         // Frames 5 to 60 ms apart: frame rates from about 16 to 200.
         fakeMilliseconds += 5 + input.generator() % 56;
-        if (frame == options.warmupFrames)
+        if (!played)
+            continue;
+        ++playFrames;
+        if (playFrames == options.warmupFrames)
             heapAfterWarmup = heapInUse();
-        if (frame % 5000 == 0) {
-            std::printf("frame %ld: heap %zu bytes\n", frame, heapInUse());
+        if (playFrames % 5000 == 0) {
+            std::printf("play frame %ld (frame %ld): heap %zu bytes\n", playFrames, frame, heapInUse());
             std::fflush(stdout);
         }
     }
     const size_t heapAtEnd = heapInUse();
     printTally(tally);
     const long long growth = static_cast<long long>(heapAtEnd) - static_cast<long long>(heapAfterWarmup);
-    std::printf("heap after %ld frames %zu bytes, after %ld frames %zu bytes: growth %lld bytes\n",
-                options.warmupFrames, heapAfterWarmup, options.frames, heapAtEnd, growth);
+    std::printf("heap after %ld play frames %zu bytes, after %ld play frames %zu bytes: growth %lld bytes\n",
+                options.warmupFrames, heapAfterWarmup, playFrames, heapAtEnd, growth);
 
     bool failed = false;
+    if (playFrames < options.frames) {
+        std::printf("FAIL: only %ld play frames in %ld frames\n", playFrames, frame - 1);
+        failed = true;
+    }
     if (tally.unbalancedFrames > 0) {
         std::printf("FAIL: %ld frames left a matrix stack unbalanced\n", tally.unbalancedFrames);
         failed = true;
     }
     if (growth > static_cast<long long>(options.growthAllowance)) {
         std::printf("FAIL: the heap grew by %lld bytes over the run\n", growth);
-        failed = true;
-    }
-    if (tally.matchesStarted == 0) {
-        std::printf("FAIL: the random input never started a match\n");
         failed = true;
     }
     std::fflush(stdout);
