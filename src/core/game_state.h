@@ -2,8 +2,6 @@
 
 #include "assets/vec3.h"
 
-#include <GL/gl.h>
-
 // Game state codes (GameState::state).
 enum : int {
     StateKickOff = 0,
@@ -47,8 +45,8 @@ struct GameState {
     // Menu and scene
     int menuSelection = 0;
     bool sceneReady = false;
-    GLuint arrowList = 0;
-    GLuint figureList = 0;
+    unsigned int arrowList = 0; // GL display list names
+    unsigned int figureList = 0;
     float arrowAngleTeam1 = 0.0f;
     float arrowAngleTeam2 = 0.0f;
 
