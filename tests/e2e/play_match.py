@@ -146,7 +146,8 @@ def play(session):
           "a right-button drag turned the view")
 
     # Holding w slides player 1's first rod (the midfield rod at x -30 while
-    # the ball lies in the middle); player 2's midfield rod at x 30 stays.
+    # the ball lies in the middle) away from the viewer; player 2's midfield
+    # rod at x 30 stays.
     mine, theirs = rod_box(-30.0), rod_box(30.0)
     session.press("w")
     try:
@@ -160,6 +161,15 @@ def play(session):
           "player 2's midfield rod moved when player 1 held w")
     check(pictures.changed_fraction(base, moved, mine) > 0.03,
           "player 1's midfield rod went back after w was released")
+    # Away from the viewer (toward -z): the rod's far end changes, while no
+    # foot comes into the ground strip at its near end. Only feet count
+    # there: a figure's upper body shows farther up the screen.
+    far_end = OVERVIEW.box_of((-42.0, 0.0, -138.0), (-18.0, 4.0, -112.0), margin=0)
+    near_end = OVERVIEW.box_of((-42.0, 0.0, 112.0), (-18.0, 4.0, 138.0), margin=0)
+    check(pictures.changed_fraction(base, moved, far_end) > 0.1,
+          "w did not slide the rod's end figure toward the far side")
+    check(pictures.changed_fraction(base, moved, near_end) <= STILL_SHARE,
+          "w slid the rod toward the viewer")
 
     # Enter kicks off: the ball leaves the centre spot. Before it, nothing
     # on the table plane moves; after it the ball does.
