@@ -177,6 +177,25 @@ def paste_masked(target, mask, picture, box):
                 target.data[t + c] = min(255, value)
 
 
+def difference_under_mask(shot, mask, picture, box, level=10):
+    """Mean difference between shot and picture over the pixels of box where
+    the (box-sized) mask is black: there a masked picture replaces whatever
+    lies behind it. None when the mask has no black pixel."""
+    total = 0
+    count = 0
+    width = box.right - box.left
+    for row in range(box.bottom - box.top):
+        base = ((box.top + row) * shot.width + box.left) * 3
+        for col in range(width):
+            i = (row * width + col) * 3
+            if mask.data[i] <= level and mask.data[i + 1] <= level and mask.data[i + 2] <= level:
+                j = base + col * 3
+                total += (abs(shot.data[j] - picture.data[i]) + abs(shot.data[j + 1] - picture.data[i + 1])
+                          + abs(shot.data[j + 2] - picture.data[i + 2]))
+                count += 3
+    return total / count if count else None
+
+
 def vector_sub(a, b):
     return (a[0] - b[0], a[1] - b[1], a[2] - b[2])
 

@@ -72,6 +72,31 @@ class MenuPictures:
         return self.compose(selection, None if selection == 0 else mode)
 
 
+class OverlayPicture:
+    """A masked overlay picture of the match drawn "inverted": the file's
+    first stored row along the rectangle's top edge."""
+
+    def __init__(self, root, picture, mask, rect, width=pictures.FRAME_WIDTH,
+                 height=pictures.FRAME_HEIGHT):
+        folder = os.path.join(root, "data", "interface")
+        self.box = pictures.frame_box(*rect, width=width, height=height)
+        w, h = self.box.right - self.box.left, self.box.bottom - self.box.top
+        path = os.path.join(folder, picture)
+        # ImageMagick shows the top row first; a bottom-up file stores the
+        # bottom row first, which the game puts at the top.
+        flip = pictures.bmp_bottom_up(path)
+        self.picture = pictures.decode_file(path, w, h, flip=flip)
+        self.mask = pictures.decode_file(os.path.join(folder, mask), w, h, flip=flip)
+
+    def difference(self, shot):
+        """Mean difference from the picture where its mask is black."""
+        return pictures.difference_under_mask(shot, self.mask, self.picture, self.box)
+
+    def shown(self, shot):
+        difference = self.difference(shot)
+        return difference is not None and difference <= MATCH_TOLERANCE
+
+
 def region_matches(shot, expected, wrong, box, what, step=1):
     """Whether box of shot matches expected within tolerance and is closer to
     it than to each wrong candidate by the margin. Returns (ok, detail)."""
