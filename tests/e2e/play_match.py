@@ -101,6 +101,10 @@ def play(session):
     base = wait_until_still(session, "the overview before the kick-off")
     session.save(base, "overview")
     check(pictures.spread(base, whole(base)) > 10.0, "the scene is blank")
+    score_board = screens.OverlayPicture(session.root, "score256.bmp", "scoreboardalpha256.bmp",
+                                         (0, 800, 400, 600))
+    check(score_board.shown(base, screens.TEXT_TOLERANCE),
+          "no score board the right way up (difference %.1f)" % score_board.difference(base))
 
     # Display keys: F1 help panel, F2 frame-rate box, each in its rectangle.
     help_rect = frame((140, 660, 90, 510))
@@ -109,11 +113,16 @@ def play(session):
                              frame((0, 800, 0, 80))], 6.0)
     help_text = screens.OverlayPicture(session.root, "help_schrift.bmp", "help_schriftalpha.bmp",
                                        (150, 650, 100, 480))
-    check(help_text.shown(shot=shown),
+    check(help_text.shown(shown),
           "the help panel does not show the help text the right way up (difference %.1f)"
           % help_text.difference(shown))
-    toggle_and_back(session, "F2", "the frame-rate box", base, frame((0, 200, 400, 600)),
-                    [frame((0, 800, 0, 390))], 4.0)
+    shown = toggle_and_back(session, "F2", "the frame-rate box", base, frame((0, 200, 400, 600)),
+                            [frame((0, 800, 0, 390))], 4.0)
+    rate_box = screens.OverlayPicture(session.root, "infoscreen.bmp", "infoscreenalpha.bmp",
+                                      (0, 200, 400, 600))
+    check(rate_box.shown(shown, screens.TEXT_TOLERANCE),
+          "the frame-rate box does not show its picture the right way up (difference %.1f)"
+          % rate_box.difference(shown))
 
     # F3: wireframe turns the filled skybox and table into lines on black,
     # overlays included.
