@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The installed game: `cmake --install` into a fresh prefix puts the
-launcher, the binary, the data set, a desktop entry and an icon in place,
-and the launcher started from an unrelated directory shows the title
-picture and quits with status 0 on Esc."""
+launcher, the binary, the data set, a desktop entry and an icon in place;
+the launcher explains a missing display, and started from an unrelated
+directory shows the title picture and quits with status 0 on Esc."""
 
 import configparser
 import os
@@ -44,6 +44,16 @@ def check_tree(prefix):
     return launcher
 
 
+def check_without_display(launcher, elsewhere):
+    """Without DISPLAY the launcher explains itself instead of failing inside
+    GLUT."""
+    env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+    result = subprocess.run([launcher], cwd=elsewhere, env=env, stdout=subprocess.PIPE,
+                            stderr=subprocess.PIPE, timeout=60)
+    check(result.returncode == 1 and b"DISPLAY is not set" in result.stderr,
+          "the launcher without a display: status %d, %r" % (result.returncode, result.stderr[-200:]))
+
+
 def main():
     if len(sys.argv) != 4:
         print("usage: %s BUILD_DIR REPOSITORY_ROOT ARTIFACT_DIR" % sys.argv[0], file=sys.stderr)
@@ -58,6 +68,7 @@ def main():
                    stdout=subprocess.DEVNULL)
     try:
         launcher = check_tree(prefix)
+        check_without_display(launcher, elsewhere)
     except game_session.CheckFailed as failure:
         print("FAILED (install tree): %s" % failure, file=sys.stderr)
         return 1
