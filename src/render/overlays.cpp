@@ -39,16 +39,22 @@ void drawNotice(int on, int offMask, int offPicture, int onMask, int onPicture)
     endOverlayFrame();
 }
 
+// Opens an overlay with one masked picture and readies black text in the
+// given font; the caller writes its text and closes the frame.
+void beginTextPanel(int mask, int picture, const ScreenRect& box, void* font)
+{
+    beginOverlayFrame();
+    drawMaskedPicture(mask, picture, box, QuadLayout::Inverted);
+    endOverlayQuads();
+    gameInterface.font = font;
+    glColor3f(0, 0, 0);
+}
+
 }  // namespace
 
 void drawScoreBoard(int goals1, int goals2)
 {
-    beginOverlayFrame();
-    drawMaskedPicture(SlotScoreBoardMask, SlotScoreBoard, scoreBoardBox, QuadLayout::Inverted);
-    endOverlayQuads();
-
-    gameInterface.font = GLUT_BITMAP_HELVETICA_18;
-    glColor3f(0, 0, 0);
+    beginTextPanel(SlotScoreBoardMask, SlotScoreBoard, scoreBoardBox, GLUT_BITMAP_HELVETICA_18);
     formatNumber(playerScoreString, goals1);
     drawText(140, 545, gameInterface.font, " Player 1: ");
     drawText(240, 545, gameInterface.font, playerScoreString);
@@ -61,12 +67,7 @@ void drawScoreBoard(int goals1, int goals2)
 
 void drawFrameRate(int framesPerSecond)
 {
-    beginOverlayFrame();
-    drawMaskedPicture(SlotFrameRateMask, SlotFrameRatePicture, frameRateBox, QuadLayout::Inverted);
-    endOverlayQuads();
-
-    gameInterface.font = GLUT_BITMAP_HELVETICA_10;
-    glColor3f(0, 0, 0);
+    beginTextPanel(SlotFrameRateMask, SlotFrameRatePicture, frameRateBox, GLUT_BITMAP_HELVETICA_10);
     formatNumber(framerateString, framesPerSecond);
     drawText(70, 502, gameInterface.font, " Framerate: ");
     drawText(130, 502, gameInterface.font, framerateString);
