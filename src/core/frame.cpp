@@ -60,10 +60,7 @@ void drawScene()
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     glPopMatrix();
 
-    glPushMatrix();
-    glTranslatef(0.0f, 0.0f, -200.0f);
-    drawSkybox(0.0f, 0.0f, 0.0f, 5000.0f, 5000.0f, 5000.0f);
-    glPopMatrix();
+    drawSceneSkybox();
 
     setWorkingDiffuse(1.0f, 1.0f, 1.0f);
     drawBall(ball);

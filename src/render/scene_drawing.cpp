@@ -2,6 +2,7 @@
 
 #include "assets/model_instance.h"
 #include "core/game_state.h"
+#include "render/interface.h"
 #include "render/table.h"
 
 #include <GL/freeglut.h>
@@ -9,6 +10,14 @@
 namespace {
 constexpr float ballLift = 5.0f;
 constexpr float figureHeight = 30.0f;
+}
+
+void drawSceneSkybox()
+{
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, -200.0f);
+    drawSkybox(0.0f, 0.0f, 0.0f, 5000.0f, 5000.0f, 5000.0f);
+    glPopMatrix();
 }
 
 void drawBall(const Ball& ball)

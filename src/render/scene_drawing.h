@@ -3,6 +3,10 @@
 #include "sim/ball.h"
 #include "sim/figure.h"
 
+// The skybox where every play frame puts it: 5000 units wide around
+// (0, 0, -200) of the view.
+void drawSceneSkybox();
+
 // The ball as a rolling sphere resting on the table plane.
 void drawBall(const Ball& ball);
 
