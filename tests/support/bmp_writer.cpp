@@ -1,21 +1,11 @@
 #include "support/bmp_writer.h"
 
+#include "support/tool_files.h"
+
 #include <cstdio>
 #include <filesystem>
 
 namespace {
-
-void putLe16(std::vector<unsigned char>& bytes, unsigned value)
-{
-    bytes.push_back(static_cast<unsigned char>(value & 0xFF));
-    bytes.push_back(static_cast<unsigned char>((value >> 8) & 0xFF));
-}
-
-void putLe32(std::vector<unsigned char>& bytes, unsigned value)
-{
-    putLe16(bytes, value & 0xFFFF);
-    putLe16(bytes, value >> 16);
-}
 
 template <typename ColourAt>
 TestPicture makePicture(int width, int height, ColourAt colourAt)
@@ -53,16 +43,16 @@ bool writeBmpFile(const std::string& path, const TestPicture& picture)
     const unsigned rowBytes = (static_cast<unsigned>(picture.width) * 3u + 3u) & ~3u;
     const unsigned imageBytes = rowBytes * static_cast<unsigned>(picture.height);
     std::vector<unsigned char> bytes = {'B', 'M'};
-    putLe32(bytes, 54 + imageBytes);
-    putLe32(bytes, 0);
-    putLe32(bytes, 54);
-    putLe32(bytes, 40);
-    putLe32(bytes, static_cast<unsigned>(picture.width));
-    putLe32(bytes, static_cast<unsigned>(picture.height));
-    putLe16(bytes, 1);
-    putLe16(bytes, 24);
+    appendLe32(bytes, 54 + imageBytes);
+    appendLe32(bytes, 0);
+    appendLe32(bytes, 54);
+    appendLe32(bytes, 40);
+    appendLe32(bytes, static_cast<unsigned>(picture.width));
+    appendLe32(bytes, static_cast<unsigned>(picture.height));
+    appendLe16(bytes, 1);
+    appendLe16(bytes, 24);
     for (unsigned field : {0u, imageBytes, 2835u, 2835u, 0u, 0u})
-        putLe32(bytes, field);
+        appendLe32(bytes, field);
     for (int y = 0; y < picture.height; ++y) {
         const size_t start = bytes.size();
         for (int x = 0; x < picture.width; ++x) {
