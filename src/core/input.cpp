@@ -1,5 +1,6 @@
 #include "core/input.h"
 
+#include "core/controls.h"
 #include "core/game_state.h"
 #include "core/startup.h"
 #include "render/interface.h"
@@ -35,17 +36,8 @@ constexpr int dragRotates = 2;
 constexpr int dragIdle = 1;
 constexpr int dragNone = -1;
 
-// Which player a rod key belongs to, which rod of the pair, and what it sets.
-enum class RodAction { Slide, Swing };
-struct RodKey {
-    int player;
-    int first;
-    RodAction action;
-    int value;
-};
-
 // The rod key table; false when the character is not a rod key.
-bool rodKey(unsigned char key, RodKey& rod)
+bool rodKey(unsigned char key, RodControl& rod)
 {
     switch (key) {
     case 'w': rod = {1, 1, RodAction::Slide, SlideMinusZ}; return true;
@@ -65,7 +57,7 @@ bool rodKey(unsigned char key, RodKey& rod)
 }
 
 // Player 2's second rod on the arrow keys.
-bool arrowKey(int code, RodKey& rod)
+bool arrowKey(int code, RodControl& rod)
 {
     switch (code) {
     case GLUT_KEY_UP: rod = {2, 0, RodAction::Slide, SlideMinusZ}; return true;
@@ -85,23 +77,14 @@ void postRedisplay()
         glutPostRedisplay();
 }
 
-// Sets the rod's slide or swing state on the pair the player drives now.
-void applyRod(const RodKey& rod, int value)
+// A rod key pressed or released; the next frame shows the change.
+void applyRod(const RodControl& rod, bool pressed)
 {
-    Team& team = rod.player == 1 ? team1 : team2;
-    const LayoutEntry* layout = rod.player == 1 ? layoutTeam1 : layoutTeam2;
-    const int pair = game.activePair[rod.player - 1];
-    if (rod.action == RodAction::Slide)
-        setRodSlide(team, layout, pair, value, rod.first);
+    if (pressed)
+        pressRodControl(rod);
     else
-        setRodSwing(team, layout, pair, value, rod.first);
+        releaseRodControl(rod);
     postRedisplay();
-}
-
-// Key release: the rod stops sliding, or its figures swing back to rest.
-void releaseRod(const RodKey& rod)
-{
-    applyRod(rod, rod.action == RodAction::Slide ? static_cast<int>(SlideStill) : static_cast<int>(SwingReturn));
 }
 
 void returnToMenu()
@@ -139,9 +122,9 @@ void showNotice(bool& notice)
 
 void onPlayKey(unsigned char key)
 {
-    RodKey rod{};
+    RodControl rod{};
     if (rodKey(key, rod)) {
-        applyRod(rod, rod.value);
+        applyRod(rod, true);
         return;
     }
     switch (key) {
@@ -161,7 +144,7 @@ void onPlayKey(unsigned char key)
     case '3': game.cameraMode = CameraClose; break;
     case 'q':
     case '7':
-        switchActivePair(key == 'q' ? 0 : 1);
+        switchPlayerPair(key == 'q' ? 1 : 2);
         postRedisplay();
         break;
     default: break;
@@ -220,9 +203,9 @@ void onKeyDown(unsigned char key, int, int)
 
 void onKeyUp(unsigned char key, int, int)
 {
-    RodKey rod{};
+    RodControl rod{};
     if (rodKey(key, rod))
-        releaseRod(rod);
+        applyRod(rod, false);
 }
 
 void onMenuSpecialKey(int code)
@@ -246,9 +229,9 @@ void onSpecialKey(int code, int, int)
     }
     if (game.state < StateKickOff || game.state > StateResult)
         return;
-    RodKey rod{};
+    RodControl rod{};
     if (arrowKey(code, rod)) {
-        applyRod(rod, rod.value);
+        applyRod(rod, true);
         return;
     }
     switch (code) {
@@ -278,9 +261,9 @@ void onSpecialKey(int code, int, int)
 
 void onSpecialKeyUp(int code, int, int)
 {
-    RodKey rod{};
+    RodControl rod{};
     if (arrowKey(code, rod))
-        releaseRod(rod);
+        applyRod(rod, false);
 }
 
 void toggleFullScreen()
