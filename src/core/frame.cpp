@@ -1,6 +1,7 @@
 #include "core/frame.h"
 
 #include "core/camera.h"
+#include "core/gamepads.h"
 #include "core/game_state.h"
 #include "core/scene_setup.h"
 #include "core/timing.h"
@@ -134,6 +135,7 @@ void playFrame()
 
 void displayFrame()
 {
+    pollGamepads();
     if (game.state == StateMenu) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMenu(game.menuSelection);

@@ -3,6 +3,7 @@
 #include "assets/model_instance.h"
 #include "core/camera.h"
 #include "core/frame.h"
+#include "core/gamepads.h"
 #include "core/game_state.h"
 #include "core/input.h"
 #include "core/scene_setup.h"
@@ -44,6 +45,7 @@ int runGame(int argc, char** argv)
     glutInitWindowPosition(100, 100);
     glutInitWindowSize(800, 600);
     glutCreateWindow("Quirtal Orvelcup");
+    openGamepads();
     loadStartupAssets();
     glutIgnoreKeyRepeat(0);
     glutDisplayFunc(displayFrame);

@@ -1,0 +1,261 @@
+#include "core/gamepads.h"
+
+#include "core/controls.h"
+#include "core/game_state.h"
+#include "core/input.h"
+#include "sim/figure.h"
+
+#include <GL/freeglut.h>
+#include <SDL.h>
+
+namespace {
+
+constexpr int maxPads = 2;
+constexpr unsigned char keyEnter = 13;
+constexpr unsigned char keyEscape = 27;
+
+// Stick or trigger travel (of 32767) that engages a direction, and the smaller
+// travel below which it lets go: the gap keeps a stick resting near the
+// threshold from pressing and releasing frame after frame.
+constexpr int engageTravel = 16000;
+constexpr int releaseTravel = 8000;
+
+// Rows and columns of Pad::held.
+constexpr int rodSecond = 0;
+constexpr int rodFirst = 1;
+constexpr int actionSlide = 0;
+constexpr int actionSwing = 1;
+
+struct Pad {
+    SDL_GameController* controller = nullptr;
+    SDL_JoystickID id = -1;
+    // The pair of its player that the held values were pressed on.
+    int pair = -1;
+    // Value pressed on each rod and action, [rodFirst or rodSecond][action];
+    // 0 (SlideStill / SwingReturn) while released.
+    int held[2][2] = {};
+    // Stick directions (-1 up, 0 centre, 1 down) and triggers, with the gap above.
+    int leftStick = 0;
+    int rightStick = 0;
+    bool leftTrigger = false;
+    bool rightTrigger = false;
+};
+
+Pad pads[maxPads];
+bool padPlayers[2] = {true, true};
+
+// Player (1 or 2) the pad in a slot drives, 0 for none.
+int playerOf(int slot)
+{
+    if (padPlayers[0] && padPlayers[1])
+        return slot + 1;
+    if (padPlayers[0])
+        return 1;
+    return padPlayers[1] ? 2 : 0;
+}
+
+Pad* padWithId(SDL_JoystickID id)
+{
+    for (Pad& pad : pads)
+        if (pad.controller && pad.id == id)
+            return &pad;
+    return nullptr;
+}
+
+int slotOf(const Pad& pad) { return static_cast<int>(&pad - pads); }
+
+bool inMatch() { return game.state == StateKickOff || game.state == StatePlay || game.state == StateGoal; }
+
+// Moves a pad's held value for one rod action to want, pressing or releasing
+// only on a change.
+void holdRod(Pad& pad, int player, int rod, int action, int want)
+{
+    int& held = pad.held[rod][action];
+    if (held == want)
+        return;
+    const RodAction rodAction = action == actionSlide ? RodAction::Slide : RodAction::Swing;
+    if (want == 0)
+        releaseRodControl({player, rod, rodAction, held});
+    else
+        pressRodControl({player, rod, rodAction, want});
+    held = want;
+}
+
+// A pad drives no rod while its player is the computer's, so then it holds nothing.
+void releaseAll(Pad& pad)
+{
+    const int player = playerOf(slotOf(pad));
+    if (player == 0)
+        return;
+    for (int rod = 0; rod < 2; ++rod)
+        for (int action = 0; action < 2; ++action)
+            holdRod(pad, player, rod, action, 0);
+}
+
+// Stick direction after the reading value, given the direction before.
+int stickDirection(int before, int value)
+{
+    if (value <= -engageTravel)
+        return -1;
+    if (value >= engageTravel)
+        return 1;
+    if (before < 0 && value < -releaseTravel)
+        return -1;
+    if (before > 0 && value > releaseTravel)
+        return 1;
+    return 0;
+}
+
+bool triggerPressed(bool before, int value)
+{
+    return value >= engageTravel || (before && value > releaseTravel);
+}
+
+int slideValue(bool up, bool down)
+{
+    if (up == down)
+        return SlideStill;
+    return up ? SlideMinusZ : SlidePlusZ;
+}
+
+// Toward the opponent is +x for player 1 and -x for player 2.
+int swingValue(int player, bool toward, bool away)
+{
+    if (toward == away)
+        return SwingReturn;
+    return toward == (player == 1) ? SwingRising : SwingFalling;
+}
+
+// Reads the pad's sticks, triggers and buttons and brings its rods in line.
+void updateRods(Pad& pad)
+{
+    SDL_GameController* c = pad.controller;
+    const auto button = [c](SDL_GameControllerButton b) { return SDL_GameControllerGetButton(c, b) != 0; };
+    const auto axis = [c](SDL_GameControllerAxis a) { return static_cast<int>(SDL_GameControllerGetAxis(c, a)); };
+    pad.leftStick = stickDirection(pad.leftStick, axis(SDL_CONTROLLER_AXIS_LEFTY));
+    pad.rightStick = stickDirection(pad.rightStick, axis(SDL_CONTROLLER_AXIS_RIGHTY));
+    pad.leftTrigger = triggerPressed(pad.leftTrigger, axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT));
+    pad.rightTrigger = triggerPressed(pad.rightTrigger, axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT));
+
+    const int player = playerOf(slotOf(pad));
+    if (player == 0)
+        return;
+    // After a change of pair the new pair takes up whatever the pad holds.
+    const int pair = game.activePair[player - 1];
+    if (pad.pair != pair) {
+        pad.pair = pair;
+        for (auto& rod : pad.held)
+            rod[actionSlide] = rod[actionSwing] = 0;
+    }
+    const bool live = inMatch();
+    const int firstSlide = slideValue(button(SDL_CONTROLLER_BUTTON_DPAD_UP) || pad.leftStick < 0,
+        button(SDL_CONTROLLER_BUTTON_DPAD_DOWN) || pad.leftStick > 0);
+    const int secondSlide = slideValue(pad.rightStick < 0, pad.rightStick > 0);
+    const int firstSwing = swingValue(player, pad.leftTrigger || button(SDL_CONTROLLER_BUTTON_A),
+        button(SDL_CONTROLLER_BUTTON_X));
+    const int secondSwing = swingValue(player, pad.rightTrigger || button(SDL_CONTROLLER_BUTTON_B),
+        button(SDL_CONTROLLER_BUTTON_Y));
+    holdRod(pad, player, rodFirst, actionSlide, live ? firstSlide : 0);
+    holdRod(pad, player, rodSecond, actionSlide, live ? secondSlide : 0);
+    holdRod(pad, player, rodFirst, actionSwing, live ? firstSwing : 0);
+    holdRod(pad, player, rodSecond, actionSwing, live ? secondSwing : 0);
+}
+
+void plugIn(int deviceIndex)
+{
+    if (padWithId(SDL_JoystickGetDeviceInstanceID(deviceIndex)))
+        return;
+    for (Pad& pad : pads) {
+        if (pad.controller)
+            continue;
+        pad = Pad{};
+        pad.controller = SDL_GameControllerOpen(deviceIndex);
+        if (pad.controller)
+            pad.id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad.controller));
+        return;
+    }
+}
+
+void unplug(Pad& pad)
+{
+    releaseAll(pad);
+    SDL_GameControllerClose(pad.controller);
+    pad = Pad{};
+}
+
+// Buttons that act once per press rather than while held.
+void pressButton(Pad& pad, int button)
+{
+    switch (button) {
+    case SDL_CONTROLLER_BUTTON_START: onKeyDown(keyEnter, 0, 0); break;
+    case SDL_CONTROLLER_BUTTON_BACK: onKeyDown(keyEscape, 0, 0); break;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+        if (game.state == StateMenu)
+            onMenuSpecialKey(button == SDL_CONTROLLER_BUTTON_DPAD_UP ? GLUT_KEY_UP : GLUT_KEY_DOWN);
+        break;
+    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
+    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+        // In automatic mode the frame picks the pair; a switch would only stop the rods.
+        if (inMatch() && game.manualRodSelection != 0 && playerOf(slotOf(pad)) != 0) {
+            releaseAll(pad);
+            switchPlayerPair(playerOf(slotOf(pad)));
+        }
+        break;
+    default: break;
+    }
+}
+
+void handleEvent(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED: plugIn(event.cdevice.which); break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+        if (Pad* pad = padWithId(event.cdevice.which))
+            unplug(*pad);
+        break;
+    case SDL_CONTROLLERBUTTONDOWN:
+        if (Pad* pad = padWithId(event.cbutton.which))
+            pressButton(*pad, event.cbutton.button);
+        break;
+    default: break;
+    }
+}
+
+} // namespace
+
+void openGamepads()
+{
+    // SDL would otherwise take over Ctrl+C and SIGTERM.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+void pollGamepads()
+{
+    if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) == 0)
+        return;
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        handleEvent(event);
+    for (Pad& pad : pads)
+        if (pad.controller)
+            updateRods(pad);
+}
+
+void closeGamepads()
+{
+    for (Pad& pad : pads)
+        if (pad.controller)
+            unplug(pad);
+    if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) != 0)
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+void setGamepadPlayers(bool player1, bool player2)
+{
+    for (Pad& pad : pads)
+        releaseAll(pad);
+    padPlayers[0] = player1;
+    padPlayers[1] = player2;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// Up to two game controllers beside the keyboard, through SDL's game-controller
+// layer (so mappings in SDL_GAMECONTROLLERCONFIG apply). The first pad plugged
+// in plays for player 1, the second for player 2; a pad pulled out lets go of
+// whatever it held, and the next one plugged in takes its place.
+//
+// During a match:
+//   left stick or D-pad up / down    first rod of the pair slides
+//   right stick up / down            second rod slides
+//   left trigger or A                first rod kicks toward the opponent
+//   X                                first rod swings back, away from the opponent
+//   right trigger or B               second rod kicks toward the opponent
+//   Y                                second rod swings back
+//   either shoulder button           switches the pair (manual rod selection only)
+// Everywhere: Start acts as Enter, Back as Esc; in the menu the D-pad moves the marker.
+
+// Starts SDL's game-controller support. Without it the game simply has no pads.
+void openGamepads();
+
+// Handles plugging, unplugging and the pads' buttons and sticks; once a frame.
+// Does nothing until openGamepads has succeeded.
+void pollGamepads();
+
+// Lets go of every pad and stops SDL's game-controller support.
+void closeGamepads();
+
+// Which players the pads drive: both (the default) gives the first pad to
+// player 1 and the second to player 2; with one of them, every pad drives that
+// player; with neither (the computer plays both sides), pads keep only Start,
+// Back and the menu. Whatever the pads held is released first.
+void setGamepadPlayers(bool player1, bool player2);
