@@ -265,6 +265,11 @@ TEST_F(Gamepads, ShoulderSwitchesThePairInManualModeAndHeldControlsFollow)
     pollGamepads();
     EXPECT_EQ(game.activePair[0], 1) << "automatic mode keeps the pair";
     EXPECT_EQ(rodStates(team1, true), oneRod(1, 1, SlidePlusZ));
+    // The ball deep in player 1's half: the goalkeeper's pair takes over the held stick.
+    chooseActivePairs(-200.0f);
+    pollGamepads();
+    ASSERT_EQ(game.activePair[0], 0);
+    EXPECT_EQ(rodStates(team1, true), oneRod(1, 1, SlidePlusZ));
 
     game.manualRodSelection = 1;
     for (int shoulder : {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_CONTROLLER_BUTTON_LEFTSHOULDER}) {
