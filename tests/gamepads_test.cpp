@@ -226,7 +226,7 @@ TEST_F(Gamepads, ShoulderSwitchesThePairInManualModeAndHeldControlsFollowThePair
     EXPECT_EQ(game.activePair[1], 1);
 }
 
-TEST_F(Gamepads, MappedStartBackAndDpadWorkTheMenuAndScreensThroughTheFrame)
+TEST_F(Gamepads, AMappedPadWorksTheMenuAndTheMatchThroughTheFrame)
 {
     if (!ensureGlWindow())
         GTEST_SKIP() << "no display";
@@ -272,8 +272,4 @@ TEST_F(Gamepads, MappedStartBackAndDpadWorkTheMenuAndScreensThroughTheFrame)
     frame(back, SDL_HAT_DOWN);
     EXPECT_EQ(game.state, StateMenu);
     EXPECT_EQ(pairState(1), Rods{}) << "leaving the match lets go of everything";
-    game.state = StateCredits;
-    frame(none, SDL_HAT_CENTERED);
-    frame(start, SDL_HAT_CENTERED);
-    EXPECT_EQ(game.state, StateMenu);
 }
