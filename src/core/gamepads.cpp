@@ -11,8 +11,6 @@
 namespace {
 
 constexpr int maxPads = 2;
-constexpr unsigned char keyEnter = 13;
-constexpr unsigned char keyEscape = 27;
 
 // Stick or trigger travel (of 32767) that engages a direction, and the smaller
 // travel below which it lets go: the gap keeps a stick resting near the

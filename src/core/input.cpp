@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr unsigned char keyEscape = 27;
-constexpr unsigned char keyEnter = 13;
 constexpr unsigned char keySpace = 32;
 
 // Seconds a settings notice stays up after the frame that last read the clock.

@@ -1,5 +1,9 @@
 #pragma once
 
+// Characters of Esc and Enter, which a gamepad's Back and Start also send.
+constexpr unsigned char keyEscape = 27;
+constexpr unsigned char keyEnter = 13;
+
 // GLUT input callbacks. They only change state; the next frame acts on it.
 void onKeyDown(unsigned char key, int x, int y);
 void onKeyUp(unsigned char key, int x, int y);
