@@ -130,7 +130,9 @@ TEST_F(DataSet, EveryPictureReadsAtItsSizeAndAsImageMagickDecodesIt)
 {
     std::vector<const char*> files(std::begin(tableFiles), std::end(tableFiles));
     files.insert(files.end(), std::begin(interfaceFiles), std::end(interfaceFiles));
-    ASSERT_EQ(files.size(), 47u);
+    for (const PictureFile& prompt : promptPictures)
+        files.push_back(prompt.path);
+    ASSERT_EQ(files.size(), 55u);
     for (size_t slot = 0; slot < 7; ++slot)
         EXPECT_STREQ(tablePictures[slot].path, tableFiles[slot]) << "table slot " << slot;
     for (size_t slot = 0; slot < 40; ++slot)
@@ -718,7 +720,7 @@ TEST_F(DataSet, PicturesAndModelsAreTheSameOnEveryRun)
     ASSERT_TRUE(runCommand("'" + generator + "' '" + second + "' pictures models"));
     const auto one = filesBelow(first + "/data");
     const auto two = filesBelow(second + "/data");
-    EXPECT_EQ(one.size(), 7u + 40u + 4u);
+    EXPECT_EQ(one.size(), 7u + 40u + 8u + 4u);
     EXPECT_TRUE(one == two);
     for (const auto& [name, bytes] : one)
         EXPECT_TRUE(readFileBytes("data/" + name) == bytes) << name << " in data/ is from this generator";

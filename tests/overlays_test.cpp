@@ -1,6 +1,7 @@
 #include "render/interface.h"
 
 #include "render/interface_slots.h"
+#include "render/overlay_frame.h"
 #include "support/gl_state.h"
 #include "support/gl_window.h"
 #include "support/interface_stand_ins.h"
@@ -9,6 +10,7 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <string>
@@ -102,11 +104,13 @@ protected:
     }
 };
 
-// Window pixel of a point of the 800 x 600 frame stretched to width x height.
+// Window pixel of a point of the 800 x 600 frame fitted into width x height:
+// scaled alike in both directions and centred, with bars beside or above it.
 struct Stretch {
     int width, height;
-    int x(float frameX) const { return static_cast<int>(frameX * width / 800.0f); }
-    int y(float frameY) const { return static_cast<int>(frameY * height / 600.0f); }
+    float scale() const { return std::min(width / 800.0f, height / 600.0f); }
+    int x(float frameX) const { return static_cast<int>((width - 800.0f * scale()) / 2.0f + frameX * scale()); }
+    int y(float frameY) const { return static_cast<int>((height - 600.0f * scale()) / 2.0f + frameY * scale()); }
     bool inside(int px, int py) const { return px >= 0 && py >= 0 && px < width && py < height; }
 };
 
@@ -293,6 +297,27 @@ TEST_F(ScoreTextTest, NumbersStartAtTheirPointAndLabelsStayPut)
     drawOverScene([] { drawScoreBoard(11, 1); });
     EXPECT_GT(darkPixelBounds(232, 538, 60, 30).right, oneDigit + 5);
     EXPECT_EQ(takeGlError(), 0u);
+}
+
+// From 640 x 480 to 1920 x 1200, wide or narrow, each label ends before the
+// digits (or the next label) that follow it.
+TEST_F(OverlaysTest, ScoreBoardLabelsClearTheirNeighboursAtEveryWindowSize)
+{
+    struct Label {
+        const char* text;
+        float from, to; // frame x of the label and of what follows it
+    };
+    const Label labels[] = {{" Player 1: ", 140, 240}, {" Quirtal - Orvelcup ", 320, 540}, {" Player 2: ", 540, 650}};
+    for (const Stretch window : {Stretch{640, 480}, Stretch{720, 480}, Stretch{800, 600}, Stretch{1024, 768},
+                                 Stretch{1280, 720}, Stretch{1280, 1024}, Stretch{1920, 1080}, Stretch{1920, 1200}}) {
+        void* font = scoreBoardFont(overlayView(window.width, window.height).pixelsPerUnit);
+        for (const Label& label : labels) {
+            SCOPED_TRACE(testing::Message() << label.text << " in " << window.width << " x " << window.height);
+            const int pixels = glutBitmapLength(font, reinterpret_cast<const unsigned char*>(label.text));
+            EXPECT_LT(pixels, window.x(label.to) - window.x(label.from) - 2);
+            EXPECT_GE(glutBitmapHeight(font), 13) << "readable";
+        }
+    }
 }
 
 TEST_F(ScoreTextTest, FrameRateStartsAtItsPointAndAnyValueFitsItsBuffer)
