@@ -1,7 +1,12 @@
 #include "render/interface.h"
 
+#include "core/game_state.h"
+
 #include "render/interface_slots.h"
 #include "render/overlay_frame.h"
+#include "render/prompts.h"
+#include "support/play_setup.h"
+#include "support/recording_audio.h"
 #include "support/gl_state.h"
 #include "support/gl_window.h"
 #include "support/interface_stand_ins.h"
@@ -349,3 +354,30 @@ TEST_F(ScoreTextTest, FrameRateStartsAtItsPointAndAnyValueFitsItsBuffer)
 }
 
 }  // namespace
+
+// A goal is celebrated for three seconds, and on while its remark plays up to
+// seven; then the kick-off prompt. The result screen has no prompt.
+TEST(MatchPrompts, GoalIsCelebratedWhileItsRemarkPlaysUpToALimit)
+{
+    resetPlay();
+    recordSounds();
+    game.state = StatePlay;
+    game.cameraMode = CameraOverview;
+    const uint32_t goalAt = 100000;
+    EXPECT_EQ(choosePrompt(goalAt - 500), Prompt::None);
+    game.goals2 = 1;
+    game.state = StateGoal;
+    EXPECT_EQ(choosePrompt(goalAt), Prompt::GoalPlayer2);
+    EXPECT_EQ(choosePrompt(goalAt + 2900), Prompt::GoalPlayer2);
+    recordingAudio().markPlaying(channelCommentary);
+    EXPECT_EQ(choosePrompt(goalAt + 6900), Prompt::GoalPlayer2);
+    EXPECT_EQ(choosePrompt(goalAt + 7100), Prompt::KickOff);
+    recordingAudio().markPlaying(channelCommentary, false);
+
+    // A new match puts the scores back: nothing to celebrate.
+    game.goals2 = 0;
+    game.state = StateKickOff;
+    EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::KickOff);
+    game.state = StateResult;
+    EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::None);
+}

@@ -85,7 +85,11 @@ Prompt choosePrompt(uint32_t nowMs)
 
 void drawMatchPrompts()
 {
-    switch (choosePrompt(millisecondsNow())) {
+    const Prompt prompt = choosePrompt(millisecondsNow());
+    // The help panel stands where the prompts would; it wins.
+    if (game.showHelp)
+        return;
+    switch (prompt) {
     case Prompt::SkipFlight: drawPrompt(0, skipHintBox, SlotNoticePanel); break;
     case Prompt::KickOff: drawPrompt(2, kickOffBox, SlotNoticePanel); break;
     case Prompt::GoalPlayer1: drawPrompt(4, celebrationBox, SlotResultPanel); break;

@@ -5,7 +5,8 @@
 // Prompts over a running match, drawn after the other overlays: the "Enter"
 // hint while the opening flight runs, the kick-off prompt while the ball
 // waits at the centre, and a short celebration of each goal while its remark
-// plays. Reads the game state, the scores and the millisecond clock.
+// plays; none while the help panel is up. Reads the game state, the scores
+// and the millisecond clock.
 void drawMatchPrompts();
 
 // Which prompt a frame shows.
