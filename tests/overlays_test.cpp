@@ -1,16 +1,15 @@
 #include "render/interface.h"
 
 #include "core/game_state.h"
-
 #include "render/interface_slots.h"
 #include "render/overlay_frame.h"
 #include "render/prompts.h"
-#include "support/play_setup.h"
-#include "support/recording_audio.h"
 #include "support/gl_state.h"
 #include "support/gl_window.h"
 #include "support/interface_stand_ins.h"
 #include "support/pixel_reading.h"
+#include "support/play_setup.h"
+#include "support/recording_audio.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
