@@ -155,9 +155,9 @@ MeshModel buildFigure()
     addTube(shirt, {{{0, -34, 0}, 25.5f, 34.5f}, {{0, -5, 0}, 22, 31}, {{0, 22, 0}, 23, 34}, {{0, 42, 0}, 22, 37},
                        {{0, 52, 0}, 17, 31}, {{0, 58, 0}, 10, 14}},
         20);
-    // Arms close to the body, as on a table figure: nothing reaches further
-    // than 42 model units (6.3 table units) across the rod, so a figure at the
-    // end of its slide stays inside the side wall.
+    // Arms close to the body, as on a table figure: nothing but the head
+    // (44 model units, 6.6 table units) reaches further across the rod, so a
+    // figure at the end of its slide stays inside the side wall.
     for (float side : {-1.0f, 1.0f}) {
         addTube(shirt, {{{0, 48, side * 31}, 9, 9}, {{0, 20, side * 34}, 8, 7.5f}, {{1, -5, side * 35}, 7, 6.5f},
                            {{2, -28, side * 35}, 6.5f, 6}},
