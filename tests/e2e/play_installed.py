@@ -44,8 +44,10 @@ def check_tree(prefix):
         check((picture.width, picture.height) == (size, size),
               "the icon is %dx%d, not %dx%d" % (picture.width, picture.height, size, size))
         check(pictures.spread(picture, pictures.Box(0, 0, size, size), step=1) > 10.0, "the icon is blank")
-        alpha = subprocess.run(["convert", icon, "-alpha", "extract", "-format", "%[fx:p{0,0}],%[fx:p{%d,%d}]"
-                                % (size // 2, size // 2), "info:"], capture_output=True, text=True, check=True)
+        middle = size // 2
+        alpha = subprocess.run(["convert", icon, "-alpha", "extract", "-format",
+                                "%%[fx:p{0,0}],%%[fx:p{%d,%d}]" % (middle, middle), "info:"],
+                               capture_output=True, text=True, check=True)
         corner, middle = (float(v) for v in alpha.stdout.split(","))
         check(corner < 0.1 and middle > 0.9, "the %d-pixel icon is not a shape on a clear ground" % size)
     return launcher
