@@ -1,5 +1,5 @@
 // The bare reference for the play frame: the same window mode, textures,
-// models, lights, figures, markers and score board, drawn by the game's own
+// models, lights, figures, rods, markers and score board, drawn by the game's own
 // drawing routines with nothing else (no simulation, timing, camera, notices
 // or sound), once replayed from one display list recorded at the start and
 // once called directly. The game's frame time over the faster of the two is
@@ -11,6 +11,7 @@
 #include "core/game_state.h"
 #include "core/scene_setup.h"
 #include "render/interface.h"
+#include "render/rods.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
 #include "sim/ball.h"
@@ -50,8 +51,9 @@ void recordScene()
         drawFigure(team1.figures[i], 0.0f, 0.0f, 1.0f);
         setWorkingDiffuse(1.0f, 0.0f, 0.0f);
         drawMarkers(static_cast<float>(layoutTeam2[3].x), static_cast<float>(layoutTeam2[8].x), 0.0f);
-        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f);
+        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f, facingMinusX);
     }
+    drawRods(team1, team2);
     glPopMatrix();
     drawScoreBoard(0, 0);
 }

@@ -1,6 +1,6 @@
 # Installation: the binary in a private directory, the data set beside the
 # launcher's working directory, the launcher on PATH, a desktop entry and an
-# icon made from the generated title picture.
+# icon in the hicolor sizes.
 include(GNUInstallDirs)
 
 set(QUIRTAL_GAME_DIR ${CMAKE_INSTALL_DATADIR}/quirtal)
@@ -11,21 +11,23 @@ file(RELATIVE_PATH QUIRTAL_BIN_TO_PREFIX
 configure_file(${CMAKE_SOURCE_DIR}/packaging/quirtal-launcher.sh.in
   ${CMAKE_BINARY_DIR}/packaging/quirtal @ONLY)
 
-find_program(QUIRTAL_CONVERT convert REQUIRED)
-set(QUIRTAL_ICON ${CMAKE_BINARY_DIR}/packaging/quirtal.png)
+# The desktop icon in the hicolor sizes, drawn by the data generator.
+set(QUIRTAL_ICONS ${CMAKE_BINARY_DIR}/packaging/icons)
+set(QUIRTAL_ICON_FILES)
+foreach(size 32 48 64 128 256)
+  list(APPEND QUIRTAL_ICON_FILES ${QUIRTAL_ICONS}/hicolor/${size}x${size}/apps/quirtal.png)
+endforeach()
 add_custom_command(
-  OUTPUT ${QUIRTAL_ICON}
-  COMMAND ${QUIRTAL_CONVERT} ${CMAKE_SOURCE_DIR}/data/menu/menu_intro.bmp
-          -resize 128x128^ -gravity center -extent 128x128 ${QUIRTAL_ICON}
-  DEPENDS quirtal_data
-  COMMENT "Making the game icon from the title picture"
+  OUTPUT ${QUIRTAL_ICON_FILES}
+  COMMAND $<TARGET_FILE:quirtal_datagen> ${CMAKE_BINARY_DIR}/packaging icons
+  DEPENDS quirtal_datagen
+  COMMENT "Drawing the game icon"
   VERBATIM)
-add_custom_target(quirtal_icon ALL DEPENDS ${QUIRTAL_ICON})
+add_custom_target(quirtal_icon ALL DEPENDS ${QUIRTAL_ICON_FILES})
 
 install(TARGETS quirtal RUNTIME DESTINATION ${QUIRTAL_BINARY_DIR})
 install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/quirtal DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUIRTAL_GAME_DIR}/data)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/quirtal.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${QUIRTAL_ICON}
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps)
+install(DIRECTORY ${QUIRTAL_ICONS}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)

@@ -177,6 +177,42 @@ TEST_F(DataScreens, MatchShowsTheLitTableTeamsAndHelpPanel)
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+// The flight's "Enter" hint, the kick-off prompt and a goal celebrated in
+// the scorer's colour, all drawn from the generated pictures.
+TEST_F(DataScreens, PromptsAndGoalCelebrationShowOverTheMatch)
+{
+    game.menuSelection = 1;
+    game.state = StateMenu;
+    onKeyDown(13, 0, 0); // start a match: the intro flight
+    const Screen flight = frameShot(3);
+    keepScreenshot(flight, "prompt_flight");
+    EXPECT_GT(share(flight, 320, 30, 480, 60, golden), 0.05) << "the Enter key cap of the skip hint";
+
+    onKeyDown(13, 0, 0); // ends the flight
+    const Screen kickOff = frameShot(3);
+    keepScreenshot(kickOff, "prompt_kickoff");
+    EXPECT_LT(share(kickOff, 320, 30, 480, 60, golden), 0.01) << "the hint has gone";
+    EXPECT_GT(share(kickOff, 250, 110, 550, 160, golden), 0.05) << "Enter to kick off";
+
+    // The table's wooden rim shows golden in the same place; the celebration adds to it.
+    const double rimShare = share(kickOff, 260, 400, 540, 470, golden);
+    for (int scorer : {2, 1}) {
+        SCOPED_TRACE(scorer);
+        (scorer == 1 ? game.goals1 : game.goals2) += 1;
+        game.state = StateGoal;
+        const Screen goal = frameShot(2);
+        keepScreenshot(goal, scorer == 1 ? "goal_player1" : "goal_player2");
+        EXPECT_GT(changed(kickOff, goal, 250, 330, 550, 480), 0.5) << "the panel over the match";
+        EXPECT_GT(share(goal, 260, 400, 540, 470, golden), rimShare + 0.05) << "GOAL! in gold";
+        EXPECT_GT(share(goal, 300, 340, 500, 385, scorer == 1 ? blue : red), 0.05) << "the scorer's name";
+        EXPECT_LT(share(goal, 300, 340, 500, 385, scorer == 1 ? red : blue), 0.01);
+        fakeMilliseconds += 8000; // celebrated for a few seconds only
+    }
+    game.goals1 = game.goals2 = 0;
+    game.state = StateKickOff;
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
 TEST_F(DataScreens, ResultScreenNamesTheWinner)
 {
     if (!game.sceneReady) {

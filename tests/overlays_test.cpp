@@ -1,14 +1,20 @@
 #include "render/interface.h"
 
+#include "core/game_state.h"
 #include "render/interface_slots.h"
+#include "render/overlay_frame.h"
+#include "render/prompts.h"
 #include "support/gl_state.h"
 #include "support/gl_window.h"
 #include "support/interface_stand_ins.h"
 #include "support/pixel_reading.h"
+#include "support/play_setup.h"
+#include "support/recording_audio.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <string>
@@ -102,11 +108,13 @@ protected:
     }
 };
 
-// Window pixel of a point of the 800 x 600 frame stretched to width x height.
+// Window pixel of a point of the 800 x 600 frame fitted into width x height:
+// scaled alike in both directions and centred, with bars beside or above it.
 struct Stretch {
     int width, height;
-    int x(float frameX) const { return static_cast<int>(frameX * width / 800.0f); }
-    int y(float frameY) const { return static_cast<int>(frameY * height / 600.0f); }
+    float scale() const { return std::min(width / 800.0f, height / 600.0f); }
+    int x(float frameX) const { return static_cast<int>((width - 800.0f * scale()) / 2.0f + frameX * scale()); }
+    int y(float frameY) const { return static_cast<int>((height - 600.0f * scale()) / 2.0f + frameY * scale()); }
     bool inside(int px, int py) const { return px >= 0 && py >= 0 && px < width && py < height; }
 };
 
@@ -295,6 +303,27 @@ TEST_F(ScoreTextTest, NumbersStartAtTheirPointAndLabelsStayPut)
     EXPECT_EQ(takeGlError(), 0u);
 }
 
+// From 640 x 480 to 1920 x 1200, wide or narrow, each label ends before the
+// digits (or the next label) that follow it.
+TEST_F(OverlaysTest, ScoreBoardLabelsClearTheirNeighboursAtEveryWindowSize)
+{
+    struct Label {
+        const char* text;
+        float from, to; // frame x of the label and of what follows it
+    };
+    const Label labels[] = {{" Player 1: ", 140, 240}, {" Quirtal - Orvelcup ", 320, 540}, {" Player 2: ", 540, 650}};
+    for (const Stretch window : {Stretch{640, 480}, Stretch{720, 480}, Stretch{800, 600}, Stretch{1024, 768},
+                                 Stretch{1280, 720}, Stretch{1280, 1024}, Stretch{1920, 1080}, Stretch{1920, 1200}}) {
+        void* font = scoreBoardFont(overlayView(window.width, window.height).pixelsPerUnit);
+        for (const Label& label : labels) {
+            SCOPED_TRACE(testing::Message() << label.text << " in " << window.width << " x " << window.height);
+            const int pixels = glutBitmapLength(font, reinterpret_cast<const unsigned char*>(label.text));
+            EXPECT_LT(pixels, window.x(label.to) - window.x(label.from) - 2);
+            EXPECT_GE(glutBitmapHeight(font), 13) << "readable";
+        }
+    }
+}
+
 TEST_F(ScoreTextTest, FrameRateStartsAtItsPointAndAnyValueFitsItsBuffer)
 {
     const DarkBounds labelInk = inkOffset(GLUT_BITMAP_HELVETICA_10, " Framerate: ");
@@ -324,3 +353,30 @@ TEST_F(ScoreTextTest, FrameRateStartsAtItsPointAndAnyValueFitsItsBuffer)
 }
 
 }  // namespace
+
+// A goal is celebrated for three seconds, and on while its remark plays up to
+// seven; then the kick-off prompt. The result screen has no prompt.
+TEST(MatchPrompts, GoalIsCelebratedWhileItsRemarkPlaysUpToALimit)
+{
+    resetPlay();
+    recordSounds();
+    game.state = StatePlay;
+    game.cameraMode = CameraOverview;
+    const uint32_t goalAt = 100000;
+    EXPECT_EQ(choosePrompt(goalAt - 500), Prompt::None);
+    game.goals2 = 1;
+    game.state = StateGoal;
+    EXPECT_EQ(choosePrompt(goalAt), Prompt::GoalPlayer2);
+    EXPECT_EQ(choosePrompt(goalAt + 2900), Prompt::GoalPlayer2);
+    recordingAudio().markPlaying(channelCommentary);
+    EXPECT_EQ(choosePrompt(goalAt + 6900), Prompt::GoalPlayer2);
+    EXPECT_EQ(choosePrompt(goalAt + 7100), Prompt::KickOff);
+    recordingAudio().markPlaying(channelCommentary, false);
+
+    // A new match puts the scores back: nothing to celebrate.
+    game.goals2 = 0;
+    game.state = StateKickOff;
+    EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::KickOff);
+    game.state = StateResult;
+    EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::None);
+}

@@ -166,3 +166,112 @@ TEST_F(PlayScreen, CameraModesShowDifferentPictures)
     EXPECT_LT(changedShare(shots[0], frameShot(), 0, 0, screenWidth, screenHeight), 0.02);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
+
+namespace {
+
+Screenshot::Rgb meanAround(const Screenshot& shot, ScreenPoint p, int radius)
+{
+    Screenshot::Rgb sum{0, 0, 0};
+    int count = 0;
+    for (int y = p.y - radius; y <= p.y + radius; ++y) {
+        for (int x = p.x - radius; x <= p.x + radius; ++x) {
+            const Screenshot::Rgb c = shot.at(x, y);
+            sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
+            ++count;
+        }
+    }
+    return {sum.r / count, sum.g / count, sum.b / count};
+}
+
+bool steelGrey(const Screenshot::Rgb& c)
+{
+    return c.r > 90 && std::abs(c.r - c.g) < 30 && std::abs(c.g - c.b) < 30;
+}
+
+int brightness(const Screenshot::Rgb& c) { return c.r + c.g + c.b; }
+
+} // namespace
+
+// The rods cross the felt through their figures at the swing axis, slide with
+// them and end in a handle on the driving player's side (team 2 at -z).
+TEST_F(PlayScreen, RodsRunThroughTheFiguresAndSlideWithThem)
+{
+    for (bool lists : {true, false}) {
+        SCOPED_TRACE(lists ? "display lists" : "immediate mode");
+        game.useDisplayLists = lists;
+        onKeyDown('1', 0, 0);
+        frames(2);
+        const Screenshot shot = frameShot();
+        keepScreenshot(shot, lists ? "rods_lists" : "rods_immediate");
+        // Halfway between two figures of each rod with more than one figure.
+        for (const Team* team : {&team1, &team2}) {
+            for (int i : {1, 3, 4, 5, 6, 8, 9}) {
+                const Vec3& a = team->figures[i].position;
+                const Vec3 between{a.x, a.y + 10.0f, (a.z + team->figures[i + 1].position.z) / 2.0f};
+                EXPECT_TRUE(steelGrey(meanAround(shot, project(between), 0))) << "rod of figure " << i;
+            }
+        }
+    }
+    game.useDisplayLists = true;
+
+    // Team 2's midfield handle lies beyond the -z wall; player 2 slides that rod toward +z.
+    auto handle = [] {
+        const Figure& f = team2.figures[3];
+        return project({f.position.x, f.position.y + f.height / 3.0f, f.position.z - (140.0f - 96.0f) - 34.0f - 12.0f - 16.0f});
+    };
+    const ScreenPoint before = handle();
+    const Screenshot still = frameShot();
+    EXPECT_LT(brightness(meanAround(still, before, 1)), 200) << "a dark grip";
+    for (int i = 0; i < 25; ++i) {
+        onKeyDown('5', 0, 0);
+        frames(1);
+    }
+    onKeyUp('5', 0, 0);
+    const ScreenPoint after = handle();
+    ASSERT_GT(std::abs(after.y - before.y) + std::abs(after.x - before.x), 6);
+    const Screenshot slid = frameShot();
+    EXPECT_LT(brightness(meanAround(slid, after, 1)), 200) << "the grip went with the rod";
+    EXPECT_GT(brightness(meanAround(slid, before, 1)), brightness(meanAround(still, before, 1)) + 60);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// Close up, the shirts show their team colour, and each team looks toward the
+// goal it attacks: team 1's faces (skin) to +x, team 2's to -x, hair behind.
+TEST_F(PlayScreen, FiguresWearTheirTeamColourAndFaceTheGoalTheyAttack)
+{
+    onKeyDown('3', 0, 0);
+    frames(3);
+    const Screenshot shot = frameShot();
+    keepScreenshot(shot, "figures_close");
+    const Figure& blue = team1.figures[5];
+    const Figure& red = team2.figures[5];
+    // Share of clearly lit pixels of the given colour channel over a figure's body.
+    auto teamColoured = [&shot](const Figure& f, int c) {
+        const ScreenPoint low = project({f.position.x - 4.0f, f.position.y - 8.0f, f.position.z});
+        const ScreenPoint high = project({f.position.x + 4.0f, f.position.y + 8.0f, f.position.z});
+        int hits = 0;
+        int total = 0;
+        for (int y = std::min(low.y, high.y); y <= std::max(low.y, high.y); ++y) {
+            for (int x = std::min(low.x, high.x); x <= std::max(low.x, high.x); ++x) {
+                const Screenshot::Rgb p = shot.at(x, y);
+                const int mine = channel(p, c);
+                ++total;
+                if (mine > 150 && mine > channel(p, 1) + 100 && mine > channel(p, 2 - c) + 100)
+                    ++hits;
+            }
+        }
+        return total ? static_cast<double>(hits) / total : 0.0;
+    };
+    EXPECT_GT(teamColoured(blue, 2), 0.1);
+    EXPECT_GT(teamColoured(red, 0), 0.1);
+    EXPECT_LT(teamColoured(blue, 0), 0.02);
+    EXPECT_LT(teamColoured(red, 2), 0.02);
+
+    auto headSide = [&shot](const Figure& f, float side) {
+        return brightness(meanAround(shot, project({f.position.x + side * 4.0f, f.position.y + 19.0f, f.position.z + 5.0f}), 1));
+    };
+    EXPECT_GT(headSide(blue, 1.0f), headSide(blue, -1.0f) + 60) << "team 1 looks toward +x";
+    EXPECT_GT(headSide(red, -1.0f), headSide(red, 1.0f) + 60) << "team 2 looks toward -x";
+    onKeyDown('1', 0, 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}

@@ -1,10 +1,14 @@
 #include "core/camera.h"
 
 #include "core/game_state.h"
+#include "platform/clock.h"
 #include "sim/ball.h"
 #include "sound/sound_bank.h"
 
 #include <GL/glu.h>
+
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -13,13 +17,31 @@ constexpr float followBand = 30.0f;
 // Close camera follows the ball's z only while it is nearer the -z side than this.
 constexpr float closeZLimit = 30.0f;
 
-// Intro flight: descent to this height, then a slide to this x, then a
-// backing-off to this z; steps are per frame.
-constexpr double flightLowEye = 40.0;
+// Intro flight: descent to this height (above the figures' heads, which
+// reach 45), then a slide to this x, then a backing-off to this z. The speeds
+// are per second of the millisecond clock, so the flight lasts about six
+// seconds on any machine: 3 s down, 1.6 s across, 1.4 s back.
+constexpr double flightLowEye = 75.0;
 constexpr double flightEndX = -250.0;
 constexpr double flightEndZ = 80.0;
-constexpr double flightStep = 0.5;
-constexpr double flightBackStep = 0.05;
+constexpr double flightDescentSpeed = 242.0;
+constexpr double flightSlideSpeed = 156.0;
+constexpr double flightBackSpeed = 56.0;
+// The look-at point swings this many times faster than the eye backs off.
+constexpr double flightSwingFactor = 10.0;
+// A longer pause between two steps (a stall, or the first step of a flight)
+// counts as this much, so the camera never jumps.
+constexpr double flightLongestStep = 0.05;
+uint32_t lastFlightStepMs = 0;
+
+// Seconds since the previous flight step, at most flightLongestStep.
+double flightStepSeconds()
+{
+    const uint32_t now = millisecondsNow();
+    const double seconds = static_cast<double>(now - lastFlightStepMs) * 0.001;
+    lastFlightStepMs = now;
+    return seconds < flightLongestStep ? seconds : flightLongestStep;
+}
 
 void setVector(double* v, double x, double y, double z)
 {
@@ -76,16 +98,19 @@ void introFlightStep()
 {
     double* eye = game.eye;
     double* center = game.center;
+    const double seconds = flightStepSeconds();
     if (eye[1] > flightLowEye) {
-        eye[1] -= flightStep;
+        eye[1] = std::max(flightLowEye, eye[1] - flightDescentSpeed * seconds);
     } else if (eye[0] > flightEndX) {
-        eye[0] -= flightStep;
-        center[1] -= flightStep;
-        center[0] += flightStep;
+        const double step = std::min(eye[0] - flightEndX, flightSlideSpeed * seconds);
+        eye[0] -= step;
+        center[1] -= step;
+        center[0] += step;
     } else if (eye[2] < flightEndZ) {
-        eye[2] += flightBackStep;
-        center[0] += flightStep;
-        center[2] -= flightBackStep;
+        const double step = std::min(flightEndZ - eye[2], flightBackSpeed * seconds);
+        eye[2] += step;
+        center[0] += step * flightSwingFactor;
+        center[2] -= step;
     } else {
         playIntroComment();
         game.cameraMode = CameraOverview;

@@ -6,5 +6,6 @@ void applyViewTransform();
 // Recomputes eye and center for the camera mode (used by the next frame).
 void updateCamera();
 
-// One per-frame step of the intro flight.
+// One step of the intro flight, as far as the millisecond clock has run
+// since the previous step.
 void introFlightStep();

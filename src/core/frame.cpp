@@ -7,6 +7,8 @@
 #include "core/timing.h"
 #include "platform/clock.h"
 #include "render/interface.h"
+#include "render/prompts.h"
+#include "render/rods.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
 #include "sim/ball.h"
@@ -93,8 +95,9 @@ void drawScene()
         moveFigure(team2.figures[i]);
         game.arrowAngleTeam2 -= arrowSpinTeam2;
         drawTeamArrows(layoutTeam2, game.activePair[1], game.arrowAngleTeam2);
-        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f);
+        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f, facingMinusX);
     }
+    drawRods(team1, team2);
 
     glPopMatrix();
 }
@@ -110,6 +113,7 @@ void drawOverlays()
     showNotice(game.showFilterNotice, drawFilterNotice, game.trilinearOn);
     if (game.showFrameRate)
         drawFrameRate(static_cast<int>(game.fps));
+    drawMatchPrompts();
 }
 
 void playFrame()

@@ -22,6 +22,8 @@ void drawText(float x, float y, void* font, const char* text);
 
 // Match overlays.
 void drawScoreBoard(int goals1, int goals2);
+// The bitmap font of the score board at the given window pixels per frame unit.
+void* scoreBoardFont(float pixelsPerUnit);
 void drawHelp();
 void drawMipmapNotice(int on);
 void drawDisplayListNotice(int on);

@@ -21,12 +21,39 @@ TexturedQuad screenQuad(const ScreenRect& r, QuadLayout layout)
     return {};
 }
 
+OverlayView overlayView(int windowWidth, int windowHeight)
+{
+    OverlayView view = {0.0f, overlayFrameWidth, 0.0f, overlayFrameHeight, 1.0f};
+    if (windowWidth <= 0 || windowHeight <= 0)
+        return view;
+    const float aspect = static_cast<float>(windowWidth) / static_cast<float>(windowHeight);
+    if (aspect > overlayFrameWidth / overlayFrameHeight) {
+        const float extra = (overlayFrameHeight * aspect - overlayFrameWidth) / 2.0f;
+        view.left = -extra;
+        view.right = overlayFrameWidth + extra;
+    } else {
+        const float extra = (overlayFrameWidth / aspect - overlayFrameHeight) / 2.0f;
+        view.bottom = -extra;
+        view.top = overlayFrameHeight + extra;
+    }
+    view.pixelsPerUnit = static_cast<float>(windowHeight) / (view.top - view.bottom);
+    return view;
+}
+
+OverlayView currentOverlayView()
+{
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return overlayView(viewport[2], viewport[3]);
+}
+
 void beginOverlay2D()
 {
+    const OverlayView view = currentOverlayView();
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluOrtho2D(0, overlayFrameWidth, 0, overlayFrameHeight);
+    gluOrtho2D(view.left, view.right, view.bottom, view.top);
     glScalef(1, 1, 1);
     glTranslatef(0, 0, 0);
     glMatrixMode(GL_MODELVIEW);
@@ -81,12 +108,20 @@ void drawScreenPicture(int slot, const ScreenRect& rect, QuadLayout layout)
     drawTexturedQuad(screenQuad(rect, layout));
 }
 
-void drawMaskedPicture(int maskSlot, int pictureSlot, const ScreenRect& rect, QuadLayout layout)
+void drawMaskedTextures(unsigned int mask, unsigned int picture, const ScreenRect& rect, QuadLayout layout)
 {
     glBlendFunc(GL_DST_COLOR, GL_ZERO);
-    drawScreenPicture(maskSlot, rect, layout);
+    bindTexture(mask);
+    drawTexturedQuad(screenQuad(rect, layout));
     glBlendFunc(GL_ONE, GL_ONE);
-    drawScreenPicture(pictureSlot, rect, layout);
+    bindTexture(picture);
+    drawTexturedQuad(screenQuad(rect, layout));
+}
+
+void drawMaskedPicture(int maskSlot, int pictureSlot, const ScreenRect& rect, QuadLayout layout)
+{
+    drawMaskedTextures(gameInterface.InterfaceTextures[maskSlot], gameInterface.InterfaceTextures[pictureSlot], rect,
+                       layout);
 }
 
 void drawTintedPanel(int slot, const ScreenRect& rect, QuadLayout layout)

@@ -24,6 +24,21 @@ constexpr float overlayFrameWidth = 800.0f;
 constexpr float overlayFrameHeight = 600.0f;
 constexpr ScreenRect wholeFrame = {0.0f, overlayFrameWidth, 0.0f, overlayFrameHeight};
 
+// The part of the two-dimensional plane a window of the given size shows. The
+// 800 x 600 frame keeps its proportions and stays centred: a wider window
+// shows more on the left and right (black bars beside full-screen pictures),
+// a taller one more above and below.
+struct OverlayView {
+    float left;
+    float right;
+    float bottom;
+    float top;
+    float pixelsPerUnit;
+};
+OverlayView overlayView(int windowWidth, int windowHeight);
+// The view of the current GL viewport.
+OverlayView currentOverlayView();
+
 TexturedQuad screenQuad(const ScreenRect& rect, QuadLayout layout);
 
 // Opens the overlay frame: modelview pushed and reset, lighting off, colour
@@ -40,5 +55,7 @@ void drawScreenPicture(int slot, const ScreenRect& rect, QuadLayout layout);
 // Mask multiplied into the frame buffer, then the picture added on top:
 // white mask keeps the scene, black mask shows the picture.
 void drawMaskedPicture(int maskSlot, int pictureSlot, const ScreenRect& rect, QuadLayout layout);
+// The same for two texture names outside the interface slots.
+void drawMaskedTextures(unsigned int mask, unsigned int picture, const ScreenRect& rect, QuadLayout layout);
 // A panel that multiplies the scene behind it by its colours.
 void drawTintedPanel(int slot, const ScreenRect& rect, QuadLayout layout);

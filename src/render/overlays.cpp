@@ -52,9 +52,20 @@ void beginTextPanel(int mask, int picture, const ScreenRect& box, void* font)
 
 }  // namespace
 
+void* scoreBoardFont(float pixelsPerUnit)
+{
+    // The labels are bitmap text of a fixed pixel size; in a small window a
+    // smaller font keeps them clear of the digits beside them.
+    if (pixelsPerUnit >= 0.95f)
+        return GLUT_BITMAP_HELVETICA_18;
+    if (pixelsPerUnit >= 0.7f)
+        return GLUT_BITMAP_HELVETICA_12;
+    return GLUT_BITMAP_HELVETICA_10;
+}
+
 void drawScoreBoard(int goals1, int goals2)
 {
-    beginTextPanel(SlotScoreBoardMask, SlotScoreBoard, scoreBoardBox, GLUT_BITMAP_HELVETICA_18);
+    beginTextPanel(SlotScoreBoardMask, SlotScoreBoard, scoreBoardBox, scoreBoardFont(currentOverlayView().pixelsPerUnit));
     formatNumber(playerScoreString, goals1);
     drawText(140, 545, gameInterface.font, " Player 1: ");
     drawText(240, 545, gameInterface.font, playerScoreString);

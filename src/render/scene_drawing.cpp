@@ -10,6 +10,8 @@
 namespace {
 constexpr float ballLift = 5.0f;
 constexpr float figureHeight = 30.0f;
+constexpr float shirtGlow = 0.45f;
+constexpr float noGlow[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 }
 
 void drawSceneSkybox()
@@ -42,7 +44,7 @@ void drawFigureShape()
     glutSolidCube(1.0);
 }
 
-void drawFigure(const Figure& figure, float red, float green, float blue)
+void drawFigure(const Figure& figure, float red, float green, float blue, float facing)
 {
     glPushMatrix();
     glColor3f(red, green, blue);
@@ -50,10 +52,16 @@ void drawFigure(const Figure& figure, float red, float green, float blue)
     glTranslatef(0.0f, figureHeight / 3.0f, 0.0f);
     glRotatef(figure.angle, 0.0f, 0.0f, 1.0f);
     glTranslatef(0.0f, -figureHeight / 3.0f, 0.0f);
+    glRotatef(facing, 0.0f, 1.0f, 0.0f);
+    // The light comes almost straight down, so the shirt's sides would catch
+    // little of it; a glow of the team colour keeps them readable.
+    const float glow[4] = {red * shirtGlow, green * shirtGlow, blue * shirtGlow, 1.0f};
+    glMaterialfv(GL_FRONT, GL_EMISSION, glow);
     if (game.useDisplayLists)
         glCallList(game.figureList);
     else
         drawFigureShape();
+    glMaterialfv(GL_FRONT, GL_EMISSION, noGlow);
     glPopMatrix();
 }
 

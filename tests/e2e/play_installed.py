@@ -34,13 +34,22 @@ def check_tree(prefix):
           "the desktop entry does not start the launcher")
     check(desktop.get("Name") == game_session.WINDOW_TITLE, "the desktop entry has the wrong name")
 
-    icon = os.path.join(prefix, "share", "icons", "hicolor", "128x128", "apps",
-                        desktop.get("Icon", "") + ".png")
-    check(os.path.isfile(icon), "no icon at " + icon)
-    picture = pictures.decode_file(icon)
-    check((picture.width, picture.height) == (128, 128),
-          "the icon is %dx%d, not 128x128" % (picture.width, picture.height))
-    check(pictures.spread(picture, pictures.Box(0, 0, 128, 128)) > 10.0, "the icon is blank")
+    # The icon in every hicolor size, each a drawing of its own size (not the
+    # title picture shrunk: no text, and the corners left transparent).
+    for size in (32, 48, 64, 128, 256):
+        icon = os.path.join(prefix, "share", "icons", "hicolor", "%dx%d" % (size, size), "apps",
+                            desktop.get("Icon", "") + ".png")
+        check(os.path.isfile(icon), "no icon at " + icon)
+        picture = pictures.decode_file(icon)
+        check((picture.width, picture.height) == (size, size),
+              "the icon is %dx%d, not %dx%d" % (picture.width, picture.height, size, size))
+        check(pictures.spread(picture, pictures.Box(0, 0, size, size), step=1) > 10.0, "the icon is blank")
+        middle = size // 2
+        alpha = subprocess.run(["convert", icon, "-alpha", "extract", "-format",
+                                "%%[fx:p{0,0}],%%[fx:p{%d,%d}]" % (middle, middle), "info:"],
+                               capture_output=True, text=True, check=True)
+        corner, middle = (float(v) for v in alpha.stdout.split(","))
+        check(corner < 0.1 and middle > 0.9, "the %d-pixel icon is not a shape on a clear ground" % size)
     return launcher
 
 

@@ -1,7 +1,8 @@
 // Writes the game's whole data set below the directory given on the command
 // line (the repository root): every picture, model and sound is made here.
 // Further arguments choose parts ("pictures", "models", "sounds"); without
-// them everything is made.
+// them all three are made. The part "icons" writes the desktop icons below
+// the directory instead of data/, and only when asked for.
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
 
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "data_output.h"
+#include "icons.h"
 #include "menu_pictures.h"
 #include "models.h"
 #include "overlay_pictures.h"
@@ -22,7 +24,7 @@ namespace {
 bool wanted(int argc, char** argv, const char* part)
 {
     if (argc == 2)
-        return true;
+        return std::strcmp(part, "icons") != 0;
     for (int i = 2; i < argc; ++i)
         if (std::strcmp(argv[i], part) == 0)
             return true;
@@ -32,7 +34,8 @@ bool wanted(int argc, char** argv, const char* part)
 bool knownParts(int argc, char** argv)
 {
     for (int i = 2; i < argc; ++i)
-        if (std::strcmp(argv[i], "pictures") != 0 && std::strcmp(argv[i], "models") != 0 && std::strcmp(argv[i], "sounds") != 0)
+        if (std::strcmp(argv[i], "pictures") != 0 && std::strcmp(argv[i], "models") != 0 && std::strcmp(argv[i], "sounds") != 0
+            && std::strcmp(argv[i], "icons") != 0)
             return false;
     return true;
 }
@@ -42,7 +45,7 @@ bool knownParts(int argc, char** argv)
 int main(int argc, char** argv)
 {
     if (argc < 2 || !knownParts(argc, argv)) {
-        std::fprintf(stderr, "usage: %s <directory that receives data/> [pictures] [models] [sounds]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <directory that receives data/> [pictures] [models] [sounds] [icons]\n", argv[0]);
         return 2;
     }
     DataOutput output;
@@ -57,6 +60,8 @@ int main(int argc, char** argv)
         generateModels(output);
     if (wanted(argc, argv, "sounds"))
         generateSounds(output);
+    if (wanted(argc, argv, "icons"))
+        generateIcons(output);
     // Hand back the font caches, so that leak checkers see a clean exit.
     cairo_debug_reset_static_data();
     FcFini();

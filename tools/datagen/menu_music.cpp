@@ -1,5 +1,6 @@
 #include "menu_music.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "synth.h"
@@ -9,7 +10,7 @@ namespace {
 constexpr double pi = 3.14159265358979323846;
 constexpr int rate = 44100;
 constexpr double beatSeconds = 0.5; // 120 beats per minute
-constexpr int bars = 12;
+constexpr int barsPerSection = 8;
 
 double noteFrequency(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
 
@@ -19,10 +20,40 @@ double saw(double phase) { return 2.0 * (phase - std::floor(phase + 0.5)); }
 struct Chord {
     int root, third, fifth;
 };
-const Chord progression[] = {{57, 60, 64}, {53, 57, 60}, {48, 52, 55}, {55, 59, 62}};
+// A minor, F, C, G; then D minor, F, G, E minor for the second theme.
+const Chord verse[] = {{57, 60, 64}, {53, 57, 60}, {48, 52, 55}, {55, 59, 62}};
+const Chord chorus[] = {{50, 53, 57}, {53, 57, 60}, {55, 59, 62}, {52, 55, 59}};
+
+// What plays in an eight-bar section.
+struct Section {
+    const Chord* chords;
+    bool drums;
+    bool arpeggio;
+    bool lead;
+};
+const Section sections[] = {
+    {verse, false, false, false}, // intro: pad and bass
+    {verse, true, true, false},  {verse, true, true, true},   {chorus, true, true, true},
+    {verse, true, false, true},  {chorus, false, true, false}, // the break
+    {chorus, true, true, true},  {verse, true, true, true},   {verse, true, true, false},
+    {chorus, true, true, true},  {verse, true, true, true},   {verse, false, true, false}, // outro
+};
+constexpr int sectionCount = static_cast<int>(sizeof sections / sizeof sections[0]);
+
+// Left and right gains of a pan position from -1 (left) to 1 (right).
+struct Pan {
+    double left, right;
+};
+Pan panned(double position) { return {std::min(1.0, 1.0 - position), std::min(1.0, 1.0 + position)}; }
+
+void addSample(Sound& sound, size_t at, double value, Pan pan)
+{
+    sound.samples[at] += static_cast<float>(value * pan.left);
+    sound.right[at] += static_cast<float>(value * pan.right);
+}
 
 // Adds a decaying note of the given voice into the sound.
-void addNote(Sound& sound, double start, double length, double frequency, double gain, int voice)
+void addNote(Sound& sound, double start, double length, double frequency, double gain, int voice, Pan pan)
 {
     const size_t first = static_cast<size_t>(start * rate);
     const size_t count = static_cast<size_t>(length * rate);
@@ -37,11 +68,11 @@ void addNote(Sound& sound, double start, double length, double frequency, double
         else // pad: two detuned saws
             value = filter(tone, saw(frequency * t) + saw(frequency * 1.006 * t)) * 0.5 * std::min(1.0, t / 0.25)
                 * std::min(1.0, (length - t) / 0.3);
-        sound.samples[first + i] += static_cast<float>(value * gain * std::min(1.0, t / 0.004));
+        addSample(sound, first + i, value * gain * std::min(1.0, t / 0.004), pan);
     }
 }
 
-void addDrum(Sound& sound, double start, int kind, Random& random)
+void addDrum(Sound& sound, double start, int kind, Random& random, Pan pan)
 {
     const size_t first = static_cast<size_t>(start * rate);
     Biquad hat = highPass(7000, 0.7, rate);
@@ -59,7 +90,40 @@ void addDrum(Sound& sound, double start, int kind, Random& random)
         } else { // closed hi-hat
             value = 0.35 * filter(hat, nextSigned(random)) * std::exp(-t / 0.025);
         }
-        sound.samples[first + i] += static_cast<float>(value);
+        addSample(sound, first + i, value, pan);
+    }
+}
+
+// One bar of every part that its section plays.
+void addBar(Sound& sound, const Section& section, int bar, int barInSection, Random& random)
+{
+    const double barSeconds = 4 * beatSeconds;
+    const Chord& chord = section.chords[bar % 4];
+    const double barStart = bar * barSeconds;
+    addNote(sound, barStart, barSeconds, noteFrequency(chord.root), 0.22, 2, panned(-0.8));
+    addNote(sound, barStart, barSeconds, noteFrequency(chord.third), 0.18, 2, panned(0.8));
+    addNote(sound, barStart, barSeconds, noteFrequency(chord.fifth), 0.18, 2, panned(0.0));
+    const int arpeggio[] = {chord.root + 12, chord.third + 12, chord.fifth + 12, chord.third + 24};
+    const int tune[] = {chord.fifth + 12, chord.third + 12, chord.root + 24, chord.fifth + 12};
+    for (int step = 0; step < 16; ++step) {
+        const double at = barStart + step * beatSeconds / 4;
+        // The arpeggio bounces between the sides.
+        if (section.arpeggio)
+            addNote(sound, at, 0.3, noteFrequency(arpeggio[(step + bar) % 4]), 0.2, 1, panned(step % 2 == 0 ? -0.85 : 0.85));
+        if (step % 2 == 0)
+            addNote(sound, at, 0.3, noteFrequency(chord.root - 12 + (step % 8 == 6 ? 12 : 0)), 0.5, 0, panned(0.0));
+        // A lead tune on the off-beats, its rhythm changing from bar to bar.
+        if (section.lead && step % 4 == 2 && hash3(bar, step, 9) % 3 != 0)
+            addNote(sound, at, 0.45, noteFrequency(tune[(step / 4 + barInSection) % 4]), 0.16, 1, panned(-0.4));
+        if (section.drums) {
+            addDrum(sound, at, 2, random, panned(0.6));
+            if (step % 8 == 4)
+                addDrum(sound, at, 1, random, panned(0.0));
+            if (step % 4 == 0)
+                addDrum(sound, at, 0, random, panned(0.0));
+        } else if (step == 0 && barInSection % 2 == 0) {
+            addDrum(sound, at, 0, random, panned(0.0));
+        }
     }
 }
 
@@ -68,29 +132,12 @@ void addDrum(Sound& sound, double start, int kind, Random& random)
 Sound menuMusic()
 {
     const double barSeconds = 4 * beatSeconds;
+    const int bars = sectionCount * barsPerSection;
     Sound sound = silence(rate, bars * barSeconds + 1.0);
+    makeStereo(sound);
     Random random = makeRandom(8);
-    for (int bar = 0; bar < bars; ++bar) {
-        const Chord& chord = progression[bar % 4];
-        const double barStart = bar * barSeconds;
-        addNote(sound, barStart, barSeconds, noteFrequency(chord.root), 0.22, 2);
-        addNote(sound, barStart, barSeconds, noteFrequency(chord.third), 0.18, 2);
-        addNote(sound, barStart, barSeconds, noteFrequency(chord.fifth), 0.18, 2);
-        const int arpeggio[] = {chord.root + 12, chord.third + 12, chord.fifth + 12, chord.third + 24};
-        for (int step = 0; step < 16; ++step) {
-            const double at = barStart + step * beatSeconds / 4;
-            if (bar >= 2)
-                addNote(sound, at, 0.3, noteFrequency(arpeggio[(step + bar) % 4]), 0.22, 1);
-            if (step % 2 == 0)
-                addNote(sound, at, 0.3, noteFrequency(chord.root - 12 + (step % 8 == 6 ? 12 : 0)), 0.5, 0);
-            if (bar >= 1)
-                addDrum(sound, at, 2, random);
-            if (bar >= 1 && step % 8 == 4)
-                addDrum(sound, at, 1, random);
-            if (step % 4 == 0)
-                addDrum(sound, at, 0, random);
-        }
-    }
+    for (int bar = 0; bar < bars; ++bar)
+        addBar(sound, sections[bar / barsPerSection], bar, bar % barsPerSection, random);
     // Fade in briefly and out over the last two bars.
     const double total = duration(sound);
     for (size_t i = 0; i < sound.samples.size(); ++i) {
@@ -98,6 +145,7 @@ Sound menuMusic()
         const double fadeIn = std::min(1.0, t / 0.05);
         const double fadeOut = std::min(1.0, std::max(0.0, (total - t) / (2 * barSeconds + 1.0)));
         sound.samples[i] = static_cast<float>(sound.samples[i] * fadeIn * fadeOut);
+        sound.right[i] = static_cast<float>(sound.right[i] * fadeIn * fadeOut);
     }
     return sound;
 }

@@ -2,6 +2,7 @@
 
 #include "sound.h"
 
-// Twenty-four seconds of light electronic music for the menu: bass, pad,
-// arpeggio and drums over A minor, F, C and G, fading out at the end.
+// A little over three minutes of light electronic music for the menu, in
+// stereo: bass, pad, arpeggio, a lead tune and drums in eight-bar sections
+// over two chord progressions, with a quiet break, fading out at the end.
 Sound menuMusic();

@@ -155,15 +155,18 @@ MeshModel buildFigure()
     addTube(shirt, {{{0, -34, 0}, 25.5f, 34.5f}, {{0, -5, 0}, 22, 31}, {{0, 22, 0}, 23, 34}, {{0, 42, 0}, 22, 37},
                        {{0, 52, 0}, 17, 31}, {{0, 58, 0}, 10, 14}},
         20);
+    // Arms close to the body, as on a table figure: nothing but the head
+    // (44 model units, 6.6 table units) reaches further across the rod, so a
+    // figure at the end of its slide stays inside the side wall.
     for (float side : {-1.0f, 1.0f}) {
-        addTube(shirt, {{{0, 50, side * 40}, 10, 10}, {{0, 20, side * 45}, 9, 9}, {{1, -5, side * 47}, 8, 8},
-                           {{2, -28, side * 48}, 7, 7}},
+        addTube(shirt, {{{0, 48, side * 31}, 9, 9}, {{0, 20, side * 34}, 8, 7.5f}, {{1, -5, side * 35}, 7, 6.5f},
+                           {{2, -28, side * 35}, 6.5f, 6}},
             10);
     }
 
     MeshObject& hands = addObject(model, "Hands", "Skin");
     for (float side : {-1.0f, 1.0f})
-        addEllipsoid(hands, {2, -36, side * 48}, {8, 10, 7}, 8, 6);
+        addEllipsoid(hands, {2, -36, side * 35}, {7, 9, 5.5f}, 8, 6);
 
     MeshObject& shorts = addObject(model, "Shorts", "Shorts");
     addTube(shorts, {{{0, -82, 0}, 24, 38}, {{0, -60, 0}, 24, 36}, {{0, -40, 0}, 23, 32}, {{0, -22, 0}, 23, 31}}, 20);

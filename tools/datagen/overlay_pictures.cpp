@@ -193,6 +193,63 @@ void generateResults(DataOutput& output)
     generateResult(output, 35, 36, "PLAYER 2", teamRed);
 }
 
+// Canvas for the prompt picture at `index` of the prompt list.
+Canvas promptCanvas(int index, double rectangleWidth, double rectangleHeight)
+{
+    Canvas canvas = makeCanvas(promptPictures[index].width, promptPictures[index].height);
+    useDesignUnits(canvas, rectangleWidth, rectangleHeight);
+    return canvas;
+}
+
+void savePrompt(DataOutput& output, int index, Canvas& canvas)
+{
+    saveMaskedPair(output, promptPictures[index].path, promptPictures[index + 1].path, canvas, RowOrder::TopRowFirst);
+    freeCanvas(canvas);
+}
+
+// A key in a gold cap followed by what it does, centred on one line.
+void drawKeyPrompt(Canvas& canvas, double width, double baseline, double size, const char* key, const char* action)
+{
+    TextStyle keyStyle = textStyle(size, {0.12, 0.10, 0.05}, 0.0, true);
+    TextStyle actionStyle = textStyle(size, {0.97, 0.97, 0.97}, size * 0.08, true);
+    const double keyWidth = labelWidth(canvas, key, keyStyle) + size * 0.8;
+    const double gap = size * 0.45;
+    const double total = keyWidth + gap + labelWidth(canvas, action, actionStyle);
+    const double left = (width - total) / 2.0;
+    setLinearGradient(canvas, 0, baseline - size, 0, baseline + size * 0.3, Rgb{1.0, 0.93, 0.55}, gold);
+    roundedRectangle(canvas, left, baseline - size * 1.02, keyWidth, size * 1.35, size * 0.3);
+    cairo_fill(canvas.cr);
+    drawLabel(canvas, key, left + keyWidth / 2.0, baseline, Align::Centre, keyStyle);
+    drawLabel(canvas, action, left + keyWidth + gap, baseline, Align::Left, actionStyle);
+}
+
+// Skip hint: x 320-480, y 30-60 at the foot of the frame. Kick-off prompt:
+// x 250-550, y 110-160. Celebration: x 250-550, y 330-480, over the result tint.
+void generatePrompts(DataOutput& output)
+{
+    Canvas hint = promptCanvas(0, 160, 30);
+    drawKeyPrompt(hint, 160, 20, 13, "Enter", "skip the flight");
+    savePrompt(output, 0, hint);
+
+    Canvas kickOff = promptCanvas(2, 300, 50);
+    drawKeyPrompt(kickOff, 300, 32, 20, "Enter", "kick off");
+    savePrompt(output, 2, kickOff);
+
+    const char* scorers[] = {"PLAYER 1", "PLAYER 2"};
+    const Rgb colours[] = {teamBlue, teamRed};
+    for (int player = 0; player < 2; ++player) {
+        Canvas canvas = promptCanvas(4 + 2 * player, 300, 150);
+        TextStyle goal = textStyle(58, gold, 3.0, true);
+        drawLabel(canvas, "GOAL!", 150, 78, Align::Centre, goal);
+        TextStyle name = textStyle(26, colours[player], 2.2, true);
+        name.outlineColour = {1.0, 1.0, 1.0};
+        drawLabel(canvas, scorers[player], 150, 122, Align::Centre, name);
+        drawBallIcon(canvas, 34, 58, 15);
+        drawBallIcon(canvas, 266, 58, 15);
+        savePrompt(output, 4 + 2 * player, canvas);
+    }
+}
+
 } // namespace
 
 void generateOverlayPictures(DataOutput& output)
@@ -202,4 +259,5 @@ void generateOverlayPictures(DataOutput& output)
     generateHelp(output);
     generateNotices(output);
     generateResults(output);
+    generatePrompts(output);
 }

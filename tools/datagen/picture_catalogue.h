@@ -66,6 +66,20 @@ constexpr PictureFile interfacePictures[] = {
     {"data/interface/infoscreenalpha.bmp", 256, 256},
 };
 
+// Prompts over a running match, each picture before its mask: the skip hint
+// of the opening flight, the kick-off prompt and the goal celebration of
+// each player (drawn over the result panel's tint).
+constexpr PictureFile promptPictures[] = {
+    {"data/interface/hint_enter.bmp", 256, 64},
+    {"data/interface/hint_enter_alpha.bmp", 256, 64},
+    {"data/interface/anstoss.bmp", 256, 64},
+    {"data/interface/anstoss_alpha.bmp", 256, 64},
+    {"data/interface/tor_p1.bmp", 512, 256},
+    {"data/interface/tor_p1_alpha.bmp", 512, 256},
+    {"data/interface/tor_p2.bmp", 512, 256},
+    {"data/interface/tor_p2_alpha.bmp", 512, 256},
+};
+
 // A picture and the mask it is drawn with (slot numbers of the list above).
 struct MaskedPair {
     int picture;
@@ -91,6 +105,9 @@ inline const PictureFile* findPicture(const char* path)
         if (std::strcmp(file.path, path) == 0)
             return &file;
     for (const PictureFile& file : interfacePictures)
+        if (std::strcmp(file.path, path) == 0)
+            return &file;
+    for (const PictureFile& file : promptPictures)
         if (std::strcmp(file.path, path) == 0)
             return &file;
     return nullptr;

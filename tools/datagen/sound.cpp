@@ -16,6 +16,14 @@ Sound silence(int rate, double seconds)
     return sound;
 }
 
+bool isStereo(const Sound& sound) { return !sound.right.empty() && sound.right.size() == sound.samples.size(); }
+
+void makeStereo(Sound& sound)
+{
+    if (!isStereo(sound))
+        sound.right = sound.samples;
+}
+
 double duration(const Sound& sound) { return static_cast<double>(sound.samples.size()) / sound.rate; }
 
 void append(Sound& a, const Sound& b, double gapSeconds)
@@ -48,6 +56,8 @@ double peakLevel(const Sound& sound)
     double peak = 0.0;
     for (float s : sound.samples)
         peak = std::max(peak, static_cast<double>(std::fabs(s)));
+    for (float s : sound.right)
+        peak = std::max(peak, static_cast<double>(std::fabs(s)));
     return peak;
 }
 
@@ -58,24 +68,29 @@ double rmsLevel(const Sound& sound)
     double sum = 0.0;
     for (float s : sound.samples)
         sum += static_cast<double>(s) * s;
-    return std::sqrt(sum / sound.samples.size());
+    for (float s : sound.right)
+        sum += static_cast<double>(s) * s;
+    return std::sqrt(sum / (sound.samples.size() + sound.right.size()));
 }
 
-void normalise(Sound& sound, double rmsDb)
+void normalise(Sound& sound, double rmsDb, double peakDb)
 {
     const double rms = rmsLevel(sound);
     if (rms <= 0.0)
         return;
     double gain = std::pow(10.0, rmsDb / 20.0) / rms;
-    const double peakLimit = std::pow(10.0, -1.0 / 20.0);
+    const double peakLimit = std::pow(10.0, peakDb / 20.0);
     gain = std::min(gain, peakLimit / peakLevel(sound));
     for (float& s : sound.samples)
+        s = static_cast<float>(s * gain);
+    for (float& s : sound.right)
         s = static_cast<float>(s * gain);
 }
 
 bool writeWav(const std::string& path, const Sound& sound)
 {
-    const uint32_t dataBytes = static_cast<uint32_t>(sound.samples.size() * 2);
+    const unsigned channels = isStereo(sound) ? 2 : 1;
+    const uint32_t dataBytes = static_cast<uint32_t>(sound.samples.size() * 2 * channels);
     ByteWriter writer;
     writer.bytes.reserve(44 + dataBytes);
     for (char c : std::string("RIFF"))
@@ -85,17 +100,22 @@ bool writeWav(const std::string& path, const Sound& sound)
         put8(writer, static_cast<unsigned char>(c));
     put32(writer, 16);
     put16(writer, 1); // PCM
-    put16(writer, 1); // mono
+    put16(writer, channels);
     put32(writer, static_cast<uint32_t>(sound.rate));
-    put32(writer, static_cast<uint32_t>(sound.rate * 2));
-    put16(writer, 2);
+    put32(writer, static_cast<uint32_t>(sound.rate) * 2 * channels);
+    put16(writer, 2 * channels);
     put16(writer, 16);
     for (char c : std::string("data"))
         put8(writer, static_cast<unsigned char>(c));
     put32(writer, dataBytes);
-    for (float s : sound.samples) {
+    auto putSample = [&writer](float s) {
         const long value = std::lround(std::clamp(static_cast<double>(s), -1.0, 1.0) * 32767.0);
         put16(writer, static_cast<unsigned>(value) & 0xFFFF);
+    };
+    for (size_t i = 0; i < sound.samples.size(); ++i) {
+        putSample(sound.samples[i]);
+        if (channels == 2)
+            putSample(sound.right[i]);
     }
     return saveBytes(path, writer.bytes);
 }

@@ -15,13 +15,21 @@ namespace {
 
 constexpr int speechRate = 22050;
 
-// Loudness by kind, as RMS in dB below full scale: speech carries the game,
-// effects sit with it, clicks and the crowd stay under it.
-constexpr double speechLevel = -17.0;
-constexpr double effectLevel = -17.0;
-constexpr double clickLevel = -22.0;
-constexpr double crowdLevel = -24.0;
-constexpr double musicLevel = -19.0;
+// Loudness by kind: RMS in dB below full scale, and the highest peak. Speech
+// carries the game, effects sit with it, knocks, clicks and the crowd stay
+// under it. The peaks leave room for the sounds that start together at a
+// goal or a kick-off (two knocks, horn or whistle, a remark, the crowd) to
+// add up below full scale.
+struct Level {
+    double rms;
+    double peak;
+};
+constexpr Level speechLevel{-21.0, -11.5};
+constexpr Level effectLevel{-21.0, -12.0};
+constexpr Level knockLevel{-25.0, -16.5};
+constexpr Level clickLevel{-24.0, -12.0};
+constexpr Level crowdLevel{-30.0, -20.0};
+constexpr Level musicLevel{-19.0, -5.0};
 
 struct Job {
     std::string path;
@@ -52,8 +60,8 @@ bool encodeMp3(const std::string& scratch, const std::string& path, const Sound&
     const std::string wav = scratchName(scratch, path, ".wav");
     if (!writeWav(wav, sound))
         return false;
-    const char* bitrate = sound.rate == speechRate ? "48" : "96";
-    return runProgram({"lame", "--quiet", "-m", "m", "-b", bitrate, wav, target});
+    const char* bitrate = sound.rate == speechRate ? "48" : isStereo(sound) ? "128" : "96";
+    return runProgram({"lame", "--quiet", "-m", isStereo(sound) ? "j" : "m", "-b", bitrate, wav, target});
 }
 
 Sound noiseSound(Noise noise)
@@ -76,17 +84,17 @@ Sound noiseSound(Noise noise)
 std::vector<Job> soundJobs()
 {
     std::vector<Job> jobs;
-    auto wavEffect = [&](const char* path, Sound (*make)(), double level) {
+    auto wavEffect = [&](const char* path, Sound (*make)(), Level level) {
         jobs.push_back({path, [make, level](const std::string&, const std::string& target) {
                             Sound sound = make();
-                            normalise(sound, level);
+                            normalise(sound, level.rms, level.peak);
                             return writeWav(target, sound);
                         }});
     };
-    auto mp3Effect = [&](const char* path, Sound (*make)(), double level) {
+    auto mp3Effect = [&](const char* path, Sound (*make)(), Level level) {
         jobs.push_back({path, [make, level, path](const std::string& scratch, const std::string& target) {
                             Sound sound = make();
-                            normalise(sound, level);
+                            normalise(sound, level.rms, level.peak);
                             return encodeMp3(scratch, path, sound, target);
                         }});
     };
@@ -98,18 +106,18 @@ std::vector<Job> soundJobs()
     wavEffect("data/sfx/generator_down.wav", generatorDown, effectLevel);
     wavEffect("data/sfx/guessed.wav", menuMoveClick, clickLevel);
     wavEffect("data/sfx/fire.wav", confirmClick, clickLevel);
-    mp3Effect("data/sfx/ball_wand.mp3", ballOnWood, effectLevel);
-    mp3Effect("data/sfx/stange_wand.mp3", postClang, effectLevel);
+    mp3Effect("data/sfx/ball_wand.mp3", ballOnWood, knockLevel);
+    mp3Effect("data/sfx/stange_wand.mp3", postClang, knockLevel);
 
     for (const NoiseLine& line : noiseLines) {
         jobs.push_back({line.path, [line](const std::string& scratch, const std::string& target) {
                             Sound sound = noiseSound(line.noise);
-                            normalise(sound, speechLevel);
+                            normalise(sound, speechLevel.rms, speechLevel.peak);
                             if (line.text[0] != '\0') {
                                 Sound words = speak(scratch, line.path, line.text, Voice::Normal);
                                 if (words.samples.empty())
                                     return false;
-                                normalise(words, speechLevel);
+                                normalise(words, speechLevel.rms, speechLevel.peak);
                                 append(sound, words, 0.25);
                             }
                             return encodeMp3(scratch, line.path, sound, target);
@@ -118,7 +126,7 @@ std::vector<Job> soundJobs()
     for (const SpokenLine& line : spokenLines) {
         jobs.push_back({line.path, [line](const std::string& scratch, const std::string& target) {
                             Sound sound = speak(scratch, line.path, line.text, line.voice);
-                            normalise(sound, speechLevel);
+                            normalise(sound, speechLevel.rms, speechLevel.peak);
                             return encodeMp3(scratch, line.path, sound, target);
                         }});
     }

@@ -208,27 +208,41 @@ Sound crowdBabble(double seconds, int voices, bool cheering, uint64_t seed)
 
 Sound crowdLoop()
 {
-    constexpr double loopSeconds = 8.0;
-    constexpr double fadeSeconds = 1.0;
-    Sound raw = crowdBabble(loopSeconds + fadeSeconds, 40, false, 5);
-    // Slow swells of the whole crowd.
-    for (size_t i = 0; i < raw.samples.size(); ++i) {
+    constexpr double loopSeconds = 32.0;
+    constexpr double fadeSeconds = 2.0;
+    // Two crowds, one on each side, each leaking a little into the other
+    // channel so that the stands sound wide but not split in two.
+    constexpr double leak = 0.35;
+    Sound left = crowdBabble(loopSeconds + fadeSeconds, 32, false, 5);
+    Sound right = crowdBabble(loopSeconds + fadeSeconds, 32, false, 6);
+    const size_t rawSamples = left.samples.size();
+    std::vector<float> rawLeft(rawSamples);
+    std::vector<float> rawRight(rawSamples);
+    for (size_t i = 0; i < rawSamples; ++i) {
+        // Slow swells of the whole crowd, a little different on each side.
         const double t = static_cast<double>(i) / fullRate;
-        raw.samples[i] = static_cast<float>(raw.samples[i] * (0.8 + 0.4 * valueNoise(t * 0.8, 0.5, 55)));
+        const double swellLeft = 0.8 + 0.4 * valueNoise(t * 0.8, 0.5, 55);
+        const double swellRight = 0.8 + 0.4 * valueNoise(t * 0.8, 0.5, 56);
+        rawLeft[i] = static_cast<float>((left.samples[i] + leak * right.samples[i]) * swellLeft);
+        rawRight[i] = static_cast<float>((right.samples[i] + leak * left.samples[i]) * swellRight);
     }
     // The tail is faded into the head with equal power, so the loop point is
     // as smooth as any other moment of the sound.
     Sound loop = silence(fullRate, loopSeconds);
     const size_t loopSamples = loop.samples.size();
+    loop.right.assign(loopSamples, 0.0f);
     const size_t fadeSamples = static_cast<size_t>(fadeSeconds * fullRate);
     for (size_t i = 0; i < loopSamples; ++i) {
+        double in = 1.0;
+        double out = 0.0;
         if (i < fadeSamples) {
             const double w = static_cast<double>(i) / fadeSamples;
-            loop.samples[i] = static_cast<float>(raw.samples[i] * std::sin(w * pi / 2)
-                + raw.samples[i + loopSamples] * std::cos(w * pi / 2));
-        } else {
-            loop.samples[i] = raw.samples[i];
+            in = std::sin(w * pi / 2);
+            out = std::cos(w * pi / 2);
         }
+        const size_t tail = i < fadeSamples ? i + loopSamples : i;
+        loop.samples[i] = static_cast<float>(rawLeft[i] * in + rawLeft[tail] * out);
+        loop.right[i] = static_cast<float>(rawRight[i] * in + rawRight[tail] * out);
     }
     return loop;
 }

@@ -22,7 +22,7 @@ Sound ballOnWood();
 Sound postClang();
 // A crowd of the given number of voices, talking or cheering.
 Sound crowdBabble(double seconds, int voices, bool cheering, uint64_t seed);
-// Eight seconds of crowd whose end runs straight into its start.
+// 32 seconds of stereo crowd whose end runs straight into its start.
 Sound crowdLoop();
 Sound generatorDown();
 Sound menuMoveClick();
