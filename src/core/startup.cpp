@@ -83,7 +83,7 @@ void initScene()
 
     placeTeams();
 
-    arrowModel.load("data/arrow.3ds");
+    arrowModel.load(arrowModelFile);
     arrowModel.setPosition(0.0f, 0.0f, 0.0f);
     arrowModel.setRotation(0.0f, 180.0f, 0.0f);
     game.arrowList = glGenLists(1);
@@ -91,7 +91,7 @@ void initScene()
     arrowModel.draw();
     glEndList();
 
-    figureModel.load("data/player7.3ds");
+    figureModel.load(figureModelFile);
     figureModel.setScale(0.15f);
     figureModel.setPosition(0.0f, 0.0f, 0.0f);
     game.figureList = glGenLists(1);

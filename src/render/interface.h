@@ -1,6 +1,8 @@
 #pragma once
 
-constexpr int interfaceTextureCount = 40;
+#include "assets/data_files.h"
+
+constexpr int interfaceTextureCount = interfacePictureCount;
 
 // Every picture outside the 3-D table: skybox faces, menu, credits and the
 // overlays of a running match.

@@ -1,6 +1,7 @@
 #include "render/texture_slots.h"
 
 #include "assets/bmp_reader.h"
+#include "assets/data_files.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -50,13 +51,13 @@ void uploadRgbImage(const RgbImage* image, bool mipmapped)
     }
 }
 
-void loadTextureSlots(const char* const fileNames[], int count, unsigned int names[], int mipmappedSlots)
+void loadTextureSlots(const PictureFile files[], int count, unsigned int names[], int mipmappedSlots)
 {
     if (count <= 0)
         return;
     std::vector<std::unique_ptr<RgbImage>> TextureImage(static_cast<size_t>(count));
     for (int slot = 0; slot < count; ++slot) {
-        TextureImage[slot] = loadBitmapFile(fileNames[slot]);
+        TextureImage[slot] = loadBitmapFile(files[slot].path);
         glGenTextures(1, &names[slot]);
     }
     for (int slot = 0; slot < count; ++slot) {

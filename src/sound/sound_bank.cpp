@@ -70,6 +70,13 @@ bool loadSounds()
     return audioSetLoopMode(soundBank.samples[crowdLoopSlot], audioLoopNormal);
 }
 
+const char* soundSlotPath(int slot)
+{
+    if (slot < 0 || slot >= soundSlotCount)
+        return nullptr;
+    return soundSlotFiles[slot];
+}
+
 void playMenuMusic() { playSlot(musicChannel, menuMusicSlot); }
 
 void startCrowdLoop()

@@ -1,8 +1,8 @@
 #pragma once
 
-struct AudioSample;
+#include "assets/data_files.h"
 
-constexpr int soundSlotCount = 85;
+struct AudioSample;
 
 // The fixed channel of each kind of sound.
 constexpr int goalSoundChannel = 2;
@@ -22,6 +22,7 @@ constexpr int introSoundSlot = 57;
 constexpr int menuMusicSlot = 58;
 constexpr int menuMoveSlot = 59;
 constexpr int confirmSlot = 60;
+constexpr int postSoundSlot = 61;      // loaded, never played
 constexpr int bloopersSlot = 62;
 
 constexpr int crowdLoopVolume = 240;

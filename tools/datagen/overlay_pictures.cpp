@@ -10,20 +10,20 @@ namespace {
 // rectangle it is stretched onto (design y grows downward from its top).
 Canvas overlayCanvas(int slot, double rectangleWidth, double rectangleHeight)
 {
-    Canvas canvas = makeCanvas(interfacePictures[slot].width, interfacePictures[slot].height);
+    Canvas canvas = makeCanvas(interfacePictureFiles[slot].width, interfacePictureFiles[slot].height);
     useDesignUnits(canvas, rectangleWidth, rectangleHeight);
     return canvas;
 }
 
 void saveMasked(DataOutput& output, int pictureSlot, int maskSlot, Canvas& canvas, RowOrder order)
 {
-    saveMaskedPair(output, interfacePictures[pictureSlot].path, interfacePictures[maskSlot].path, canvas, order);
+    saveMaskedPair(output, interfacePictureFiles[pictureSlot].path, interfacePictureFiles[maskSlot].path, canvas, order);
     freeCanvas(canvas);
 }
 
 void saveTint(DataOutput& output, int slot, Canvas& canvas, RowOrder order)
 {
-    savePicture(output, interfacePictures[slot].path, canvasPicture(canvas), order);
+    savePicture(output, interfacePictureFiles[slot].path, canvasPicture(canvas), order);
     freeCanvas(canvas);
 }
 

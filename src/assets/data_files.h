@@ -1,10 +1,80 @@
-#include "sound/sound_bank.h"
+#pragma once
 
-namespace {
+// Every file of the data set by the slot that uses it, with the paths written
+// as the game asks for them. The game's loaders, the data generator and the
+// tests all take their names from here.
 
-// Paths exactly as the game writes them; both spellings of the data folder
-// occur and are resolved on load. Slots 12 and 33 are never loaded.
-const char* const slotPaths[soundSlotCount] = {
+// A picture, and the size the data generator draws it at (powers of two, so
+// that any OpenGL 1.1 driver takes it as a texture).
+struct PictureFile {
+    const char* path;
+    int width;
+    int height;
+};
+
+constexpr int tablePictureCount = 7;
+constexpr int interfacePictureCount = 40;
+constexpr int soundSlotCount = 85;
+
+// The table textures in slot order.
+inline constexpr PictureFile tablePictureFiles[tablePictureCount] = {
+    {"data/table/green2_256_512.bmp", 256, 512},
+    {"data/table/dark.bmp", 256, 32},
+    {"data/table/light.bmp", 256, 32},
+    {"data/table/light_l.bmp", 512, 32},
+    {"data/table/dark_l.bmp", 512, 32},
+    {"data/table/front_blende.bmp", 512, 128},
+    {"data/table/tor.bmp", 256, 64},
+};
+
+// The skybox faces, screens, notices and their masks in slot order.
+inline constexpr PictureFile interfacePictureFiles[interfacePictureCount] = {
+    {"data/skybox/himmel.bmp", 512, 512},
+    {"data/skybox/boden.bmp", 512, 512},
+    {"data/skybox/1.bmp", 512, 512},
+    {"data/skybox/2.bmp", 512, 512},
+    {"data/skybox/4.bmp", 512, 512},
+    {"data/skybox/3.bmp", 512, 512},
+    {"data/interface/infoscreen.bmp", 256, 256},
+    {"data/interface/info.bmp", 256, 64},
+    {"data/interface/help.bmp", 512, 512},
+    {"data/interface/help_schriftalpha.bmp", 512, 512},
+    {"data/interface/help_schrift.bmp", 512, 512},  // 10
+    {"data/interface/mip_off.bmp", 256, 64},
+    {"data/interface/mip_off_alpha.bmp", 256, 64},
+    {"data/interface/mip_on.bmp", 256, 64},
+    {"data/interface/mip_on_alpha.bmp", 256, 64},
+    {"data/interface/displaylist_off.bmp", 256, 64},
+    {"data/interface/displaylist_off_alpha.bmp", 256, 64},
+    {"data/interface/displaylist_on.bmp", 256, 64},
+    {"data/interface/displaylist_on_alpha.bmp", 256, 64},
+    {"data/interface/texture_billinear.bmp", 256, 64},
+    {"data/interface/texture_billinear_alpha.bmp", 256, 64},  // 20
+    {"data/interface/texture_trillinear.bmp", 256, 64},
+    {"data/interface/texture_trillinear_alpha.bmp", 256, 64},
+    {"data/menu/menu_intro.bmp", 1024, 1024},
+    {"data/menu/menu.bmp", 1024, 1024},
+    {"data/menu/automatic.bmp", 128, 32},
+    {"data/menu/automatic_alpha.bmp", 128, 32},
+    {"data/menu/manuell.bmp", 128, 32},
+    {"data/menu/manuell_alpha.bmp", 128, 32},
+    {"data/menu/select.bmp", 64, 64},
+    {"data/menu/select_alpha.bmp", 64, 64},  // 30
+    {"data/menu/credits.bmp", 1024, 1024},
+    {"data/interface/result_back.bmp", 256, 128},
+    {"data/interface/result_p1.bmp", 256, 128},
+    {"data/interface/result_p1_alpha.bmp", 256, 128},
+    {"data/interface/result_p2.bmp", 256, 128},
+    {"data/interface/result_p2_alpha.bmp", 256, 128},
+    {"data/interface/scoreboardalpha256.bmp", 1024, 256},
+    {"data/interface/score256.bmp", 1024, 256},
+    {"data/interface/infoscreenalpha.bmp", 256, 256},
+};
+
+// The sound bank's samples in slot order. Both spellings of the data folder
+// occur and are resolved on load; slot 41 holds "ß" as the Windows-1252 byte
+// 0xDF. Slots 12 and 33 have no file.
+inline constexpr const char* soundSlotFiles[soundSlotCount] = {
     "Data/sfx/Whistle.wav",
     "Data/sfx/Goal.wav",
     "Data/kommentar/tor/tortor.mp3",
@@ -92,11 +162,8 @@ const char* const slotPaths[soundSlotCount] = {
     "Data/kommentar/hintergrund/neuerball.mp3",
 };
 
-} // namespace
-
-const char* soundSlotPath(int slot)
-{
-    if (slot < 0 || slot >= soundSlotCount)
-        return nullptr;
-    return slotPaths[slot];
-}
+// The two models, and the textures their materials name.
+inline constexpr const char* figureModelFile = "data/player7.3ds";
+inline constexpr const char* arrowModelFile = "data/arrow.3ds";
+inline constexpr const char* faceTextureFile = "data/models/face.jpg";
+inline constexpr const char* arrowTextureFile = "data/models/arrow.tga";
