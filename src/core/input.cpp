@@ -26,15 +26,19 @@ constexpr float dragPixels = 200.0f;
 constexpr float yawLimit = 180.0f;
 constexpr float pitchHigh = 90.0f;
 constexpr float pitchLow = -180.0f;
-// Window placement when leaving full screen.
-constexpr int windowedX = 200;
-constexpr int windowedY = 200;
-constexpr int windowWidth = 800;
-constexpr int windowHeight = 600;
 // GameState::dragMode: left button held, right button held, none.
 constexpr int dragRotates = 2;
 constexpr int dragIdle = 1;
 constexpr int dragNone = -1;
+
+// A camera key also takes back whatever a mouse drag did to the view.
+void chooseCamera(int mode)
+{
+    const GameState fresh;
+    game.cameraMode = mode;
+    game.viewPitch = fresh.viewPitch;
+    game.viewYaw = fresh.viewYaw;
+}
 
 // The rod key table; false when the character is not a rod key.
 bool rodKey(unsigned char key, RodControl& rod)
@@ -139,9 +143,9 @@ void onPlayKey(unsigned char key)
         requestKickOff();
         postRedisplay();
         break;
-    case '1': game.cameraMode = CameraOverview; break;
-    case '2': game.cameraMode = CameraFollow; break;
-    case '3': game.cameraMode = CameraClose; break;
+    case '1': chooseCamera(CameraOverview); break;
+    case '2': chooseCamera(CameraFollow); break;
+    case '3': chooseCamera(CameraClose); break;
     case 'q':
     case '7':
         switchPlayerPair(key == 'q' ? 1 : 2);
@@ -271,11 +275,13 @@ void toggleFullScreen()
     game.fullScreen = game.fullScreen == 0 ? 1 : 0;
     if (!windowOpen())
         return;
+    // Both go through the window manager, which keeps the window's place and
+    // size for the way back; with no window manager neither changes anything,
+    // so the window never ends up partly off the screen.
     if (game.fullScreen == 1)
         glutFullScreen();
     else
-        glutPositionWindow(windowedX, windowedY);
-    glutReshapeWindow(windowWidth, windowHeight);
+        glutLeaveFullScreen();
 }
 
 void onMouseButton(int button, int buttonState, int x, int y)
