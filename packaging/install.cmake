@@ -29,3 +29,10 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/quirtal.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUIRTAL_ICON}
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps)
+
+# The game looks for its data set beside its own binary once installed, and
+# in the repository the build generated it in.
+file(RELATIVE_PATH QUIRTAL_BINARY_TO_GAME_DIR
+  /prefix/${QUIRTAL_BINARY_DIR} /prefix/${QUIRTAL_GAME_DIR})
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/platform/data_location.cpp PROPERTIES
+  COMPILE_DEFINITIONS "QUIRTAL_BUILD_DATA_ROOT=\"${CMAKE_SOURCE_DIR}\";QUIRTAL_INSTALLED_DATA_FROM_BINARY=\"${QUIRTAL_BINARY_TO_GAME_DIR}\"")

@@ -71,15 +71,9 @@ protected:
     static void loadFrom(const StandInData& data) { data.loadHere([] { loadInterfaceTextures(); }); }
 };
 
-TEST_F(InterfaceTexturesTest, LoadsEachFileIntoItsSlot)
+// Every slot holds its own picture, with the skybox's filtering and mipmaps.
+void expectEverySlotLoaded()
 {
-    StandInData data;
-    for (int slot = 0; slot < interfaceTextureCount; ++slot)
-        data.put(interfacePictureFiles[slot].path, pictureOfSlot(slot));
-    gameInterface.rodSelectionMode = 1;
-    loadFrom(data);
-    EXPECT_EQ(gameInterface.rodSelectionMode, 0);
-
     for (int slot = 0; slot < interfaceTextureCount; ++slot) {
         SCOPED_TRACE(testing::Message() << "slot " << slot << " " << interfacePictureFiles[slot].path);
         const unsigned int name = gameInterface.InterfaceTextures[slot];
@@ -99,6 +93,34 @@ TEST_F(InterfaceTexturesTest, LoadsEachFileIntoItsSlot)
         EXPECT_EQ(info.level1Width, skybox ? picture.width / 2 : 0) << "mipmaps only for the skybox";
     }
     EXPECT_EQ(takeGlError(), 0u);
+}
+
+TEST_F(InterfaceTexturesTest, LoadsEachFileIntoItsSlot)
+{
+    StandInData data;
+    for (int slot = 0; slot < interfaceTextureCount; ++slot)
+        data.put(interfacePictureFiles[slot].path, pictureOfSlot(slot));
+    gameInterface.rodSelectionMode = 1;
+    loadFrom(data);
+    EXPECT_EQ(gameInterface.rodSelectionMode, 0);
+    expectEverySlotLoaded();
+}
+
+// At start-up the menu's pictures are there on return, the rest stream in.
+TEST_F(InterfaceTexturesTest, StreamedLoadingHasTheMenuAtOnceAndEverySlotAtTheEnd)
+{
+    StandInData data;
+    for (int slot = 0; slot < interfaceTextureCount; ++slot)
+        data.put(interfacePictureFiles[slot].path, pictureOfSlot(slot));
+    data.loadHere([] {
+        startInterfaceTextures();
+        for (int slot : {SlotMenuTitle, SlotMenu, SlotMarker, SlotMarkerMask, SlotModeAutomatic,
+                         SlotModeAutomaticMask, SlotModeManual, SlotModeManualMask})
+            EXPECT_EQ(describe(gameInterface.InterfaceTextures[slot]).width, pictureOfSlot(slot).width) << slot;
+        uploadStreamedTextures();
+        finishInterfaceTextures();
+    });
+    expectEverySlotLoaded();
 }
 
 TEST_F(InterfaceTexturesTest, MissingFilesKeepANameWithoutAnImage)

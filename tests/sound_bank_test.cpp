@@ -61,15 +61,15 @@ std::set<int> slotsSeenOverSeconds(void (*operation)(), int seconds)
 
 } // namespace
 
-TEST_F(SoundBankTest, LoadsEveryFileOnceInTheFixedOrder)
+TEST_F(SoundBankTest, LoadsEveryFileOnceMenuMusicFirst)
 {
     ASSERT_TRUE(loadSounds());
-    const std::vector<int> order = {
+    const std::vector<int> order = {58,
         74, 75, 76, 77, 78, 79, 80, 81, 82, 83, 84, 23, 24, 25, 26, 27, 28, 30, 31, 32,
         1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
         63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 44, 45, 46, 47, 48, 49, 50, 51, 52,
         53, 54, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 55, 56, 3, 0, 29, 57, 60, 59,
-        61, 62, 58};
+        61, 62};
     const std::vector<std::string> paths = recordingAudio().loadedPaths();
     ASSERT_EQ(paths.size(), 83u);
     for (size_t i = 0; i < order.size(); ++i)
@@ -109,6 +109,20 @@ TEST_F(SoundBankTest, LoadsEveryFileOnceInTheFixedOrder)
         }
     }
     EXPECT_EQ(events.back().kind, AudioCall::SetLoopMode);
+}
+
+// A sound wanted before the worker reached it is decoded on the spot, once.
+TEST_F(SoundBankTest, ASoundWantedEarlyPlaysBeforeTheWorkerReachesIt)
+{
+    recordingAudio().loadDelayMicroseconds = 2000;
+    ASSERT_TRUE(startLoadingSounds());
+    playKickOffWhistle();
+    const std::vector<int> early = recordingAudio().slotsPlayedOn(whistleChannel);
+    finishLoadingSounds();
+    EXPECT_EQ(early, std::vector<int>{whistleSlot});
+    const std::vector<std::string> paths = recordingAudio().loadedPaths();
+    EXPECT_EQ(paths.size(), 83u);
+    EXPECT_EQ(std::set<std::string>(paths.begin(), paths.end()).size(), 83u) << "no file decoded twice";
 }
 
 TEST_F(SoundBankTest, MissingFilesLeaveTheirSlotsEmpty)

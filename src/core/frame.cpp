@@ -134,6 +134,10 @@ void playFrame()
 
 void displayFrame()
 {
+    // Pictures still streaming in after start-up are all there before any
+    // screen but the menu is drawn.
+    if (game.state != StateMenu)
+        finishInterfaceTextures();
     if (game.state == StateMenu) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMenu(game.menuSelection);

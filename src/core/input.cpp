@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/game_state.h"
 #include "core/startup.h"
+#include "platform/full_screen.h"
 #include "render/interface.h"
 #include "sim/figure.h"
 #include "sim/match_rules.h"
@@ -275,13 +276,10 @@ void toggleFullScreen()
     game.fullScreen = game.fullScreen == 0 ? 1 : 0;
     if (!windowOpen())
         return;
-    // Both go through the window manager, which keeps the window's place and
-    // size for the way back; with no window manager neither changes anything,
-    // so the window never ends up partly off the screen.
     if (game.fullScreen == 1)
-        glutFullScreen();
+        enterFullScreen();
     else
-        glutLeaveFullScreen();
+        leaveFullScreen();
 }
 
 void onMouseButton(int button, int buttonState, int x, int y)

@@ -8,6 +8,8 @@
 
 namespace {
 
+std::string dataRoot;
+
 bool exists(const std::string& path)
 {
     struct stat info;
@@ -79,13 +81,24 @@ std::vector<std::string> splitPath(const std::string& path)
     return parts;
 }
 
+// "data/..." below the data root, when one is set and the path is one of
+// the data set's.
+std::string belowDataRoot(const std::string& path)
+{
+    if (dataRoot.empty() || path.size() < 5 || path[4] != '/' || !equalIgnoringCase(path.substr(0, 4), "data"))
+        return path;
+    return dataRoot + "/" + path;
+}
+
 } // namespace
+
+void setDataRoot(const std::string& directory) { dataRoot = directory; }
 
 std::string resolvePath(const char* path)
 {
     if (!path)
         return {};
-    const std::string written = path;
+    const std::string written = belowDataRoot(path);
     if (written.empty() || exists(written))
         return written;
 

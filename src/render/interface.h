@@ -15,6 +15,14 @@ struct Interface {
 extern Interface gameInterface;
 
 void loadInterfaceTextures();
+
+// The same textures without holding up start-up: the menu's pictures are
+// uploaded at once, the others read on a worker thread and uploaded one per
+// uploadStreamedTextures call, or all at once by finishInterfaceTextures
+// (which returns at once when all are in).
+void startInterfaceTextures();
+void uploadStreamedTextures();
+void finishInterfaceTextures();
 void setRodSelectionMode(int mode);
 
 // 800 x 600 two-dimensional frame with the origin at the bottom left.

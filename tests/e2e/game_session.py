@@ -33,6 +33,7 @@ class XServer:
     that parallel runs never race for one."""
 
     def __init__(self, width=1024, height=768):
+        self.size = (width, height)
         read_end, write_end = os.pipe()
         self.log = tempfile.TemporaryFile()
         self.process = subprocess.Popen(
