@@ -714,13 +714,15 @@ std::map<std::string, std::vector<unsigned char>> filesBelow(const std::string& 
 }
 
 // Pictures and models come out byte for byte the same on every run, and the
-// generated data/ holds exactly them.
-TEST_F(DataSet, PicturesAndModelsAreTheSameOnEveryRun)
+// generated data/ holds exactly them. A repair run against the manifest makes
+// a deleted and a changed file again, and leaves a complete set untouched.
+TEST_F(DataSet, PicturesAndModelsAreTheSameOnEveryRunAndARepairRestoresThem)
 {
     const std::string generator = std::string(QUIRTAL_BINARY_DIR) + "/tools/quirtal_datagen";
     const std::string first = scratchPath("first");
     const std::string second = scratchPath("second");
-    ASSERT_TRUE(runCommand("'" + generator + "' '" + first + "' pictures models"));
+    const std::string manifest = scratchPath("first.manifest");
+    ASSERT_TRUE(runCommand("'" + generator + "' '" + first + "' pictures models --manifest '" + manifest + "'"));
     ASSERT_TRUE(runCommand("'" + generator + "' '" + second + "' pictures models"));
     const auto one = filesBelow(first + "/data");
     const auto two = filesBelow(second + "/data");
@@ -728,6 +730,15 @@ TEST_F(DataSet, PicturesAndModelsAreTheSameOnEveryRun)
     EXPECT_TRUE(one == two);
     for (const auto& [name, bytes] : one)
         EXPECT_TRUE(readFileBytes("data/" + name) == bytes) << name << " in data/ is from this generator";
+
+    const std::string repair = "'" + generator + "' '" + first + "' --manifest '" + manifest + "' --repair 2>&1";
+    EXPECT_EQ(commandOutput(repair), "") << "nothing to make";
+    std::filesystem::remove(first + "/data/models/face.jpg");
+    std::vector<unsigned char> changed = readFileBytes(first + "/data/menu/menu.bmp");
+    changed[changed.size() / 2] ^= 0xFF;
+    writeFileBytes(first + "/data/menu/menu.bmp", changed);
+    EXPECT_NE(commandOutput(repair).find("making 2 missing or changed file(s)"), std::string::npos);
+    EXPECT_TRUE(filesBelow(first + "/data") == two);
 }
 
 } // namespace

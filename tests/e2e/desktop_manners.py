@@ -3,7 +3,8 @@
 finds the build's data set and shows the title picture; the menu keeps the
 CPU calm; F10 covers the screen and puts the window back where it was, both
 without a window manager and through one (openbox); Ctrl+C (SIGINT) and
-SIGTERM end it the way a terminal user expects."""
+SIGTERM end it the way a terminal user expects. And `make run` without a
+display says so in one line."""
 
 import os
 import shutil
@@ -107,6 +108,15 @@ def second_session(binary, root, elsewhere, artifacts):
         session.close()
 
 
+def make_run_without_display(root):
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "MAKEFLAGS", "MAKELEVEL", "MFLAGS")}
+    result = subprocess.run(["make", "run"], cwd=root, env=env, stdout=subprocess.PIPE,
+                            stderr=subprocess.STDOUT, timeout=60)
+    lines = result.stdout.decode(errors="replace").splitlines()
+    check(result.returncode != 0 and len(lines) == 1 and "DISPLAY is not set" in lines[0],
+          "make run without a display: status %d, %r" % (result.returncode, lines[:5]))
+
+
 def main():
     if len(sys.argv) != 4:
         print("usage: %s QUIRTAL_BINARY REPOSITORY_ROOT ARTIFACT_DIR" % sys.argv[0], file=sys.stderr)
@@ -116,6 +126,7 @@ def main():
         shutil.rmtree(artifacts)
     elsewhere = tempfile.mkdtemp(prefix="quirtal-elsewhere-")
     try:
+        make_run_without_display(root)
         first_session(binary, root, elsewhere, os.path.join(artifacts, "sigint"))
         second_session(binary, root, elsewhere, os.path.join(artifacts, "sigterm"))
     except game_session.CheckFailed as failure:

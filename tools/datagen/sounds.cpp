@@ -138,7 +138,11 @@ void generateSounds(DataOutput& output)
         noteFailure(output, "cannot make a scratch directory for the sounds");
         return;
     }
-    const std::vector<Job> jobs = soundJobs();
+    std::vector<Job> jobs = soundJobs();
+    if (!output.onlySounds.empty())
+        jobs.erase(std::remove_if(jobs.begin(), jobs.end(),
+                                  [&](const Job& job) { return output.onlySounds.count(job.path) == 0; }),
+                   jobs.end());
     for (const Job& job : jobs)
         prepareDirectory(output, job.path);
 
