@@ -106,16 +106,16 @@ TEST_F(InterfaceTexturesTest, LoadsEachFileIntoItsSlot)
     expectEverySlotLoaded();
 }
 
-// At start-up the menu's pictures are there on return, the rest stream in.
-TEST_F(InterfaceTexturesTest, StreamedLoadingHasTheMenuAtOnceAndEverySlotAtTheEnd)
+// At start-up the title screen's pictures are there on return, the rest
+// stream in.
+TEST_F(InterfaceTexturesTest, StreamedLoadingHasTheTitleAtOnceAndEverySlotAtTheEnd)
 {
     StandInData data;
     for (int slot = 0; slot < interfaceTextureCount; ++slot)
         data.put(interfacePictureFiles[slot].path, pictureOfSlot(slot));
     data.loadHere([] {
         startInterfaceTextures();
-        for (int slot : {SlotMenuTitle, SlotMenu, SlotMarker, SlotMarkerMask, SlotModeAutomatic,
-                         SlotModeAutomaticMask, SlotModeManual, SlotModeManualMask})
+        for (int slot : {SlotMenuTitle, SlotMarker, SlotMarkerMask})
             EXPECT_EQ(describe(gameInterface.InterfaceTextures[slot]).width, pictureOfSlot(slot).width) << slot;
         uploadStreamedTextures();
         finishInterfaceTextures();

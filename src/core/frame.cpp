@@ -135,8 +135,8 @@ void playFrame()
 void displayFrame()
 {
     // Pictures still streaming in after start-up are all there before any
-    // screen but the menu is drawn.
-    if (game.state != StateMenu)
+    // screen but the title is drawn.
+    if (game.state != StateMenu || game.menuSelection != 0)
         finishInterfaceTextures();
     if (game.state == StateMenu) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

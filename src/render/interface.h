@@ -16,10 +16,10 @@ extern Interface gameInterface;
 
 void loadInterfaceTextures();
 
-// The same textures without holding up start-up: the menu's pictures are
-// uploaded at once, the others read on a worker thread and uploaded one per
-// uploadStreamedTextures call, or all at once by finishInterfaceTextures
-// (which returns at once when all are in).
+// The same textures without holding up start-up: the title screen's pictures
+// are uploaded at once, the others read on a worker thread and uploaded by
+// uploadStreamedTextures as they arrive, or all at once by
+// finishInterfaceTextures (which returns at once when all are in).
 void startInterfaceTextures();
 void uploadStreamedTextures();
 void finishInterfaceTextures();

@@ -14,17 +14,19 @@ void loadInterfaceTextures()
 
 void startInterfaceTextures()
 {
-    // The menu's own pictures are ready for its first frame; the rest follow.
-    static const int menuSlots[] = {
-        SlotMenuTitle, SlotMenu, SlotModeAutomatic, SlotModeAutomaticMask,
-        SlotModeManual, SlotModeManualMask, SlotMarker, SlotMarkerMask,
-    };
+    // The title screen's pictures are ready for the first frame; the rest
+    // follow (and are awaited before any other screen is drawn).
+    static const int menuSlots[] = {SlotMenuTitle, SlotMarker, SlotMarkerMask};
     gameInterface.rodSelectionMode = 0;
     startStreamedSlots(interfacePictureFiles, interfaceTextureCount, gameInterface.InterfaceTextures,
                        skyboxSlotCount, menuSlots, static_cast<int>(sizeof menuSlots / sizeof menuSlots[0]));
 }
 
-void uploadStreamedTextures() { uploadStreamedSlot(); }
+void uploadStreamedTextures()
+{
+    while (uploadStreamedSlot()) {
+    }
+}
 
 void finishInterfaceTextures() { finishStreamedSlots(); }
 

@@ -2,6 +2,7 @@
 
 #include "assets/bmp_reader.h"
 #include "assets/data_files.h"
+#include "platform/thread_priority.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -47,6 +48,7 @@ SlotStream& stream = *new SlotStream;
 
 void readStreamedSlots(std::vector<bool> skipped)
 {
+    yieldToOtherThreads();
     for (size_t slot = 0; slot < skipped.size(); ++slot) {
         if (skipped[slot])
             continue;

@@ -4,6 +4,7 @@
 
 #include "sound/sound_bank.h"
 
+#include "platform/thread_priority.h"
 #include "sound/audio.h"
 
 #include <condition_variable>
@@ -63,6 +64,9 @@ void decodeAll()
         for (int slot = range.first; slot <= range.last; ++slot) {
             if (claim(slot))
                 loadClaimed(slot);
+            // The menu music is awaited at start-up; the rest may take longer.
+            if (slot == menuMusicSlot)
+                yieldToOtherThreads();
         }
     }
 }
