@@ -1,5 +1,7 @@
 #include "platform/file_names.h"
 
+#include "platform/latin1.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -14,21 +16,6 @@ bool exists(const std::string& path)
 {
     struct stat info;
     return stat(path.c_str(), &info) == 0;
-}
-
-// The component as UTF-8: bytes 0x80 to 0xFF are taken as Latin-1.
-std::string latin1ToUtf8(const std::string& text)
-{
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 bool equalIgnoringCase(const std::string& a, const std::string& b)

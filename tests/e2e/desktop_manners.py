@@ -118,12 +118,10 @@ def make_run_without_display(root):
 
 
 def main():
-    if len(sys.argv) != 4:
-        print("usage: %s QUIRTAL_BINARY REPOSITORY_ROOT ARTIFACT_DIR" % sys.argv[0], file=sys.stderr)
+    arguments = game_session.scenario_arguments("QUIRTAL_BINARY")
+    if not arguments:
         return 2
-    binary, root, artifacts = sys.argv[1:4]
-    if os.path.isdir(artifacts):
-        shutil.rmtree(artifacts)
+    binary, root, artifacts = arguments
     elsewhere = tempfile.mkdtemp(prefix="quirtal-elsewhere-")
     try:
         make_run_without_display(root)

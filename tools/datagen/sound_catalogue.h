@@ -3,24 +3,14 @@
 #include <string>
 
 #include "assets/data_files.h"
+#include "platform/latin1.h"
 
 // Where the generator writes a slot's sample: the game's path with the one
 // data directory in lower case and the Windows-1252 "ß" in UTF-8 (the game
 // finds it through its case-insensitive, UTF-8-aware path resolution).
 inline std::string slotDiskPath(int slot)
 {
-    const std::string written = soundSlotFiles[slot];
-    std::string disk = "data";
-    for (size_t i = 4; i < written.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(written[i]);
-        if (c < 0x80) {
-            disk += static_cast<char>(c);
-        } else {
-            disk += static_cast<char>(0xC0 | (c >> 6));
-            disk += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return disk;
+    return "data" + latin1ToUtf8(std::string(soundSlotFiles[slot]).substr(4));
 }
 
 // What each commentary file says, by its slot of soundSlotFiles.
