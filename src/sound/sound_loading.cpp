@@ -28,6 +28,9 @@ const SlotRange loadOrder[] = {
 
 struct SoundLoader {
     std::mutex lock;
+    // One decode at a time: the back end quiets standard error around each
+    // and is not asked to decode on two threads at once.
+    std::mutex decoding;
     std::condition_variable slotDone;
     bool claimed[soundSlotCount] = {};
     bool done[soundSlotCount] = {};
@@ -49,9 +52,13 @@ bool claim(int slot)
 
 void loadClaimed(int slot)
 {
-    AudioSample* sample = audioLoadSample(soundSlotPath(slot));
-    if (slot == crowdLoopSlot)
-        audioSetLoopMode(sample, audioLoopNormal);
+    AudioSample* sample = nullptr;
+    {
+        std::lock_guard<std::mutex> decode(loader.decoding);
+        sample = audioLoadSample(soundSlotPath(slot));
+        if (slot == crowdLoopSlot)
+            audioSetLoopMode(sample, audioLoopNormal);
+    }
     std::lock_guard<std::mutex> guard(loader.lock);
     soundBank.samples[slot] = sample;
     loader.done[slot] = true;
