@@ -3,6 +3,8 @@
 #   make test   the same set-up, then every test (with its own Xvfb)
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# The build runs make again below cmake; its directory messages say nothing here.
+MAKEFLAGS += --no-print-directory
 
 .PHONY: all deps configure build run test clean
 
@@ -17,7 +19,11 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# Without a display there is nothing to build for: one line says so (make
+# expands the whole recipe, and so this check, before running any of it).
+run:
+	$(if $(DISPLAY),,$(error quirtal: no display (DISPLAY is not set); start it on an X display, or under Xvfb: xvfb-run -s '-screen 0 1024x768x24' make run))
+	@$(MAKE) build
 	@scripts/run-game.sh $(BUILD_DIR)/quirtal
 
 test: build

@@ -27,6 +27,7 @@ for name in $(cut -f1 "$work/startup" | sort -u); do
   printf '%s\t%s\t%s\n' "$name" "$middle" "$unit" >> "$results"
 done
 
+"$bin/quirtal_menu_cpu_bench" >> "$results"
 "$bin/quirtal_sim_bench" >> "$results"
 
 # The asset readers' Google benchmarks: time per case, and its counters.

@@ -31,3 +31,10 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUIRTAL_GAME_DIR}/data
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/quirtal.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY ${QUIRTAL_ICONS}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# The game looks for its data set beside its own binary once installed, and
+# in the repository the build generated it in.
+file(RELATIVE_PATH QUIRTAL_BINARY_TO_GAME_DIR
+  /prefix/${QUIRTAL_BINARY_DIR} /prefix/${QUIRTAL_GAME_DIR})
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/platform/data_location.cpp PROPERTIES
+  COMPILE_DEFINITIONS "QUIRTAL_BUILD_DATA_ROOT=\"${CMAKE_SOURCE_DIR}\";QUIRTAL_INSTALLED_DATA_FROM_BINARY=\"${QUIRTAL_BINARY_TO_GAME_DIR}\"")

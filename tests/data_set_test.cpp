@@ -1,6 +1,7 @@
 // The generated data set (data/ at the repository root, made by the build)
 // checked through the game's own readers and against reference decoders.
 #include "../tools/datagen/picture_catalogue.h"
+#include "../tools/datagen/sound_catalogue.h"
 
 #include "assets/bmp_reader.h"
 #include "assets/jpeg_reader.h"
@@ -27,7 +28,8 @@
 
 namespace {
 
-// The pictures as the game names them, in slot order.
+// The files as the game's documentation names them, in slot order: the one
+// copy, checked against the table the game, the generator and the tests share.
 const char* const tableFiles[] = {"data/table/green2_256_512.bmp", "data/table/dark.bmp", "data/table/light.bmp",
     "data/table/light_l.bmp", "data/table/dark_l.bmp", "data/table/front_blende.bmp", "data/table/tor.bmp"};
 
@@ -83,17 +85,6 @@ const char* const soundFiles[] = {"Data/sfx/Whistle.wav", "Data/sfx/Goal.wav", "
     "Data/kommentar/hintergrund/furz.mp3", "Data/kommentar/hintergrund/hust2.mp3",
     "Data/kommentar/hintergrund/hust1.mp3", "Data/kommentar/hintergrund/neuerball.mp3"};
 
-// The file a game path should name exactly on disk: the one data directory,
-// every other letter as written, the Latin-1 "ß" in UTF-8.
-std::string exactDiskName(const std::string& gamePath)
-{
-    std::string disk = "data" + gamePath.substr(4);
-    const size_t latin = disk.find('\xdf');
-    if (latin != std::string::npos)
-        disk.replace(latin, 1, "\xc3\x9f");
-    return disk;
-}
-
 std::unique_ptr<RgbImage> readPicture(const char* path)
 {
     std::unique_ptr<RgbImage> image = readBmpImage(resolvePath(path).c_str());
@@ -128,27 +119,39 @@ protected:
     }
 };
 
+TEST(DataFiles, TheSharedTablesNameTheDocumentedFilesInSlotOrder)
+{
+    ASSERT_EQ(std::size(tableFiles), std::size(tablePictureFiles));
+    for (size_t slot = 0; slot < std::size(tableFiles); ++slot)
+        EXPECT_STREQ(tablePictureFiles[slot].path, tableFiles[slot]) << "table slot " << slot;
+    ASSERT_EQ(std::size(interfaceFiles), std::size(interfacePictureFiles));
+    for (size_t slot = 0; slot < std::size(interfaceFiles); ++slot)
+        EXPECT_STREQ(interfacePictureFiles[slot].path, interfaceFiles[slot]) << "interface slot " << slot;
+    std::vector<std::string> loaded;
+    for (int slot = 0; slot < soundSlotCount; ++slot) {
+        EXPECT_EQ(soundSlotFiles[slot] == nullptr, slot == 12 || slot == 33) << "sound slot " << slot;
+        if (soundSlotFiles[slot])
+            loaded.push_back(soundSlotFiles[slot]);
+    }
+    EXPECT_EQ(loaded, std::vector<std::string>(std::begin(soundFiles), std::end(soundFiles)));
+    // The generator's names on disk: one lower-case data directory, UTF-8.
+    EXPECT_EQ(slotDiskPath(0), "data/sfx/Whistle.wav");
+    EXPECT_EQ(slotDiskPath(41), "data/kommentar/schuss/n_erschie\xc3\x9ft.mp3");
+}
+
 TEST_F(DataSet, EveryPictureReadsAtItsSizeAndAsImageMagickDecodesIt)
 {
-    std::vector<const char*> files(std::begin(tableFiles), std::end(tableFiles));
-    files.insert(files.end(), std::begin(interfaceFiles), std::end(interfaceFiles));
-    for (const PictureFile& prompt : promptPictures)
-        files.push_back(prompt.path);
-    ASSERT_EQ(files.size(), 55u);
-    for (size_t slot = 0; slot < 7; ++slot)
-        EXPECT_STREQ(tablePictures[slot].path, tableFiles[slot]) << "table slot " << slot;
-    for (size_t slot = 0; slot < 40; ++slot)
-        EXPECT_STREQ(interfacePictures[slot].path, interfaceFiles[slot]) << "interface slot " << slot;
-
-    for (const char* path : files) {
+    std::vector<PictureFile> files(std::begin(tablePictureFiles), std::end(tablePictureFiles));
+    files.insert(files.end(), std::begin(interfacePictureFiles), std::end(interfacePictureFiles));
+    files.insert(files.end(), std::begin(promptPictureFiles), std::end(promptPictureFiles));
+    for (const PictureFile& file : files) {
+        const char* path = file.path;
         SCOPED_TRACE(path);
         ASSERT_TRUE(std::filesystem::exists(path)) << "exact name on disk";
         std::unique_ptr<RgbImage> image = readPicture(path);
         ASSERT_NE(image, nullptr);
-        const PictureFile* intended = findPicture(path);
-        ASSERT_NE(intended, nullptr);
-        EXPECT_EQ(image->width, intended->width);
-        EXPECT_EQ(image->height, intended->height);
+        EXPECT_EQ(image->width, file.width);
+        EXPECT_EQ(image->height, file.height);
         ReferenceImage reference;
         ASSERT_TRUE(decodeWithImageMagick(path, reference));
         ASSERT_EQ(reference.width, image->width);
@@ -164,13 +167,13 @@ TEST_F(DataSet, EveryPictureReadsAtItsSizeAndAsImageMagickDecodesIt)
 TEST_F(DataSet, MasksAgreeWithTheirPictures)
 {
     int masks = 0;
-    for (const char* path : interfaceFiles)
-        masks += std::string(path).find("alpha") != std::string::npos;
+    for (const PictureFile& file : interfacePictureFiles)
+        masks += std::string(file.path).find("alpha") != std::string::npos;
     EXPECT_EQ(masks, static_cast<int>(std::size(maskedPairs)));
 
     for (const MaskedPair& pair : maskedPairs) {
-        const char* picturePath = interfaceFiles[pair.picture];
-        const char* maskPath = interfaceFiles[pair.mask];
+        const char* picturePath = interfacePictureFiles[pair.picture].path;
+        const char* maskPath = interfacePictureFiles[pair.mask].path;
         SCOPED_TRACE(std::string(picturePath) + " with " + maskPath);
         EXPECT_NE(std::string(maskPath).find("alpha"), std::string::npos);
         std::unique_ptr<RgbImage> picture = readPicture(picturePath);
@@ -230,9 +233,9 @@ TEST_F(DataSet, OverlayPlatesLieUnderTheGameText)
         {6, 39, {0, 400, 200, 600, true}, {{76, 505}, {110, 505}, {136, 505}, {150, 505}}, {{20, 420}, {100, 560}, {180, 440}}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(interfaceFiles[c.picture]);
-        std::unique_ptr<RgbImage> picture = readPicture(interfaceFiles[c.picture]);
-        std::unique_ptr<RgbImage> mask = readPicture(interfaceFiles[c.mask]);
+        SCOPED_TRACE(interfacePictureFiles[c.picture].path);
+        std::unique_ptr<RgbImage> picture = readPicture(interfacePictureFiles[c.picture].path);
+        std::unique_ptr<RgbImage> mask = readPicture(interfacePictureFiles[c.mask].path);
         ASSERT_TRUE(picture && mask);
         for (const auto& [x, y] : c.underText) {
             EXPECT_EQ(sampleAt(*mask, c.place, x, y).r, 0) << "at " << x << ", " << y;
@@ -683,10 +686,12 @@ double at(const Decoded& sound, int channel, size_t i)
 
 TEST_F(Sounds, EverySampleDecodesToAudibleSoundOfSensibleLength)
 {
-    ASSERT_EQ(std::size(soundFiles), 83u);
-    for (const char* path : soundFiles) {
+    for (int slot = 0; slot < soundSlotCount; ++slot) {
+        const char* path = soundSlotFiles[slot];
+        if (!path)
+            continue;
         SCOPED_TRACE(path);
-        const std::string disk = exactDiskName(path);
+        const std::string disk = slotDiskPath(slot);
         ASSERT_TRUE(std::filesystem::exists(disk)) << disk << " under its exact name";
         EXPECT_EQ(resolvePath(path), disk) << "the game's path resolution finds it";
         const std::vector<unsigned char> bytes = readFileBytes(disk);
@@ -805,13 +810,15 @@ std::map<std::string, std::vector<unsigned char>> filesBelow(const std::string& 
 }
 
 // Pictures and models come out byte for byte the same on every run, and the
-// generated data/ holds exactly them.
-TEST_F(DataSet, PicturesAndModelsAreTheSameOnEveryRun)
+// generated data/ holds exactly them. A repair run against the manifest makes
+// a deleted and a changed file again, and leaves a complete set untouched.
+TEST_F(DataSet, PicturesAndModelsAreTheSameOnEveryRunAndARepairRestoresThem)
 {
     const std::string generator = std::string(QUIRTAL_BINARY_DIR) + "/tools/quirtal_datagen";
     const std::string first = scratchPath("first");
     const std::string second = scratchPath("second");
-    ASSERT_TRUE(runCommand("'" + generator + "' '" + first + "' pictures models"));
+    const std::string manifest = scratchPath("first.manifest");
+    ASSERT_TRUE(runCommand("'" + generator + "' '" + first + "' pictures models --manifest '" + manifest + "'"));
     ASSERT_TRUE(runCommand("'" + generator + "' '" + second + "' pictures models"));
     const auto one = filesBelow(first + "/data");
     const auto two = filesBelow(second + "/data");
@@ -819,6 +826,15 @@ TEST_F(DataSet, PicturesAndModelsAreTheSameOnEveryRun)
     EXPECT_TRUE(one == two);
     for (const auto& [name, bytes] : one)
         EXPECT_TRUE(readFileBytes("data/" + name) == bytes) << name << " in data/ is from this generator";
+
+    const std::string repair = "'" + generator + "' '" + first + "' --manifest '" + manifest + "' --repair 2>&1";
+    EXPECT_EQ(commandOutput(repair), "") << "nothing to make";
+    std::filesystem::remove(first + "/data/models/face.jpg");
+    std::vector<unsigned char> changed = readFileBytes(first + "/data/menu/menu.bmp");
+    changed[changed.size() / 2] ^= 0xFF;
+    writeFileBytes(first + "/data/menu/menu.bmp", changed);
+    EXPECT_NE(commandOutput(repair).find("making 2 missing or changed file(s)"), std::string::npos);
+    EXPECT_TRUE(filesBelow(first + "/data") == two);
 }
 
 } // namespace

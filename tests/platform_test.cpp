@@ -1,4 +1,5 @@
 #include "platform/clock.h"
+#include "platform/data_location.h"
 #include "platform/file_names.h"
 #include "platform/message_box.h"
 
@@ -7,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,6 +87,39 @@ uint32_t fixedMilliseconds() { return 123456; }
 int32_t fixedSeconds() { return 1000; }
 } // namespace
 
+
+// The data set is looked for below the working directory, the installed tree
+// beside the binary and the repository the build generated it in; once one
+// is chosen, every data path is taken below it.
+TEST(DataLocation, FirstPlaceWithTheDataSetServesEveryDataPath)
+{
+    char working[4096];
+    ASSERT_NE(getcwd(working, sizeof working), nullptr);
+    const std::vector<std::string> places = dataSetPlaces("/opt/q/libexec/quirtal/quirtal");
+    ASSERT_EQ(places.size(), 3u);
+    EXPECT_EQ(places[0], working);
+    EXPECT_EQ(places[1], "/opt/q/libexec/quirtal/../../share/quirtal");
+    EXPECT_EQ(places[2], QUIRTAL_SOURCE_DIR);
+    EXPECT_EQ(dataSetPlaces("").size(), 2u) << "no binary path, no installed place";
+
+    const std::string empty = makeTempDir();
+    const std::string filled = makeTempDir();
+    mkdir((filled + "/Data").c_str(), 0755);
+    mkdir((filled + "/Data/Menu").c_str(), 0755);
+    writeFile(filled + "/Data/Menu/menu.bmp", "menu");
+    EXPECT_EQ(firstPlaceWith({empty, filled, working}, "data/menu/menu.bmp"), filled);
+    EXPECT_EQ(firstPlaceWith({empty}, "data/menu/menu.bmp"), "");
+    mkdir((empty + "/data").c_str(), 0755);
+    mkdir((empty + "/data/menu").c_str(), 0755);
+    EXPECT_EQ(firstPlaceWith({empty, filled}, "data/menu/menu.bmp"), filled) << "a directory is not the file";
+
+    setDataRoot(filled);
+    EXPECT_EQ(resolvePath("data/menu/menu.bmp"), filled + "/Data/Menu/menu.bmp");
+    EXPECT_EQ(readFile(openResolved("DATA/menu/MENU.bmp", "rb")), "menu");
+    EXPECT_EQ(resolvePath("database/x.bmp"), "database/x.bmp") << "only the data directory moves";
+    setDataRoot("");
+    EXPECT_EQ(resolvePath("data/menu/menu.bmp"), "data/menu/menu.bmp");
+}
 TEST(MessageBox, HookReceivesTextAndCaptionInsteadOfABox)
 {
     setMessageBoxHook(recordBox);

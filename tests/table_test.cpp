@@ -15,12 +15,6 @@
 
 namespace {
 
-const char* const tableFiles[tableTextureCount] = {
-    "data/table/green2_256_512.bmp", "data/table/dark.bmp",   "data/table/light.bmp",
-    "data/table/light_l.bmp",        "data/table/dark_l.bmp", "data/table/front_blende.bmp",
-    "data/table/tor.bmp",
-};
-
 // One clearly different colour per table slot.
 const TestColour slotColours[tableTextureCount] = {
     {20, 200, 20}, {200, 20, 20}, {20, 20, 200}, {200, 200, 20}, {200, 20, 200}, {20, 200, 200}, {240, 140, 40},
@@ -45,7 +39,7 @@ protected:
             for (int m : missing)
                 skip = skip || m == slot;
             if (!skip)
-                data.put(tableFiles[slot], solidPicture(16, 8 + slot, slotColours[slot]));
+                data.put(tablePictureFiles[slot].path, solidPicture(16, 8 + slot, slotColours[slot]));
         }
         data.loadHere([&] { loadTableTextures(t); });
     }

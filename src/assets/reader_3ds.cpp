@@ -130,19 +130,6 @@ void readVersion(Reader3ds& reader, Chunk3ds& chunk)
         showMessageBox("This 3DS file is over version 3 so it may load incorrectly", "Warning");
 }
 
-void readMeshData(Reader3ds& reader, Model3ds& model, Chunk3ds& chunk)
-{
-    // The first sub-chunk is the mesh version, read past unused.
-    if (chunk.bytesRead < chunk.length) {
-        readChunkHeader(reader, reader.tempChunk);
-        if (reader.failed)
-            return;
-        skipChunk(reader, reader.tempChunk);
-        chunk.bytesRead += reader.tempChunk.bytesRead;
-    }
-    processChunks(reader, model, chunk);
-}
-
 // Faces naming a vertex the object does not have cannot be drawn or given
 // normals; they are dropped once the whole object is known.
 void dropInvalidFaces(Model3ds& model)
@@ -197,7 +184,9 @@ void processChunks(Reader3ds& reader, Model3ds& model, Chunk3ds& parent)
             readVersion(reader, chunk);
             break;
         case meshDataChunkId:
-            readMeshData(reader, model, chunk);
+            // Its mesh-version sub-chunk (wherever it stands) is skipped
+            // like any unknown one; everything else is read.
+            processChunks(reader, model, chunk);
             break;
         case objectChunkId: {
             model.numObjects += 1;

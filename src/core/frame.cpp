@@ -140,6 +140,10 @@ void playFrame()
 void displayFrame()
 {
     pollGamepads();
+    // Pictures still streaming in after start-up are all there before any
+    // screen but the title is drawn.
+    if (game.state != StateMenu || game.menuSelection != 0)
+        finishInterfaceTextures();
     if (game.state == StateMenu) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMenu(game.menuSelection);

@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/game_state.h"
 #include "core/startup.h"
+#include "platform/full_screen.h"
 #include "render/interface.h"
 #include "sim/figure.h"
 #include "sim/match_rules.h"
@@ -24,15 +25,19 @@ constexpr float dragPixels = 200.0f;
 constexpr float yawLimit = 180.0f;
 constexpr float pitchHigh = 90.0f;
 constexpr float pitchLow = -180.0f;
-// Window placement when leaving full screen.
-constexpr int windowedX = 200;
-constexpr int windowedY = 200;
-constexpr int windowWidth = 800;
-constexpr int windowHeight = 600;
 // GameState::dragMode: left button held, right button held, none.
 constexpr int dragRotates = 2;
 constexpr int dragIdle = 1;
 constexpr int dragNone = -1;
+
+// A camera key also takes back whatever a mouse drag did to the view.
+void chooseCamera(int mode)
+{
+    const GameState fresh;
+    game.cameraMode = mode;
+    game.viewPitch = fresh.viewPitch;
+    game.viewYaw = fresh.viewYaw;
+}
 
 // The rod key table; false when the character is not a rod key.
 bool rodKey(unsigned char key, RodControl& rod)
@@ -137,9 +142,9 @@ void onPlayKey(unsigned char key)
         requestKickOff();
         postRedisplay();
         break;
-    case '1': game.cameraMode = CameraOverview; break;
-    case '2': game.cameraMode = CameraFollow; break;
-    case '3': game.cameraMode = CameraClose; break;
+    case '1': chooseCamera(CameraOverview); break;
+    case '2': chooseCamera(CameraFollow); break;
+    case '3': chooseCamera(CameraClose); break;
     case 'q':
     case '7':
         switchPlayerPair(key == 'q' ? 1 : 2);
@@ -270,10 +275,9 @@ void toggleFullScreen()
     if (!windowOpen())
         return;
     if (game.fullScreen == 1)
-        glutFullScreen();
+        enterFullScreen();
     else
-        glutPositionWindow(windowedX, windowedY);
-    glutReshapeWindow(windowWidth, windowHeight);
+        leaveFullScreen();
 }
 
 void onMouseButton(int button, int buttonState, int x, int y)

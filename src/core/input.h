@@ -16,5 +16,5 @@ void onMouseMotion(int x, int y);
 void onMenuKey(unsigned char key);
 void onMenuSpecialKey(int code);
 
-// F10: alternates between full screen and an 800 x 600 window.
+// F10: alternates between full screen and the window the game had before.
 void toggleFullScreen();

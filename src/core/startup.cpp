@@ -4,10 +4,16 @@
 #include "core/camera.h"
 #include "core/frame.h"
 #include "core/gamepads.h"
+#include "core/frame_pacing.h"
 #include "core/game_state.h"
 #include "core/input.h"
 #include "core/scene_setup.h"
+#include "platform/data_location.h"
+#include "platform/file_names.h"
+#include "platform/stop_signals.h"
+#include "platform/vertical_sync.h"
 #include "render/interface.h"
+#include "render/interface_slots.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
 #include "sim/ball.h"
@@ -18,6 +24,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 const float lightPosition[4] = {3.0f, 30.0f, 10.0f, 0.0f};
 const float lightDiffuse[4] = {1.0f, 1.0f, 1.0f, 1.0f};
@@ -31,6 +38,28 @@ void setWorkingDiffuse(float red, float green, float blue)
     glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
 }
 
+namespace {
+
+// Points the data paths at the first data set found; false, after one line
+// saying where it looked, when there is none.
+bool findDataSet()
+{
+    const std::vector<std::string> places = dataSetPlaces(runningExecutable());
+    const std::string found = firstPlaceWith(places, interfacePictureFiles[SlotMenu].path);
+    if (!found.empty()) {
+        setDataRoot(found);
+        return true;
+    }
+    std::string looked;
+    for (const std::string& place : places)
+        looked += (looked.empty() ? "" : ", ") + place;
+    std::fprintf(stderr, "quirtal: no data set found: looked for %s below %s\n", interfacePictureFiles[SlotMenu].path,
+                 looked.c_str());
+    return false;
+}
+
+} // namespace
+
 int runGame(int argc, char** argv)
 {
     // freeglut would only print "failed to open display" and exit inside glutInit.
@@ -40,16 +69,20 @@ int runGame(int argc, char** argv)
                              "or under Xvfb, e.g. xvfb-run -s '-screen 0 1024x768x24' quirtal\n");
         return 1;
     }
+    if (!findDataSet())
+        return 1;
+    watchStopSignals();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL | GLUT_MULTISAMPLE);
     glutInitWindowPosition(100, 100);
     glutInitWindowSize(800, 600);
     glutCreateWindow("Quirtal Orvelcup");
     openGamepads();
+    requestVerticalSync();
     loadStartupAssets();
     glutIgnoreKeyRepeat(0);
     glutDisplayFunc(displayFrame);
-    glutIdleFunc(displayFrame);
+    glutIdleFunc(idleFrame);
     glutReshapeFunc(reshapeWindow);
     glutMouseFunc(onMouseButton);
     glutMotionFunc(onMouseMotion);
@@ -63,8 +96,8 @@ int runGame(int argc, char** argv)
 
 void loadStartupAssets()
 {
-    loadInterfaceTextures();
-    loadSounds();
+    startLoadingSounds();
+    startInterfaceTextures();
     playMenuMusic();
 }
 
@@ -85,7 +118,7 @@ void initScene()
 
     placeTeams();
 
-    arrowModel.load("data/arrow.3ds");
+    arrowModel.load(arrowModelFile);
     arrowModel.setPosition(0.0f, 0.0f, 0.0f);
     arrowModel.setRotation(0.0f, 180.0f, 0.0f);
     game.arrowList = glGenLists(1);
@@ -93,7 +126,7 @@ void initScene()
     arrowModel.draw();
     glEndList();
 
-    figureModel.load("data/player7.3ds");
+    figureModel.load(figureModelFile);
     figureModel.setScale(0.15f);
     figureModel.setPosition(0.0f, 0.0f, 0.0f);
     game.figureList = glGenLists(1);

@@ -4,7 +4,8 @@
 // callbacks and runs the GLUT main loop (never returns).
 int runGame(int argc, char** argv);
 
-// Interface textures, every sound sample, and the menu music.
+// Starts loading the interface textures and every sound sample, with the
+// menu's pictures and the menu music ready on return, and starts the music.
 void loadStartupAssets();
 
 // One-time 3-D scene set-up, run at the first match start.

@@ -1,5 +1,7 @@
 #include "platform/file_names.h"
 
+#include "platform/latin1.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -8,25 +10,12 @@
 
 namespace {
 
+std::string dataRoot;
+
 bool exists(const std::string& path)
 {
     struct stat info;
     return stat(path.c_str(), &info) == 0;
-}
-
-// The component as UTF-8: bytes 0x80 to 0xFF are taken as Latin-1.
-std::string latin1ToUtf8(const std::string& text)
-{
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 bool equalIgnoringCase(const std::string& a, const std::string& b)
@@ -79,13 +68,24 @@ std::vector<std::string> splitPath(const std::string& path)
     return parts;
 }
 
+// "data/..." below the data root, when one is set and the path is one of
+// the data set's.
+std::string belowDataRoot(const std::string& path)
+{
+    if (dataRoot.empty() || path.size() < 5 || path[4] != '/' || !equalIgnoringCase(path.substr(0, 4), "data"))
+        return path;
+    return dataRoot + "/" + path;
+}
+
 } // namespace
+
+void setDataRoot(const std::string& directory) { dataRoot = directory; }
 
 std::string resolvePath(const char* path)
 {
     if (!path)
         return {};
-    const std::string written = path;
+    const std::string written = belowDataRoot(path);
     if (written.empty() || exists(written))
         return written;
 

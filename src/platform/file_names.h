@@ -10,5 +10,11 @@
 // first existing match, or the path unchanged when nothing matches.
 std::string resolvePath(const char* path);
 
+// A relative path whose first component is "data" (in any case) is taken
+// below the data root once one is set, so the data set is found from any
+// working directory. Without a root (tests, tools) paths stay relative to the
+// working directory.
+void setDataRoot(const std::string& directory);
+
 // fopen through resolvePath.
 FILE* openResolved(const char* path, const char* mode);

@@ -1,6 +1,8 @@
 #pragma once
 
-constexpr int interfaceTextureCount = 40;
+#include "assets/data_files.h"
+
+constexpr int interfaceTextureCount = interfacePictureCount;
 
 // Every picture outside the 3-D table: skybox faces, menu, credits and the
 // overlays of a running match.
@@ -13,6 +15,14 @@ struct Interface {
 extern Interface gameInterface;
 
 void loadInterfaceTextures();
+
+// The same textures without holding up start-up: the title screen's pictures
+// are uploaded at once, the others read on a worker thread and uploaded by
+// uploadStreamedTextures as they arrive, or all at once by
+// finishInterfaceTextures (which returns at once when all are in).
+void startInterfaceTextures();
+void uploadStreamedTextures();
+void finishInterfaceTextures();
 void setRodSelectionMode(int mode);
 
 // 800 x 600 two-dimensional frame with the origin at the bottom left.

@@ -47,6 +47,3 @@ enum : int {
 
 // The skybox faces, the only slots with mipmaps and clamped edges.
 constexpr int skyboxSlotCount = 6;
-
-// File of each slot, in loading order.
-extern const char* const interfaceTextureFiles[];

@@ -5,53 +5,29 @@
 
 Interface gameInterface;
 
-const char* const interfaceTextureFiles[interfaceTextureCount] = {
-    "data/skybox/himmel.bmp",
-    "data/skybox/boden.bmp",
-    "data/skybox/1.bmp",
-    "data/skybox/2.bmp",
-    "data/skybox/4.bmp",
-    "data/skybox/3.bmp",
-    "data/interface/infoscreen.bmp",
-    "data/interface/info.bmp",
-    "data/interface/help.bmp",
-    "data/interface/help_schriftalpha.bmp",
-    "data/interface/help_schrift.bmp",
-    "data/interface/mip_off.bmp",
-    "data/interface/mip_off_alpha.bmp",
-    "data/interface/mip_on.bmp",
-    "data/interface/mip_on_alpha.bmp",
-    "data/interface/displaylist_off.bmp",
-    "data/interface/displaylist_off_alpha.bmp",
-    "data/interface/displaylist_on.bmp",
-    "data/interface/displaylist_on_alpha.bmp",
-    "data/interface/texture_billinear.bmp",
-    "data/interface/texture_billinear_alpha.bmp",
-    "data/interface/texture_trillinear.bmp",
-    "data/interface/texture_trillinear_alpha.bmp",
-    "data/menu/menu_intro.bmp",
-    "data/menu/menu.bmp",
-    "data/menu/automatic.bmp",
-    "data/menu/automatic_alpha.bmp",
-    "data/menu/manuell.bmp",
-    "data/menu/manuell_alpha.bmp",
-    "data/menu/select.bmp",
-    "data/menu/select_alpha.bmp",
-    "data/menu/credits.bmp",
-    "data/interface/result_back.bmp",
-    "data/interface/result_p1.bmp",
-    "data/interface/result_p1_alpha.bmp",
-    "data/interface/result_p2.bmp",
-    "data/interface/result_p2_alpha.bmp",
-    "data/interface/scoreboardalpha256.bmp",
-    "data/interface/score256.bmp",
-    "data/interface/infoscreenalpha.bmp",
-};
 
 void loadInterfaceTextures()
 {
     gameInterface.rodSelectionMode = 0;
-    loadTextureSlots(interfaceTextureFiles, interfaceTextureCount, gameInterface.InterfaceTextures, skyboxSlotCount);
+    loadTextureSlots(interfacePictureFiles, interfaceTextureCount, gameInterface.InterfaceTextures, skyboxSlotCount);
 }
+
+void startInterfaceTextures()
+{
+    // The title screen's pictures are ready for the first frame; the rest
+    // follow (and are awaited before any other screen is drawn).
+    static const int menuSlots[] = {SlotMenuTitle, SlotMarker, SlotMarkerMask};
+    gameInterface.rodSelectionMode = 0;
+    startStreamedSlots(interfacePictureFiles, interfaceTextureCount, gameInterface.InterfaceTextures,
+                       skyboxSlotCount, menuSlots, static_cast<int>(sizeof menuSlots / sizeof menuSlots[0]));
+}
+
+void uploadStreamedTextures()
+{
+    while (uploadStreamedSlot()) {
+    }
+}
+
+void finishInterfaceTextures() { finishStreamedSlots(); }
 
 void setRodSelectionMode(int mode) { gameInterface.rodSelectionMode = mode; }

@@ -1,5 +1,6 @@
 #include "render/prompts.h"
 
+#include "assets/data_files.h"
 #include "core/game_state.h"
 #include "platform/clock.h"
 #include "render/interface.h"
@@ -11,16 +12,8 @@
 
 namespace {
 
-// Each picture before its mask.
-constexpr int promptTextureCount = 8;
-const char* const promptTextureFiles[promptTextureCount] = {
-    "data/interface/hint_enter.bmp", "data/interface/hint_enter_alpha.bmp",
-    "data/interface/anstoss.bmp",    "data/interface/anstoss_alpha.bmp",
-    "data/interface/tor_p1.bmp",     "data/interface/tor_p1_alpha.bmp",
-    "data/interface/tor_p2.bmp",     "data/interface/tor_p2_alpha.bmp",
-};
 // Made at the first prompt, when a GL context surely exists.
-unsigned int promptTextures[promptTextureCount] = {};
+unsigned int promptTextures[promptPictureCount] = {};
 
 constexpr ScreenRect skipHintBox = {320, 480, 30, 60};
 constexpr ScreenRect kickOffBox = {250, 550, 110, 160};
@@ -59,7 +52,7 @@ bool celebrating(uint32_t nowMs)
 void drawPrompt(int first, const ScreenRect& box, int tintSlot)
 {
     if (promptTextures[0] == 0)
-        loadTextureSlots(promptTextureFiles, promptTextureCount, promptTextures, 0);
+        loadTextureSlots(promptPictureFiles, promptPictureCount, promptTextures, 0);
     beginOverlayFrame();
     drawTintedPanel(tintSlot, box, QuadLayout::Inverted);
     drawMaskedTextures(promptTextures[first + 1], promptTextures[first], box, QuadLayout::Inverted);

@@ -20,11 +20,6 @@ enum : int {
     SlotGoal = 6,
 };
 
-const char* const tableTextureFiles[tableTextureCount] = {
-    "data/table/green2_256_512.bmp", "data/table/dark.bmp",     "data/table/light.bmp",
-    "data/table/light_l.bmp",        "data/table/dark_l.bmp",   "data/table/front_blende.bmp",
-    "data/table/tor.bmp",
-};
 
 // The end rims reach this far beyond the rim width, over the corners.
 constexpr float endRimExtra = 15.0f;
@@ -89,7 +84,7 @@ void drawGoalPicture(const Table& t, const TexturedQuad& goal)
 
 }  // namespace
 
-void loadTableTextures(Table& t) { loadTextureSlots(tableTextureFiles, tableTextureCount, t.TableTextures, 0); }
+void loadTableTextures(Table& t) { loadTextureSlots(tablePictureFiles, tableTextureCount, t.TableTextures, 0); }
 
 void drawTable(const Table& t)
 {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "assets/data_files.h"
+
 // Number of table texture slots.
-constexpr int tableTextureCount = 7;
+constexpr int tableTextureCount = tablePictureCount;
 
 // The football table: the single source of the table's dimensions, and its
 // textures (surface, end walls, end rims, side rims, side walls, front panel,

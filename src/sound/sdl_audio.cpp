@@ -66,7 +66,7 @@ Mix_Chunk* chunkOf(const AudioSample* sample)
 bool sdlInit(int rate, int channels)
 {
     QuietStandardError quiet;
-    // SDL would otherwise take over Ctrl+C and SIGTERM.
+    // Ctrl+C and SIGTERM are the game's to handle (see stop_signals.h).
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;

@@ -10,18 +10,6 @@ SoundBank soundBank;
 
 namespace {
 
-// Slots in the order the bank loads them, as inclusive ranges.
-struct SlotRange {
-    int first;
-    int last;
-};
-const SlotRange loadOrder[] = {
-    {74, 84}, {23, 28}, {30, 32}, {1, 1}, {2, 2}, {4, 11}, {13, 22},
-    {63, 67}, {68, 73}, {44, 54}, {34, 43}, {55, 55}, {56, 56}, {3, 3},
-    {0, 0}, {29, 29}, {57, 57}, {60, 60}, {59, 59}, {61, 61}, {62, 62},
-    {58, 58},
-};
-
 // Commentary lists. Entry 9 of the goal list is the empty slot 12, so that
 // pick leaves the goal without a remark; "tortor" (slot 2) appears twice.
 const int goalList[] = {
@@ -36,7 +24,7 @@ const int postList[] = {55, 56};
 constexpr int postPicks = 4;
 const int chatterList[] = {74, 75, 76, 77, 78, 79, 80, 81, 82, 83, 84, 82, 82, 82};
 
-void playSlot(int channel, int slot) { audioPlay(channel, soundBank.samples[slot]); }
+void playSlot(int channel, int slot) { audioPlay(channel, readySample(slot)); }
 
 // Reseeded from the calendar second before each pick, so picks made within
 // one second repeat.
@@ -54,20 +42,11 @@ void playRandomRemark(const int (&list)[N])
 
 } // namespace
 
-bool loadSounds()
+const char* soundSlotPath(int slot)
 {
-    soundBank.chatterFrames = 0;
-    if (!audioInit(audioMixRate, audioChannelCount))
-        return false;
-    soundBank.introSoundCount = 0;
-    for (const SlotRange& range : loadOrder) {
-        for (int slot = range.first; slot <= range.last; ++slot) {
-            soundBank.samples[slot] = audioLoadSample(soundSlotPath(slot));
-            if (slot == crowdLoopSlot)
-                audioSetLoopMode(soundBank.samples[slot], audioLoopNormal);
-        }
-    }
-    return audioSetLoopMode(soundBank.samples[crowdLoopSlot], audioLoopNormal);
+    if (slot < 0 || slot >= soundSlotCount)
+        return nullptr;
+    return soundSlotFiles[slot];
 }
 
 void playMenuMusic() { playSlot(musicChannel, menuMusicSlot); }

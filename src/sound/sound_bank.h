@@ -1,8 +1,8 @@
 #pragma once
 
-struct AudioSample;
+#include "assets/data_files.h"
 
-constexpr int soundSlotCount = 85;
+struct AudioSample;
 
 // The fixed channel of each kind of sound.
 constexpr int goalSoundChannel = 2;
@@ -22,6 +22,7 @@ constexpr int introSoundSlot = 57;
 constexpr int menuMusicSlot = 58;
 constexpr int menuMoveSlot = 59;
 constexpr int confirmSlot = 60;
+constexpr int postSoundSlot = 61;      // loaded, never played
 constexpr int bloopersSlot = 62;
 
 constexpr int crowdLoopVolume = 240;
@@ -41,9 +42,23 @@ extern SoundBank soundBank;
 // with the byte 0xDF); null for the two slots that are never loaded.
 const char* soundSlotPath(int slot);
 
-// Opens the audio device and loads every sample; false when no device opens
-// (the game then runs silent).
+// Opens the audio device and starts decoding every sample on a worker
+// thread, the menu music first; false when no device opens (the game then
+// runs silent).
+bool startLoadingSounds();
+
+// Waits until the worker has decoded every sample.
+void finishLoadingSounds();
+
+// Both of the above: every sample is loaded on return. False also when the
+// crowd loop could not be loaded.
 bool loadSounds();
+
+// The sample of a slot, decoded first if the worker has not reached it yet.
+AudioSample* readySample(int slot);
+
+// Stops the worker and closes the audio device.
+void closeSounds();
 
 void playMenuMusic();
 void startCrowdLoop();

@@ -33,6 +33,7 @@ class XServer:
     that parallel runs never race for one."""
 
     def __init__(self, width=1024, height=768):
+        self.size = (width, height)
         read_end, write_end = os.pipe()
         self.log = tempfile.TemporaryFile()
         self.process = subprocess.Popen(
@@ -170,13 +171,25 @@ class GameSession:
         return "\n".join(text[-lines:])
 
 
+def scenario_arguments(first):
+    """The three command-line arguments of a scenario (first names the first
+    one), with the artifact folder emptied; None after a usage line."""
+    if len(sys.argv) != 4:
+        print("usage: %s %s REPOSITORY_ROOT ARTIFACT_DIR" % (sys.argv[0], first), file=sys.stderr)
+        return None
+    artifacts = sys.argv[3]
+    if os.path.isdir(artifacts):
+        shutil.rmtree(artifacts)
+    return sys.argv[1:4]
+
+
 def run_scenario(scenario, description):
     """Command-line entry of a scenario: quirtal binary, repository root and a
     folder for screenshots of failures."""
-    if len(sys.argv) != 4:
-        print("usage: %s QUIRTAL_BINARY REPOSITORY_ROOT ARTIFACT_DIR" % sys.argv[0], file=sys.stderr)
+    arguments = scenario_arguments("QUIRTAL_BINARY")
+    if not arguments:
         return 2
-    binary, root, artifacts = sys.argv[1:4]
+    binary, root, artifacts = arguments
     for tool in ("Xvfb", "xdotool", "import", "convert"):
         if shutil.which(tool) is None:
             print("missing tool: " + tool, file=sys.stderr)
@@ -184,8 +197,6 @@ def run_scenario(scenario, description):
     if not os.path.isdir(os.path.join(root, "data")):
         print("no data/ below %s: generate the data set first" % root, file=sys.stderr)
         return 2
-    if os.path.isdir(artifacts):
-        shutil.rmtree(artifacts)
     session = GameSession(binary, root, artifacts)
     try:
         scenario(session)

@@ -6,7 +6,6 @@ directory shows the title picture and quits with status 0 on Esc."""
 
 import configparser
 import os
-import shutil
 import subprocess
 import sys
 
@@ -64,12 +63,10 @@ def check_without_display(launcher, elsewhere):
 
 
 def main():
-    if len(sys.argv) != 4:
-        print("usage: %s BUILD_DIR REPOSITORY_ROOT ARTIFACT_DIR" % sys.argv[0], file=sys.stderr)
+    arguments = game_session.scenario_arguments("BUILD_DIR")
+    if not arguments:
         return 2
-    build, _, artifacts = sys.argv[1:4]
-    if os.path.isdir(artifacts):
-        shutil.rmtree(artifacts)
+    build, _, artifacts = arguments
     prefix = os.path.join(artifacts, "prefix")
     elsewhere = os.path.join(artifacts, "elsewhere")
     os.makedirs(elsewhere)

@@ -12,7 +12,7 @@ void loadInterfaceStandIns(const std::function<TestPicture(int slot)>& pictureFo
     for (int slot = 0; slot < interfaceTextureCount; ++slot) {
         const TestPicture picture = pictureFor(slot);
         if (picture.width > 0)
-            data.put(interfaceTextureFiles[slot], picture);
+            data.put(interfacePictureFiles[slot].path, picture);
     }
     data.loadHere([] { loadInterfaceTextures(); });
 }

@@ -2,11 +2,21 @@
 
 #include "sound/sound_bank.h"
 
+#include <chrono>
+#include <mutex>
+#include <thread>
+
 namespace {
 
 RecordingAudio recorder;
+// Loads also come from the sound bank's worker thread.
+std::mutex recorderLock;
 
-void record(AudioEvent event) { recorder.events.push_back(std::move(event)); }
+void record(AudioEvent event)
+{
+    std::lock_guard<std::mutex> guard(recorderLock);
+    recorder.events.push_back(std::move(event));
+}
 
 bool fakeInit(int rate, int channels)
 {
@@ -16,8 +26,11 @@ bool fakeInit(int rate, int channels)
 
 AudioSample* fakeLoad(const char* path)
 {
+    if (recorder.loadDelayMicroseconds > 0)
+        std::this_thread::sleep_for(std::chrono::microseconds(recorder.loadDelayMicroseconds));
     AudioSample* sample = nullptr;
     if (!recorder.missingPaths.count(path)) {
+        std::lock_guard<std::mutex> guard(recorderLock);
         recorder.samples.push_back(std::make_unique<AudioSample>());
         sample = recorder.samples.back().get();
         sample->path = path;
@@ -74,6 +87,7 @@ void RecordingAudio::reset()
     initSucceeds = true;
     missingPaths.clear();
     busyChannels.clear();
+    loadDelayMicroseconds = 0;
 }
 
 void RecordingAudio::markPlaying(int channel, bool playing)

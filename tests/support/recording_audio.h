@@ -33,6 +33,7 @@ struct RecordingAudio {
     bool initSucceeds = true;
     std::set<std::string> missingPaths;   // loads of these paths fail
     std::set<int> busyChannels;           // channels that answer "playing"
+    int loadDelayMicroseconds = 0;        // each load takes this long
     std::vector<std::unique_ptr<AudioSample>> samples; // kept alive for the bank
 
     // Forgets events, busy channels, missing paths and init failure. Samples

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "image_writers.h"
@@ -10,6 +11,7 @@
 struct DataOutput {
     std::string root;
     int failures = 0;
+    std::set<std::string> onlySounds; // when not empty, the only sound files made
 };
 
 std::string outputPath(const DataOutput& output, const std::string& relativePath);

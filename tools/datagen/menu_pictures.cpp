@@ -9,7 +9,7 @@ namespace {
 // Full-screen pictures are designed in the 800 x 600 frame, y downward.
 Canvas screenCanvas(int slot)
 {
-    Canvas canvas = makeCanvas(interfacePictures[slot].width, interfacePictures[slot].height);
+    Canvas canvas = makeCanvas(interfacePictureFiles[slot].width, interfacePictureFiles[slot].height);
     useDesignUnits(canvas, 800, 600);
     drawStadiumBackdrop(canvas);
     return canvas;
@@ -17,7 +17,7 @@ Canvas screenCanvas(int slot)
 
 void saveScreen(DataOutput& output, int slot, Canvas& canvas)
 {
-    savePicture(output, interfacePictures[slot].path, canvasPicture(canvas), RowOrder::Upright);
+    savePicture(output, interfacePictureFiles[slot].path, canvasPicture(canvas), RowOrder::Upright);
     freeCanvas(canvas);
 }
 
@@ -104,19 +104,19 @@ void generateMenuPicture(DataOutput& output)
 
 void generateModePicture(DataOutput& output, int pictureSlot, int maskSlot, const char* word)
 {
-    Canvas canvas = makeCanvas(interfacePictures[pictureSlot].width, interfacePictures[pictureSlot].height);
+    Canvas canvas = makeCanvas(interfacePictureFiles[pictureSlot].width, interfacePictureFiles[pictureSlot].height);
     useDesignUnits(canvas, 128, 32);
     TextStyle style = textStyle(21, gold, 1.8, true);
     style.outlineColour = {0.1, 0.05, 0.0};
     drawLabel(canvas, word, 64, 24, Align::Centre, style);
-    saveMaskedPair(output, interfacePictures[pictureSlot].path, interfacePictures[maskSlot].path, canvas, RowOrder::Upright);
+    saveMaskedPair(output, interfacePictureFiles[pictureSlot].path, interfacePictureFiles[maskSlot].path, canvas, RowOrder::Upright);
     freeCanvas(canvas);
 }
 
 // A ball with a golden glow and a pointer toward the entry on its right.
 void generateMarker(DataOutput& output)
 {
-    Canvas canvas = makeCanvas(interfacePictures[29].width, interfacePictures[29].height);
+    Canvas canvas = makeCanvas(interfacePictureFiles[29].width, interfacePictureFiles[29].height);
     useDesignUnits(canvas, 64, 64);
     cairo_t* cr = canvas.cr;
     cairo_pattern_t* glow = cairo_pattern_create_radial(30, 32, 10, 30, 32, 31);
@@ -135,7 +135,7 @@ void generateMarker(DataOutput& output)
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
     drawBallIcon(canvas, 28, 32, 19);
-    saveMaskedPair(output, interfacePictures[29].path, interfacePictures[30].path, canvas, RowOrder::Upright);
+    saveMaskedPair(output, interfacePictureFiles[29].path, interfacePictureFiles[30].path, canvas, RowOrder::Upright);
     freeCanvas(canvas);
 }
 

@@ -136,7 +136,7 @@ MeshModel buildFigure()
 {
     MeshModel model;
     MeshMaterial face = plainMaterial("Face", 238, 194, 158);
-    face.textureFile = faceTexturePath;
+    face.textureFile = faceTextureFile;
     model.materials = {face, plainMaterial("Skin", 238, 194, 158), plainMaterial("Shirt", 230, 230, 230),
         plainMaterial("Shorts", 40, 40, 48), plainMaterial("Socks", 235, 235, 235), plainMaterial("Boots", 25, 25, 25)};
 
@@ -190,7 +190,7 @@ MeshModel buildArrow()
 {
     MeshModel model;
     MeshMaterial tip = plainMaterial("ArrowTip", 250, 200, 60);
-    tip.textureFile = arrowTexturePath;
+    tip.textureFile = arrowTextureFile;
     model.materials = {plainMaterial("ArrowBody", 200, 200, 200), tip};
 
     // 40 units from tail to tip, 24 wide at the head, 6 thick.
@@ -205,14 +205,14 @@ MeshModel buildArrow()
 
 void generateModels(DataOutput& output)
 {
-    saveModel(output, "data/player7.3ds", buildFigure());
-    saveModel(output, "data/arrow.3ds", buildArrow());
+    saveModel(output, figureModelFile, buildFigure());
+    saveModel(output, arrowModelFile, buildArrow());
 
-    prepareDirectory(output, faceTexturePath);
-    if (!writeJpeg(outputPath(output, faceTexturePath), drawFaceTexture(), 92))
-        noteFailure(output, std::string("cannot write ") + faceTexturePath);
+    prepareDirectory(output, faceTextureFile);
+    if (!writeJpeg(outputPath(output, faceTextureFile), drawFaceTexture(), 92))
+        noteFailure(output, std::string("cannot write ") + faceTextureFile);
     const Picture arrow = drawArrowTexture();
     const std::vector<unsigned char> opaque(static_cast<size_t>(arrow.width) * arrow.height, 255);
-    if (!writeTga(outputPath(output, arrowTexturePath), arrow, opaque))
-        noteFailure(output, std::string("cannot write ") + arrowTexturePath);
+    if (!writeTga(outputPath(output, arrowTextureFile), arrow, opaque))
+        noteFailure(output, std::string("cannot write ") + arrowTextureFile);
 }

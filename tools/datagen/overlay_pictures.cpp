@@ -10,20 +10,20 @@ namespace {
 // rectangle it is stretched onto (design y grows downward from its top).
 Canvas overlayCanvas(int slot, double rectangleWidth, double rectangleHeight)
 {
-    Canvas canvas = makeCanvas(interfacePictures[slot].width, interfacePictures[slot].height);
+    Canvas canvas = makeCanvas(interfacePictureFiles[slot].width, interfacePictureFiles[slot].height);
     useDesignUnits(canvas, rectangleWidth, rectangleHeight);
     return canvas;
 }
 
 void saveMasked(DataOutput& output, int pictureSlot, int maskSlot, Canvas& canvas, RowOrder order)
 {
-    saveMaskedPair(output, interfacePictures[pictureSlot].path, interfacePictures[maskSlot].path, canvas, order);
+    saveMaskedPair(output, interfacePictureFiles[pictureSlot].path, interfacePictureFiles[maskSlot].path, canvas, order);
     freeCanvas(canvas);
 }
 
 void saveTint(DataOutput& output, int slot, Canvas& canvas, RowOrder order)
 {
-    savePicture(output, interfacePictures[slot].path, canvasPicture(canvas), order);
+    savePicture(output, interfacePictureFiles[slot].path, canvasPicture(canvas), order);
     freeCanvas(canvas);
 }
 
@@ -196,14 +196,14 @@ void generateResults(DataOutput& output)
 // Canvas for the prompt picture at `index` of the prompt list.
 Canvas promptCanvas(int index, double rectangleWidth, double rectangleHeight)
 {
-    Canvas canvas = makeCanvas(promptPictures[index].width, promptPictures[index].height);
+    Canvas canvas = makeCanvas(promptPictureFiles[index].width, promptPictureFiles[index].height);
     useDesignUnits(canvas, rectangleWidth, rectangleHeight);
     return canvas;
 }
 
 void savePrompt(DataOutput& output, int index, Canvas& canvas)
 {
-    saveMaskedPair(output, promptPictures[index].path, promptPictures[index + 1].path, canvas, RowOrder::TopRowFirst);
+    saveMaskedPair(output, promptPictureFiles[index].path, promptPictureFiles[index + 1].path, canvas, RowOrder::TopRowFirst);
     freeCanvas(canvas);
 }
 

@@ -190,7 +190,7 @@ Picture renderFace(const Face& face, int size)
 void generateSkybox(DataOutput& output)
 {
     for (const Face& face : faces) {
-        const PictureFile& file = interfacePictures[face.slot];
+        const PictureFile& file = interfacePictureFiles[face.slot];
         savePicture(output, file.path, renderFace(face, file.width), RowOrder::Upright);
     }
 }

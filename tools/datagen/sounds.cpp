@@ -8,6 +8,7 @@
 
 #include "external_tools.h"
 #include "menu_music.h"
+#include "sound/sound_bank.h"
 #include "sound_catalogue.h"
 #include "synth.h"
 
@@ -84,14 +85,15 @@ Sound noiseSound(Noise noise)
 std::vector<Job> soundJobs()
 {
     std::vector<Job> jobs;
-    auto wavEffect = [&](const char* path, Sound (*make)(), Level level) {
-        jobs.push_back({path, [make, level](const std::string&, const std::string& target) {
+    auto wavEffect = [&](int slot, Sound (*make)(), Level level) {
+        jobs.push_back({slotDiskPath(slot), [make, level](const std::string&, const std::string& target) {
                             Sound sound = make();
                             normalise(sound, level.rms, level.peak);
                             return writeWav(target, sound);
                         }});
     };
-    auto mp3Effect = [&](const char* path, Sound (*make)(), Level level) {
+    auto mp3Effect = [&](int slot, Sound (*make)(), Level level) {
+        const std::string path = slotDiskPath(slot);
         jobs.push_back({path, [make, level, path](const std::string& scratch, const std::string& target) {
                             Sound sound = make();
                             normalise(sound, level.rms, level.peak);
@@ -99,35 +101,37 @@ std::vector<Job> soundJobs()
                         }});
     };
     // The longest jobs first, so that the cores finish together.
-    mp3Effect("data/blur.mp3", menuMusic, musicLevel);
-    wavEffect("data/sfx/chloote.wav", crowdLoop, crowdLevel);
-    wavEffect("data/sfx/Whistle.wav", refereeWhistle, effectLevel);
-    wavEffect("data/sfx/Goal.wav", goalHorn, effectLevel);
-    wavEffect("data/sfx/generator_down.wav", generatorDown, effectLevel);
-    wavEffect("data/sfx/guessed.wav", menuMoveClick, clickLevel);
-    wavEffect("data/sfx/fire.wav", confirmClick, clickLevel);
-    mp3Effect("data/sfx/ball_wand.mp3", ballOnWood, knockLevel);
-    mp3Effect("data/sfx/stange_wand.mp3", postClang, knockLevel);
+    mp3Effect(menuMusicSlot, menuMusic, musicLevel);
+    wavEffect(crowdLoopSlot, crowdLoop, crowdLevel);
+    wavEffect(whistleSlot, refereeWhistle, effectLevel);
+    wavEffect(goalSoundSlot, goalHorn, effectLevel);
+    wavEffect(introSoundSlot, generatorDown, effectLevel);
+    wavEffect(menuMoveSlot, menuMoveClick, clickLevel);
+    wavEffect(confirmSlot, confirmClick, clickLevel);
+    mp3Effect(ballSoundSlot, ballOnWood, knockLevel);
+    mp3Effect(postSoundSlot, postClang, knockLevel);
 
     for (const NoiseLine& line : noiseLines) {
-        jobs.push_back({line.path, [line](const std::string& scratch, const std::string& target) {
+        const std::string path = slotDiskPath(line.slot);
+        jobs.push_back({path, [line, path](const std::string& scratch, const std::string& target) {
                             Sound sound = noiseSound(line.noise);
                             normalise(sound, speechLevel.rms, speechLevel.peak);
                             if (line.text[0] != '\0') {
-                                Sound words = speak(scratch, line.path, line.text, Voice::Normal);
+                                Sound words = speak(scratch, path, line.text, Voice::Normal);
                                 if (words.samples.empty())
                                     return false;
                                 normalise(words, speechLevel.rms, speechLevel.peak);
                                 append(sound, words, 0.25);
                             }
-                            return encodeMp3(scratch, line.path, sound, target);
+                            return encodeMp3(scratch, path, sound, target);
                         }});
     }
     for (const SpokenLine& line : spokenLines) {
-        jobs.push_back({line.path, [line](const std::string& scratch, const std::string& target) {
-                            Sound sound = speak(scratch, line.path, line.text, line.voice);
+        const std::string path = slotDiskPath(line.slot);
+        jobs.push_back({path, [line, path](const std::string& scratch, const std::string& target) {
+                            Sound sound = speak(scratch, path, line.text, line.voice);
                             normalise(sound, speechLevel.rms, speechLevel.peak);
-                            return encodeMp3(scratch, line.path, sound, target);
+                            return encodeMp3(scratch, path, sound, target);
                         }});
     }
     return jobs;
@@ -142,7 +146,11 @@ void generateSounds(DataOutput& output)
         noteFailure(output, "cannot make a scratch directory for the sounds");
         return;
     }
-    const std::vector<Job> jobs = soundJobs();
+    std::vector<Job> jobs = soundJobs();
+    if (!output.onlySounds.empty())
+        jobs.erase(std::remove_if(jobs.begin(), jobs.end(),
+                                  [&](const Job& job) { return output.onlySounds.count(job.path) == 0; }),
+                   jobs.end());
     for (const Job& job : jobs)
         prepareDirectory(output, job.path);
 

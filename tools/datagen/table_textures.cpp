@@ -85,7 +85,7 @@ void drawFieldMarkings(Canvas& canvas)
 
 void generateFelt(DataOutput& output)
 {
-    const char* path = tablePictures[0].path;
+    const char* path = tablePictureFiles[0].path;
     Canvas canvas = canvasFor(path);
     const double pixelsPerUnitY = canvas.height / tableLength;
     shadePixels(canvas, [&](double x, double y) { return feltColour(x, y, pixelsPerUnitY); });
@@ -131,7 +131,7 @@ void generateWood(DataOutput& output, const char* path, const WoodTone& tone, bo
 // Sloping panel under the players' rim: dark wood, a brass strip and the title.
 void generateFrontPanel(DataOutput& output)
 {
-    const char* path = tablePictures[5].path;
+    const char* path = tablePictureFiles[5].path;
     Canvas canvas = canvasFor(path);
     const WoodTone tone{{0.42, 0.25, 0.13}, {0.24, 0.13, 0.06}, 41};
     shadePixels(canvas, [&](double x, double y) { return woodColour(tone, x, y * 2.0); });
@@ -176,7 +176,7 @@ void generateFrontPanel(DataOutput& output)
 // The goal as seen from the field: white posts and bar around a shaded net.
 void generateGoal(DataOutput& output)
 {
-    const char* path = tablePictures[6].path;
+    const char* path = tablePictureFiles[6].path;
     Canvas canvas = canvasFor(path);
     useDesignUnits(canvas, 80.0, 20.0);
     cairo_t* cr = canvas.cr;
@@ -216,10 +216,10 @@ void generateTableTextures(DataOutput& output)
     generateFelt(output);
     const WoodTone innerWall{{0.40, 0.24, 0.12}, {0.22, 0.12, 0.05}, 17};
     const WoodTone rim{{0.86, 0.66, 0.42}, {0.62, 0.42, 0.22}, 23};
-    generateWood(output, tablePictures[1].path, innerWall, false);
-    generateWood(output, tablePictures[2].path, rim, true);
-    generateWood(output, tablePictures[3].path, {rim.light, rim.dark, 29}, true);
-    generateWood(output, tablePictures[4].path, {innerWall.light, innerWall.dark, 31}, false);
+    generateWood(output, tablePictureFiles[1].path, innerWall, false);
+    generateWood(output, tablePictureFiles[2].path, rim, true);
+    generateWood(output, tablePictureFiles[3].path, {rim.light, rim.dark, 29}, true);
+    generateWood(output, tablePictureFiles[4].path, {innerWall.light, innerWall.dark, 31}, false);
     generateFrontPanel(output);
     generateGoal(output);
 }
