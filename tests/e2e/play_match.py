@@ -63,15 +63,17 @@ def back_to(base, shot, area):
             and still(base, shot, whole(shot)))
 
 
-def wait_until_still(session, what, box=None):
-    """Waits for two screenshots in a row that agree (the scene has settled)
-    and returns the later one."""
-    previous = [session.screenshot()]
+def wait_until_still(session, what, box=None, quiet_seconds=1.0):
+    """Waits until the screenshots have agreed for quiet_seconds (the scene
+    has settled; a single slow frame on a loaded machine is not enough) and
+    returns the latest one."""
+    since = [session.screenshot(), time.monotonic()]
 
     def settled(shot):
-        agrees = still(previous[0], shot, box or whole(shot))
-        previous[0] = shot
-        return agrees
+        if not still(since[0], shot, box or whole(shot)):
+            since[0], since[1] = shot, time.monotonic()
+            return False
+        return time.monotonic() - since[1] >= quiet_seconds
     return session.wait_for(what, settled)
 
 
