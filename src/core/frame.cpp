@@ -135,9 +135,11 @@ void playFrame()
 void displayFrame()
 {
     if (game.state == StateMenu) {
+        pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMenu(game.menuSelection);
     } else if (game.state == StateCredits) {
+        pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawCreditsScreen();
     } else {
