@@ -37,6 +37,7 @@ struct GameState {
     int goalsToWin = 5;
     int goals1 = 0;
     int goals2 = 0;
+    float stalledSeconds = 0.0f; // how long the ball in play has looked stopped
 
     // Rod control: activePair[0] is team 1's, activePair[1] team 2's.
     int activePair[2] = {1, 1};
@@ -68,6 +69,10 @@ struct GameState {
     float fps = 0.0f;
     float framesThisSecond = 0.0f;
     float lastRateTime = 0.0f;
+    float lastPlayFrameTime = 0.0f;
+    bool timingRunning = false; // the previous frame was a play frame
+    bool rateSettled = false;   // fps comes from a whole counted window
+    bool untimedFrame = false;  // first play frame of a stretch: no interval known yet
 
     // Camera and view
     int cameraMode = CameraIntro;

@@ -43,7 +43,9 @@ SwingCase swingCase(const Figure& figure, bool minusSide)
     const int away = minusSide ? SwingRising : SwingFalling;
     const float sign = minusSide ? 1.0f : -1.0f;
     const float a = figure.angle * sign; // positive: foot raised away from the ball
-    if (figure.swingState == toward && a >= -swingLimit)
+    // The step that carries a swing past its limit still swings the foot into the ball.
+    const bool footCameToward = figure.footStepX * -sign > 0.0f;
+    if (figure.swingState == toward && (a >= -swingLimit || footCameToward))
         return SwingCase::Striking;
     if (figure.swingState == SwingReturn && a > 0.0f)
         return SwingCase::Returning;
@@ -173,10 +175,24 @@ Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
     boxMaxX = footPosition.x + sizeX + boxMarginX;
     boxMinZ = footPosition.z - sizeZ;
     boxMaxZ = footPosition.z + sizeZ;
-    if (!(step.x > boxMinX && step.x < boxMaxX && step.z > boxMinZ && step.z < boxMaxZ))
+    if (!(step.z > boxMinZ && step.z < boxMaxZ))
         return NoContact;
-    const bool fromMinusX = previous.x - approachMargin <= boxMinX;
-    if (fromMinusX || previous.x + approachMargin >= boxMaxX) {
+    // Where the ball was before this step, seen from the box where it stands
+    // now: the foot's own swing counts as motion of the ball toward it, so a
+    // kick that swings the foot onto a resting ball meets it from the front.
+    const float fromX = previous.x + footStepX;
+    const bool insideX = step.x > boxMinX && step.x < boxMaxX;
+    // A ball fast enough, or a foot swung far enough, to cross the whole box
+    // within one step still meets the face it came from.
+    const bool crossed = (fromX <= boxMinX && step.x >= boxMaxX) || (fromX >= boxMaxX && step.x <= boxMinX);
+    if (!insideX && !crossed)
+        return NoContact;
+    // A ball deeper inside than the approach margin is met by a foot that
+    // swings toward it from the side it lies on.
+    const bool fromMinusX =
+        fromX - approachMargin <= boxMinX || (footStepX < 0.0f && fromX <= footPosition.x);
+    const bool fromPlusX = fromX + approachMargin >= boxMaxX || (footStepX > 0.0f && fromX >= footPosition.x);
+    if (fromMinusX || fromPlusX) {
         if (step.z < position.z - centreBand)
             return fromMinusX ? MinusXLow : PlusXLow;
         if (step.z > position.z + centreBand)
@@ -198,6 +214,14 @@ Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
 void figureContact(Figure figure)
 {
     const Contact contact = figure.hitTest(stepPosition, previousPosition);
+    // A ball that crossed the whole box within the step, or that the foot
+    // swung past the middle of, is left on the face it met, not behind the figure.
+    const float side = isPlusX(contact) ? 1.0f : -1.0f;
+    const bool crossedBox = !(stepPosition.x > figure.boxMinX && stepPosition.x < figure.boxMaxX);
+    const bool footSwungPast = figure.footStepX * side > 0.0f && (stepPosition.x - figure.footPosition.x) * side < 0.0f;
+    if ((isMinusX(contact) || isPlusX(contact)) && (crossedBox || footSwungPast))
+        ball.position.x = side > 0.0f ? figure.boxMaxX : figure.boxMinX;
+
     if (contact == MinusXCentre || contact == PlusXCentre)
         centreResponse(figure, contact);
     else if (isMinusX(contact) || isPlusX(contact))

@@ -38,6 +38,9 @@ struct Figure {
     float boxMinX = 0.0f;
     float boxMinZ = 0.0f;
     float boxMaxZ = 0.0f;
+    // How far the foot moved along x in the latest swing step; the hit test
+    // counts it as the ball's own motion toward or away from the figure.
+    float footStepX = 0.0f;
 
     void place(int x, int y, int z, int rodIndex);
     void slideStep(float rate, float fps);
@@ -67,9 +70,10 @@ void limitRods(Team& team, const LayoutEntry* layout);
 // Places both teams from their layouts and sets their step speeds.
 void placeTeams();
 
-// Automatic rod-pair choice from the ball's x (only in automatic mode).
+// Automatic rod-pair choice from the ball's x (only in automatic mode); the
+// pair not chosen is released as by switchActivePair.
 void chooseActivePairs(float ballX);
 
 // Switches the active pair of one team (0 team 1, 1 team 2), stopping the
-// slides of the pair it leaves.
+// slides of the pair it leaves and returning its swings to rest.
 void switchActivePair(int teamIndex);
