@@ -56,7 +56,9 @@ void loadClaimed(int slot)
     {
         std::lock_guard<std::mutex> decode(loader.decoding);
         sample = audioLoadSample(soundSlotPath(slot));
-        if (slot == crowdLoopSlot)
+        // The crowd and the menu music loop, so neither the match nor the
+        // menu falls silent however long a player stays.
+        if (slot == crowdLoopSlot || slot == menuMusicSlot)
             audioSetLoopMode(sample, audioLoopNormal);
     }
     std::lock_guard<std::mutex> guard(loader.lock);
