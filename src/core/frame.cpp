@@ -1,6 +1,8 @@
 #include "core/frame.h"
 
+#include "ai/computer_match.h"
 #include "core/camera.h"
+#include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/scene_setup.h"
 #include "core/timing.h"
@@ -114,6 +116,7 @@ void drawOverlays()
 void playFrame()
 {
     updateTiming();
+    updateComputerPlayers(game.fps > 0.0f ? 1.0f / game.fps : 0.0f);
     updateBackgroundComments();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(0.0f, 1.0f, 1.0f);
@@ -134,9 +137,11 @@ void playFrame()
 
 void displayFrame()
 {
+    if (game.state == StateMenu)
+        menuIdleFrame();
     if (game.state == StateMenu) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawMenu(game.menuSelection);
+        drawMenu(game.menuSelection, game.opponent);
     } else if (game.state == StateCredits) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawCreditsScreen();

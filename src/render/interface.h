@@ -1,6 +1,6 @@
 #pragma once
 
-constexpr int interfaceTextureCount = 40;
+constexpr int interfaceTextureCount = 48;
 
 // Every picture outside the 3-D table: skybox faces, menu, credits and the
 // overlays of a running match.
@@ -30,7 +30,8 @@ void drawFrameRate(int framesPerSecond);
 void drawResult(int player1Won);
 
 // Full-screen pictures of the menu and credits states.
-void drawMenu(int selection);
+// opponent: player 2's side, GameState::opponent.
+void drawMenu(int selection, int opponent);
 void drawCreditsScreen();
 
 // Six-sided box around the scene, centred at (cx, cy, cz) with size (sx, sy, sz).

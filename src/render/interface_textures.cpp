@@ -46,6 +46,14 @@ const char* const interfaceTextureFiles[interfaceTextureCount] = {
     "data/interface/scoreboardalpha256.bmp",
     "data/interface/score256.bmp",
     "data/interface/infoscreenalpha.bmp",
+    "data/menu/gegner_mensch.bmp",
+    "data/menu/gegner_mensch_alpha.bmp",
+    "data/menu/gegner_leicht.bmp",
+    "data/menu/gegner_leicht_alpha.bmp",
+    "data/menu/gegner_normal.bmp",
+    "data/menu/gegner_normal_alpha.bmp",
+    "data/menu/gegner_schwer.bmp",
+    "data/menu/gegner_schwer_alpha.bmp",
 };
 
 void loadInterfaceTextures()

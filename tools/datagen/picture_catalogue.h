@@ -22,7 +22,7 @@ constexpr PictureFile tablePictures[] = {
     {"data/table/tor.bmp", 256, 64},
 };
 
-// The forty interface, menu and skybox pictures in slot order.
+// The interface, menu and skybox pictures in slot order.
 constexpr PictureFile interfacePictures[] = {
     {"data/skybox/himmel.bmp", 512, 512},
     {"data/skybox/boden.bmp", 512, 512},
@@ -64,6 +64,14 @@ constexpr PictureFile interfacePictures[] = {
     {"data/interface/scoreboardalpha256.bmp", 1024, 256},
     {"data/interface/score256.bmp", 1024, 256},
     {"data/interface/infoscreenalpha.bmp", 256, 256},
+    {"data/menu/gegner_mensch.bmp", 256, 32},
+    {"data/menu/gegner_mensch_alpha.bmp", 256, 32},
+    {"data/menu/gegner_leicht.bmp", 256, 32},
+    {"data/menu/gegner_leicht_alpha.bmp", 256, 32},
+    {"data/menu/gegner_normal.bmp", 256, 32},
+    {"data/menu/gegner_normal_alpha.bmp", 256, 32},
+    {"data/menu/gegner_schwer.bmp", 256, 32},
+    {"data/menu/gegner_schwer_alpha.bmp", 256, 32},
 };
 
 // A picture and the mask it is drawn with (slot numbers of the list above).
@@ -75,6 +83,7 @@ struct MaskedPair {
 constexpr MaskedPair maskedPairs[] = {
     {10, 9}, {11, 12}, {13, 14}, {15, 16}, {17, 18}, {19, 20}, {21, 22},
     {25, 26}, {27, 28}, {29, 30}, {33, 34}, {35, 36}, {38, 37}, {6, 39},
+    {40, 41}, {42, 43}, {44, 45}, {46, 47},
 };
 
 // Textures named by the model materials (paths relative to the game's
