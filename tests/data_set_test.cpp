@@ -42,7 +42,9 @@ const char* const interfaceFiles[] = {"data/skybox/himmel.bmp", "data/skybox/bod
     "data/menu/select.bmp", "data/menu/select_alpha.bmp", "data/menu/credits.bmp", "data/interface/result_back.bmp",
     "data/interface/result_p1.bmp", "data/interface/result_p1_alpha.bmp", "data/interface/result_p2.bmp",
     "data/interface/result_p2_alpha.bmp", "data/interface/scoreboardalpha256.bmp", "data/interface/score256.bmp",
-    "data/interface/infoscreenalpha.bmp"};
+    "data/interface/infoscreenalpha.bmp", "data/menu/gegner_mensch.bmp", "data/menu/gegner_mensch_alpha.bmp",
+    "data/menu/gegner_leicht.bmp", "data/menu/gegner_leicht_alpha.bmp", "data/menu/gegner_normal.bmp",
+    "data/menu/gegner_normal_alpha.bmp", "data/menu/gegner_schwer.bmp", "data/menu/gegner_schwer_alpha.bmp"};
 
 // The 83 samples as the sound bank names them (slots 12 and 33 have none);
 // slot 41 holds the Latin-1 byte of "ß".
@@ -130,10 +132,10 @@ TEST_F(DataSet, EveryPictureReadsAtItsSizeAndAsImageMagickDecodesIt)
 {
     std::vector<const char*> files(std::begin(tableFiles), std::end(tableFiles));
     files.insert(files.end(), std::begin(interfaceFiles), std::end(interfaceFiles));
-    ASSERT_EQ(files.size(), 47u);
+    ASSERT_EQ(files.size(), 55u);
     for (size_t slot = 0; slot < 7; ++slot)
         EXPECT_STREQ(tablePictures[slot].path, tableFiles[slot]) << "table slot " << slot;
-    for (size_t slot = 0; slot < 40; ++slot)
+    for (size_t slot = 0; slot < std::size(interfaceFiles); ++slot)
         EXPECT_STREQ(interfacePictures[slot].path, interfaceFiles[slot]) << "interface slot " << slot;
 
     for (const char* path : files) {
@@ -264,7 +266,7 @@ TEST_F(DataSet, MenuEntriesStandBesideTheirMarkerPlaces)
     struct Marker {
         int x, y;
     };
-    const Marker entries[] = {{290, 405}, {215, 336}, {250, 263}, {290, 200}};
+    const Marker entries[] = {{290, 405}, {215, 336}, {215, 234}, {250, 148}, {290, 78}};
     for (const Marker& m : entries) {
         SCOPED_TRACE(std::to_string(m.x) + ", " + std::to_string(m.y));
         EXPECT_GT(whiteShare(*menu, fullScreen, m.x + 70, m.y + 18, m.x + 160, m.y + 46), 0.12) << "label right of the marker";
@@ -718,7 +720,7 @@ TEST_F(DataSet, PicturesAndModelsAreTheSameOnEveryRun)
     ASSERT_TRUE(runCommand("'" + generator + "' '" + second + "' pictures models"));
     const auto one = filesBelow(first + "/data");
     const auto two = filesBelow(second + "/data");
-    EXPECT_EQ(one.size(), 7u + 40u + 4u);
+    EXPECT_EQ(one.size(), 7u + std::size(interfaceFiles) + 4u);
     EXPECT_TRUE(one == two);
     for (const auto& [name, bytes] : one)
         EXPECT_TRUE(readFileBytes("data/" + name) == bytes) << name << " in data/ is from this generator";
