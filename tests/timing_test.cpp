@@ -13,49 +13,85 @@ protected:
     void SetUp() override
     {
         game = GameState();
+        fakeNow = 5000; // the real clock's origin lies seconds before start
         setMillisecondClock(fakeClock);
     }
     void TearDown() override { setMillisecondClock(nullptr); }
 };
+
+// Play frames every `interval` ms for `frames` frames; returns the largest
+// factor between the fps a frame used and the rate frames really came at.
+float playFrames(uint32_t interval, int frames)
+{
+    const float real = 1000.0f / static_cast<float>(interval);
+    float worst = 1.0f;
+    for (int i = 0; i < frames; ++i) {
+        fakeNow += interval;
+        updateTiming();
+        worst = std::max(worst, std::max(game.fps / real, real / game.fps));
+    }
+    return worst;
+}
 } // namespace
 
-TEST_F(Timing, FirstPlayFrameUpdatesAtOnceWithACountOfOne)
+TEST_F(Timing, FromTheSecondPlayFrameOnTheRateFollowsTheFramesReallyDrawn)
 {
-    fakeNow = 5000; // the real clock's origin lies seconds before start
-    updateTiming();
-    EXPECT_EQ(game.fps, 1.0f);
-    EXPECT_EQ(game.framesThisSecond, 0.0f);
-    EXPECT_FLOAT_EQ(game.lastRateTime, 5.0f);
+    for (uint32_t interval : {100u, 50u, 33u, 16u, 7u}) {
+        SCOPED_TRACE(interval);
+        game = GameState();
+        updateTiming();
+        EXPECT_EQ(game.fps, 60.0f) << "nothing measured yet";
+        EXPECT_LT(playFrames(interval, 1), 1.5f);
+        // The running estimate holds until a whole second is counted ...
+        EXPECT_LT(playFrames(interval, 3000 / interval), 1.25f);
+        EXPECT_TRUE(game.rateSettled);
+    }
 }
 
-TEST_F(Timing, RateFollowsTheFramesOfTheLastSecond)
+TEST_F(Timing, CountedRateChangesOnlyOnceASecond)
 {
-    fakeNow = 5000;
     updateTiming();
-    // 40 frames within the second: no update before more than a second passed.
-    for (int i = 1; i <= 40; ++i) {
-        fakeNow = 5000 + i * 24;
+    playFrames(24, 60); // settled on a whole count
+    ASSERT_TRUE(game.rateSettled);
+    const float settled = game.fps;
+    EXPECT_EQ(settled, static_cast<float>(static_cast<int>(settled)));
+    // Frames slow down: the old count stands until its window closes.
+    const float windowStart = game.lastRateTime;
+    while (static_cast<float>(fakeNow + 50) * 0.001f - windowStart <= 1.0f) {
+        fakeNow += 50;
         updateTiming();
+        EXPECT_EQ(game.fps, settled);
     }
-    EXPECT_EQ(game.fps, 1.0f);
-    EXPECT_EQ(game.framesThisSecond, 40.0f);
-    fakeNow = 6010;
+    fakeNow += 50;
     updateTiming();
-    EXPECT_EQ(game.fps, 41.0f);
-    EXPECT_EQ(game.framesThisSecond, 0.0f);
+    EXPECT_NE(game.fps, settled);
+    playFrames(50, 22); // one whole window of the slower frames
+    EXPECT_EQ(game.fps, 21.0f);
 }
 
-TEST_F(Timing, ReturnAfterALongStayInTheMenuUpdatesAtOnce)
+TEST_F(Timing, MenuOrStallStartsAFreshMeasurement)
 {
-    fakeNow = 5000;
     updateTiming();
-    for (int i = 1; i <= 7; ++i) {
-        fakeNow = 5000 + i * 100;
+    playFrames(10, 250); // 100 frames per second, settled
+    ASSERT_NEAR(game.fps, 100.0f, 2.0f);
+    for (bool viaMenu : {true, false}) {
+        SCOPED_TRACE(viaMenu ? "menu" : "stall");
+        const float before = game.fps;
+        if (viaMenu) {
+            for (int i = 0; i < 30; ++i) {
+                fakeNow += 10;
+                pauseTiming();
+            }
+        } else {
+            fakeNow += 2000;
+        }
+        // The first frame back keeps the last rate; the next ones measure
+        // the new one (20 frames per second) instead of counting old frames.
+        fakeNow += 50;
         updateTiming();
+        EXPECT_EQ(game.fps, before);
+        EXPECT_FALSE(game.rateSettled);
+        EXPECT_LT(playFrames(50, 40), 1.5f);
+        playFrames(10, 250);
     }
-    // Menu frames do not count; the first play frame after 30 s updates with
-    // the frames counted before leaving play plus one.
-    fakeNow = 35000;
-    updateTiming();
-    EXPECT_EQ(game.fps, 8.0f);
 }

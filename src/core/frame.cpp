@@ -140,9 +140,11 @@ void displayFrame()
     if (game.state == StateMenu)
         menuIdleFrame();
     if (game.state == StateMenu) {
+        pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMenu(game.menuSelection, game.opponent);
     } else if (game.state == StateCredits) {
+        pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawCreditsScreen();
     } else {

@@ -81,6 +81,9 @@ struct GameState {
     float fps = 0.0f;
     float framesThisSecond = 0.0f;
     float lastRateTime = 0.0f;
+    float lastPlayFrameTime = 0.0f;
+    bool timingRunning = false; // the previous frame was a play frame
+    bool rateSettled = false;   // fps comes from a whole counted window
 
     // Camera and view
     int cameraMode = CameraIntro;

@@ -173,10 +173,20 @@ Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
     boxMaxX = footPosition.x + sizeX + boxMarginX;
     boxMinZ = footPosition.z - sizeZ;
     boxMaxZ = footPosition.z + sizeZ;
-    if (!(step.x > boxMinX && step.x < boxMaxX && step.z > boxMinZ && step.z < boxMaxZ))
+    if (!(step.z > boxMinZ && step.z < boxMaxZ))
         return NoContact;
-    const bool fromMinusX = previous.x - approachMargin <= boxMinX;
-    if (fromMinusX || previous.x + approachMargin >= boxMaxX) {
+    // Where the ball was before this step, seen from the box where it stands
+    // now: the foot's own swing counts as motion of the ball toward it, so a
+    // kick that swings the foot onto a resting ball meets it from the front.
+    const float fromX = previous.x + footStepX;
+    const bool insideX = step.x > boxMinX && step.x < boxMaxX;
+    // A ball fast enough, or a foot swung far enough, to cross the whole box
+    // within one step still meets the face it came from.
+    const bool crossed = (fromX <= boxMinX && step.x >= boxMaxX) || (fromX >= boxMaxX && step.x <= boxMinX);
+    if (!insideX && !crossed)
+        return NoContact;
+    const bool fromMinusX = fromX - approachMargin <= boxMinX;
+    if (fromMinusX || fromX + approachMargin >= boxMaxX) {
         if (step.z < position.z - centreBand)
             return fromMinusX ? MinusXLow : PlusXLow;
         if (step.z > position.z + centreBand)
@@ -198,6 +208,14 @@ Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
 void figureContact(Figure figure)
 {
     const Contact contact = figure.hitTest(stepPosition, previousPosition);
+    // A box crossed within the step leaves the ball on the face it met, not
+    // behind the figure.
+    const bool crossedBox = !(stepPosition.x > figure.boxMinX && stepPosition.x < figure.boxMaxX);
+    if (crossedBox && isMinusX(contact))
+        ball.position.x = figure.boxMinX;
+    else if (crossedBox && isPlusX(contact))
+        ball.position.x = figure.boxMaxX;
+
     if (contact == MinusXCentre || contact == PlusXCentre)
         centreResponse(figure, contact);
     else if (isMinusX(contact) || isPlusX(contact))

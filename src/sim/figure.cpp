@@ -38,6 +38,7 @@ void Figure::slideStep(float rate, float fps)
 void Figure::swingStep(float rate, float fps)
 {
     swingSpeed = rate / frameDivisor(fps);
+    const float footBefore = footPosition.x;
     switch (swingState) {
     case SwingReturn:
         returnStep();
@@ -58,6 +59,7 @@ void Figure::swingStep(float rate, float fps)
     default:
         break;
     }
+    footStepX = footPosition.x - footBefore;
 }
 
 void Figure::returnStep()

@@ -41,6 +41,9 @@ struct Figure {
     float boxMinX = 0.0f;
     float boxMinZ = 0.0f;
     float boxMaxZ = 0.0f;
+    // How far the foot moved along x in the latest swing step; the hit test
+    // counts it as the ball's own motion toward or away from the figure.
+    float footStepX = 0.0f;
 
     void place(int x, int y, int z, int rodIndex);
     void slideStep(float rate, float fps);
