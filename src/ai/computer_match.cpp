@@ -15,7 +15,8 @@ constexpr float kickOffWait = 2.0f;
 constexpr float introWait = 3.0f;
 constexpr float stalledWait = 2.0f;
 constexpr float demoResultWait = 5.0f;
-// A ball slower than this along both axes counts as stalled (units per second).
+// A ball slower than this along x counts as stalled (units per second): Enter
+// gives it a new push along x even while it still runs across the table.
 constexpr float stalledSpeed = 1.0f;
 
 struct ComputerMatch {
@@ -32,7 +33,7 @@ float waitFor()
     switch (game.state) {
     case StateKickOff:
     case StateGoal: return game.cameraMode == CameraIntro ? introWait : kickOffWait;
-    case StatePlay: return ball.speedX < stalledSpeed && ball.speedZ < stalledSpeed ? stalledWait : 0.0f;
+    case StatePlay: return ball.speedX < stalledSpeed ? stalledWait : 0.0f;
     case StateResult: return game.demoMatch != DemoOff ? demoResultWait : 0.0f;
     default: return 0.0f;
     }

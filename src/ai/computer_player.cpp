@@ -16,25 +16,28 @@ namespace {
 struct StrengthProfile {
     float reaction;  // seconds between decisions
     float aimSpread; // z error of its aim, table units either side
+    float timing;    // error of its kick timing, seconds either side
     bool predicts;   // follows the ball's path to each rod, walls included
     bool aims;       // turns shots toward the goal with the figure's edge
     bool dodges;     // slides rods out of the way of its own balls going forward
+    bool guards;     // keeps goalkeeper and defence in front of its goal
 };
 
 constexpr StrengthProfile strengthProfiles[] = {
-    {0.30f, 14.0f, false, false, false}, // easy
-    {0.15f, 5.0f, true, true, true},     // normal
-    {0.08f, 0.0f, true, true, true},     // hard
+    {0.30f, 14.0f, 0.05f, false, false, false, false}, // easy
+    {0.15f, 5.0f, 0.02f, true, true, true, true},      // normal
+    {0.08f, 0.0f, 0.0f, true, true, true, true},       // hard
 };
 
 // Ball x beyond which manual rod choice takes the defensive pair, as the
 // automatic choice does.
 constexpr float defensiveZone = 70.0f;
-// A kick starts once the ball is this close in front of a rod, plus the way
-// it comes in one decision.
-constexpr float kickReach = 26.0f;
-constexpr float kickLongestReach = 90.0f;
-constexpr float kickShortestHold = 0.1f;
+// A kick meets the ball halfway through the foot's swing to the limit, which
+// carries the front of its hit box about kickSweep units toward the ball.
+constexpr float kickSweep = 12.0f;
+constexpr float kickHold = 0.15f;
+// Half the x size of a figure's hit box.
+constexpr float boxHalfX = 10.0f;
 // Slides shorter than this are not worth a key press.
 constexpr float slideDeadband = 2.0f;
 // Room between a dodging figure and the ball: half a figure, the ball, a little air.
@@ -43,6 +46,16 @@ constexpr float dodgeGap = 20.0f;
 constexpr float predictionHorizon = 1.5f;
 // A hit this far off the figure's middle turns the ball across the table.
 constexpr float edgeOffset = 6.0f;
+// A figure in a shot's way weighs as much as missing the goal's middle by this much.
+constexpr float blockedShotCost = 60.0f;
+// A guarding goalkeeper pair waits this share of the ball's z off the middle
+// while the ball goes away, and meets a coming ball no farther out than the
+// posts plus this margin.
+constexpr float guardLean = 0.3f;
+// A ball slower than this along x (units per second) is kicked where it lies
+// once the foot's sweep reaches it, and is met by the goalkeeper pair.
+constexpr float slowBall = 20.0f;
+constexpr float guardMargin = 6.0f;
 // One second, the window of the change limit.
 constexpr float changeWindow = 1.0f;
 
@@ -77,6 +90,8 @@ float velocityZ() { return ball.direction.z * ball.speedZ; }
 float foldIntoTable(float z)
 {
     const float limit = table.width / 2.0f - ball.radius;
+    if (z >= -limit && z <= limit)
+        return z;
     const float period = 4.0f * limit;
     float u = std::fmod(z + limit, period);
     if (u < 0.0f)
@@ -187,20 +202,39 @@ float offsetToDodge(const RodView& rod, const LayoutEntry* layout, float z)
     return best;
 }
 
-// Figure z relative to the ball for the hit that sends the ball nearest the
-// middle of the far goal: the middle of the foot keeps the ball's z speed,
-// an edge gives it the kick speed across the table.
+// Figures between a shot from fromX and the far goal that stand in its way.
+int figuresInTheWay(float fromX, float ballZ, float vz, int sign)
+{
+    const float shotSpeed = 2.0f * static_cast<float>(kickSpeed);
+    int count = 0;
+    for (const Team* team : {&team1, &team2}) {
+        for (const Figure& figure : team->figures) {
+            const float ahead = sign * (figure.position.x - fromX);
+            if (ahead <= boxHalfX)
+                continue;
+            const float z = foldIntoTable(ballZ + vz * ahead / shotSpeed);
+            if (std::fabs(z - figure.position.z) < figure.sizeZ + ball.radius)
+                ++count;
+        }
+    }
+    return count;
+}
+
+// Figure z relative to the ball for the hit that sends the ball past the
+// figures in its way and nearest the middle of the far goal: the middle of
+// the foot keeps the ball's z speed, an edge gives it the kick speed across.
 float aimOffset(float rodX, float ballZ, int sign)
 {
     const float kick = static_cast<float>(kickSpeed);
     const float flight = std::fabs(sign * table.length / 2.0f - rodX) / (2.0f * kick);
     const float hits[3][2] = {{0.0f, velocityZ()}, {edgeOffset, -kick}, {-edgeOffset, kick}};
     float best = 0.0f;
-    float bestMiss = 1e9f;
+    float bestCost = 1e9f;
     for (const auto& hit : hits) {
-        const float miss = std::fabs(foldIntoTable(ballZ + hit[1] * flight));
-        if (miss < bestMiss) {
-            bestMiss = miss;
+        const float cost = std::fabs(foldIntoTable(ballZ + hit[1] * flight)) +
+                           blockedShotCost * static_cast<float>(figuresInTheWay(rodX, ballZ, hit[1], sign));
+        if (cost < bestCost) {
+            bestCost = cost;
             best = hit[0];
         }
     }
@@ -256,7 +290,8 @@ void takeStockOfPair(ComputerPlayer& computer)
         computer.slideHeld[slot] = figure.slideState;
         computer.slideUntil[slot] = computer.clock;
         computer.kickHeld[slot] = figure.swingState != SwingReturn;
-        computer.kickSince[slot] = computer.clock - kickShortestHold;
+        computer.kickSince[slot] = computer.clock - kickHold;
+        computer.kickAt[slot] = -1.0f;
     }
 }
 
@@ -279,29 +314,51 @@ void steerRod(ComputerPlayer& computer, int slot, float distance)
 
 int rodOfSlot(int pair, int slot) { return pair * 2 + (slot == 1 ? 0 : 1); }
 
-void decideKick(ComputerPlayer& computer, const StrengthProfile& profile, int slot)
+float swingSeconds() { return 45.0f / static_cast<float>(swingRate); }
+
+// Plans a kick for the moment the ball will be halfway into the sweep of a
+// figure of the rod: now for a ball already there, later for one still coming.
+void planKick(ComputerPlayer& computer, const StrengthProfile& profile, int slot)
 {
+    computer.kickAt[slot] = -1.0f;
+    if (game.state != StatePlay || computer.kickHeld[slot])
+        return;
     const int sign = attackSign(computer.player);
     const RodView rod = viewRod(computer.player, rodOfSlot(computer.heldPair, slot));
-    const float front = sign * (ball.position.x - rod.x);
-    bool wanted = false;
-    if (game.state == StatePlay && ball.speedX > 0.0f && front > -edgeOffset) {
-        const float closing = -sign * velocityX();
-        float reach = kickReach + (closing > 0.0f ? closing * profile.reaction : 0.0f);
-        if (reach > kickLongestReach)
-            reach = kickLongestReach;
-        const Figure* figures = teamOf(computer.player).figures;
-        float nearest = 1e9f;
-        for (int i = rod.first; i < rod.first + rod.count; ++i)
-            nearest = std::fmin(nearest, std::fabs(figures[i].position.z - ball.position.z));
-        wanted = front < reach && nearest < figures[rod.first].sizeZ + ball.radius;
-    }
-    if (wanted && !computer.kickHeld[slot] && takeChange(computer)) {
-        pressRodControl(kickControl(computer, slot));
-        computer.kickHeld[slot] = true;
-        computer.kickSince[slot] = computer.clock;
-    } else if (!wanted && computer.kickHeld[slot] && computer.clock - computer.kickSince[slot] >= kickShortestHold) {
-        releaseKick(computer, slot);
+    const float gap = sign * (ball.position.x - rod.x) - boxHalfX;
+    if (gap < -boxHalfX / 2.0f)
+        return;
+    const float closing = -sign * velocityX();
+    const float ballZ = closing > 0.0f ? zWhereBallCrosses(rod.x) : ball.position.z;
+    const Figure* figures = teamOf(computer.player).figures;
+    float nearest = 1e9f;
+    for (int i = rod.first; i < rod.first + rod.count; ++i)
+        nearest = std::fmin(nearest, std::fabs(figures[i].position.z - ballZ));
+    if (nearest >= figures[rod.first].sizeZ + 1.0f)
+        return;
+    float delay = 0.0f;
+    if (closing > slowBall)
+        delay = (gap - kickSweep / 2.0f) / closing - swingSeconds() / 2.0f;
+    else if (gap > kickSweep)
+        return;
+    delay += randomSpread(computer.random, profile.timing);
+    if (delay < profile.reaction)
+        computer.kickAt[slot] = computer.clock + (delay > 0.0f ? delay : 0.0f);
+}
+
+// Planned kicks go off and held ones end, frame by frame.
+void runKicks(ComputerPlayer& computer)
+{
+    for (int slot = 0; slot < 2; ++slot) {
+        if (computer.kickHeld[slot]) {
+            if (computer.clock - computer.kickSince[slot] >= kickHold)
+                releaseKick(computer, slot);
+        } else if (computer.kickAt[slot] >= 0.0f && computer.clock >= computer.kickAt[slot] && takeChange(computer)) {
+            pressRodControl(kickControl(computer, slot));
+            computer.kickHeld[slot] = true;
+            computer.kickSince[slot] = computer.clock;
+            computer.kickAt[slot] = -1.0f;
+        }
     }
 }
 
@@ -316,6 +373,11 @@ void decideSlide(ComputerPlayer& computer, const StrengthProfile& profile, int s
     float offset = rod.offset;
     if (profile.dodges && sign * (ball.position.x - rod.x) < 0.0f && sign * vx > 0.0f) {
         offset = offsetToDodge(rod, layout, ballZ);
+    } else if (profile.guards && computer.heldPair == 0) {
+        const float post = table.goalWidth / 2.0f + guardMargin;
+        const bool goingAway = sign * vx > slowBall;
+        const float z = goingAway ? ballZ * guardLean : std::fmax(-post, std::fmin(post, ballZ));
+        offset = offsetToMeet(rod, layout, z);
     } else {
         const float aim = profile.aims ? aimOffset(rod.x, ballZ, sign) : 0.0f;
         offset = offsetToMeet(rod, layout, ballZ + aim + computer.aimError);
@@ -350,7 +412,7 @@ void decide(ComputerPlayer& computer)
     const float secondX = viewRod(computer.player, rodOfSlot(computer.heldPair, 0)).x;
     const int nearSlot = std::fabs(firstX - ball.position.x) <= std::fabs(secondX - ball.position.x) ? 1 : 0;
     for (int slot : {nearSlot, 1 - nearSlot})
-        decideKick(computer, profile, slot);
+        planKick(computer, profile, slot);
     for (int slot : {nearSlot, 1 - nearSlot})
         decideSlide(computer, profile, slot);
 }
@@ -379,6 +441,7 @@ void stepComputerPlayer(ComputerPlayer& computer, float frameSeconds)
             releaseSlide(computer, slot);
     if (computer.clock >= computer.nextDecision)
         decide(computer);
+    runKicks(computer);
 }
 
 void releaseComputerControls(ComputerPlayer& computer)

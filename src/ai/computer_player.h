@@ -24,6 +24,7 @@ struct ComputerPlayer {
     float slideUntil[2] = {0.0f, 0.0f};
     bool kickHeld[2] = {false, false};
     float kickSince[2] = {0.0f, 0.0f};
+    float kickAt[2] = {-1.0f, -1.0f}; // a kick planned for this time; negative for none
     int heldPair = -1; // the pair its held controls act on
     float aimError = 0.0f;
     float lastDirectionX = 0.0f;
