@@ -1,19 +1,15 @@
 // The simulation of one play frame without drawing: ball step, walls and
-// goals, rod limits, the slide, swing and ball contact of all 22 figures, and
-// the automatic rod choice, with the rods worked the way players work them.
-// Then the same frames played by two computer players (hard against normal):
-// their decisions cost the difference.
+// goals, rod limits, the slide, swing and ball contact of all 22 figures, the
+// stall watch and the automatic rod choice, with the rods worked the way
+// players work them. Then the same frames played by two computer players
+// (hard against normal): their decisions cost the difference.
 #include "bench_report.h"
 
 #include "ai/computer_player.h"
 #include "core/game_state.h"
 #include "sim/ball.h"
-#include "sim/contacts.h"
 #include "sim/figure.h"
-#include "sim/match_rules.h"
-
-#include <cstdio>
-#include <initializer_list>
+#include "sim/play_step.h"
 
 namespace {
 
@@ -23,29 +19,14 @@ constexpr float benchFps = 60.0f;
 
 void simulateFrame()
 {
-    if (game.state == StatePlay) {
-        previousPosition.x = ball.position.x;
-        previousPosition.z = ball.position.z;
-        ball.step(benchFps);
-        stepPosition.x = ball.position.x;
-        stepPosition.z = ball.position.z;
-    } else {
+    if (game.state != StatePlay) {
         // A goal: straight back into play, as Enter would do.
         ball.clear();
         game.state = StatePlay;
         ball.speedX = static_cast<float>(kickSpeed);
         ball.setDirectionX(1);
     }
-    checkBounds();
-    limitRods(team1, layoutTeam1);
-    limitRods(team2, layoutTeam2);
-    for (int i = 0; i < figuresPerTeam; ++i) {
-        for (Figure* figure : {&team1.figures[i], &team2.figures[i]}) {
-            figure->slideStep(slideRate, benchFps);
-            figure->swingStep(static_cast<float>(swingRate), benchFps);
-            figureContact(*figure);
-        }
-    }
+    simulatePlayFrame(benchFps);
     chooseActivePairs(ball.position.x);
 }
 

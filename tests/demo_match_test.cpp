@@ -214,8 +214,9 @@ TEST_F(DemoMatch, ComputerOpponentTakesPlayer2sKeysEndsTheIntroAndKicksOff)
     EXPECT_EQ(game.state, StateKickOff);
     computerFrames(2.1f);
     EXPECT_EQ(game.state, StatePlay);
-    // A ball that has lost its x speed gets a new push from the computer's Enter.
+    // A ball that has come to rest gets a new push from the computer's Enter.
     ball.speedX = 0.5f;
+    ball.speedZ = 0.5f;
     computerFrames(2.1f);
     EXPECT_EQ(ball.speedX, static_cast<float>(kickSpeed));
     // Without the computer nobody presses Enter.

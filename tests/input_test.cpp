@@ -158,12 +158,13 @@ TEST_F(Input, KeyUpActsOnThePairActiveAtRelease)
     EXPECT_EQ(team1.figures[0].swingState, SwingRising);
     press('w');
     EXPECT_EQ(team1.figures[0].slideState, SlideMinusZ);
-    press('q'); // now midfield and attack; the goalkeeper's slide stops, its swing goes on
+    press('q'); // now midfield and attack; the goalkeeper stops and swings back to rest
     EXPECT_EQ(game.activePair[0], 1);
     EXPECT_EQ(team1.figures[0].slideState, SlideStill);
-    EXPECT_EQ(team1.figures[0].swingState, SwingRising);
+    EXPECT_EQ(team1.figures[0].swingState, SwingReturn);
     setRodSwing(team1, layoutTeam1, 1, SwingFalling, 1);
     setRodSlide(team1, layoutTeam1, 1, SlidePlusZ, 1);
+    setRodSwing(team1, layoutTeam1, 0, SwingRising, 1);
     release('d');
     release('w');
     EXPECT_EQ(team1.figures[0].swingState, SwingRising);

@@ -91,8 +91,8 @@ TEST_F(MatchRules, KickOffRequestEndsTheIntroKicksOffOrPushesAStalledBall)
         {"first kick-off", CameraOverview, StateKickOff, 3.0f, 0.0f, CameraOverview, StatePlay, 200.0f, 1.0f, true, false},
         {"kick-off after a goal", CameraFollow, StateGoal, 90.0f, -1.0f, CameraFollow, StatePlay, 200.0f, 1.0f, true, false},
         {"moving ball", CameraClose, StatePlay, 150.0f, -1.0f, CameraClose, StatePlay, 150.0f, -1.0f, false, false},
-        {"ball at exactly 1", CameraOverview, StatePlay, 1.0f, -1.0f, CameraOverview, StatePlay, 1.0f, -1.0f, false, false},
-        {"stalled ball", CameraOverview, StatePlay, 0.5f, -1.0f, CameraOverview, StatePlay, 200.0f, -1.0f, false, false},
+        {"ball at one radius a second", CameraOverview, StatePlay, 5.0f, -1.0f, CameraOverview, StatePlay, 5.0f, -1.0f, false, false},
+        {"stalled ball", CameraOverview, StatePlay, 4.9f, -1.0f, CameraOverview, StatePlay, 200.0f, -1.0f, false, false},
         {"stopped ball", CameraOverview, StatePlay, 0.0f, 1.0f, CameraOverview, StatePlay, 200.0f, 1.0f, false, false},
         {"stalled ball in the intro", CameraIntro, StatePlay, 0.5f, -1.0f, CameraOverview, StatePlay, 200.0f, -1.0f, false, true, 40.0f, 9.0f},
         {"kick-off before any frame after a goal", CameraOverview, StateGoal, 176.0f, 1.0f, CameraOverview, StatePlay, 200.0f, 1.0f, true, false, -245.0f, 5.0f},
@@ -153,4 +153,24 @@ TEST_F(MatchRules, MatchEndsAtTheTargetWithPlayerOneTestedFirst)
         EXPECT_EQ(game.goals1, c.goals1);
         EXPECT_EQ(game.goals2, c.goals2);
     }
+}
+
+TEST_F(MatchRules, StallCountsOnlyTheTimeTheBallLooksStopped)
+{
+    game.state = StatePlay;
+    ball.direction = {1.0f, 0.0f, -1.0f};
+    ball.speedX = 3.0f;
+    ball.speedZ = 4.0f; // five a second across the table: moving
+    watchForStall(10.0f);
+    EXPECT_FLOAT_EQ(ball.speedX, 3.0f);
+    ball.speedZ = 3.9f;
+    watchForStall(4.0f);
+    ball.speedZ = 30.0f; // a touch sets it moving: the count starts again
+    watchForStall(0.1f);
+    ball.speedZ = 3.9f;
+    watchForStall(4.0f);
+    EXPECT_FLOAT_EQ(ball.speedX, 3.0f);
+    watchForStall(1.0f);
+    EXPECT_FLOAT_EQ(ball.speedX, 200.0f);
+    EXPECT_FLOAT_EQ(ball.direction.x, 1.0f);
 }

@@ -116,6 +116,8 @@ TEST(Figure, ReturnSnapsToRestWithinFiveDegrees)
         {-13.5f, 8.0f, -5.5f}, // leaves -5.5: keeps it
         {3.0f, 1.0f, 0.0f},    // 2 after the step
         {0.0f, 8.0f, 0.0f},    // a figure at rest stays there
+        {13.0f, 20.0f, 0.0f},  // a larger step than the one that raised it: past rest is rest
+        {-7.0f, 13.0f, 0.0f},
     };
     for (const Case& c : cases) {
         Figure figure = standingFigure();
@@ -300,13 +302,13 @@ TEST(Rods, AutomaticPairChoiceFollowsTheBallAcrossSeventy)
             for (int i = 0; i < figuresPerTeam; ++i) {
                 const bool active = layouts[t][i].rod / 2 == pairs[t];
                 EXPECT_EQ(teams[t]->figures[i].slideState, active ? SlidePlusZ : SlideStill) << t << " " << i;
-                EXPECT_EQ(teams[t]->figures[i].swingState, SwingRising) << t << " " << i;
+                EXPECT_EQ(teams[t]->figures[i].swingState, active ? SwingRising : SwingReturn) << t << " " << i;
             }
         }
     }
 }
 
-TEST(Rods, PairSwitchStopsThePairItLeaves)
+TEST(Rods, PairSwitchStopsAndLowersThePairItLeaves)
 {
     for (int teamIndex = 0; teamIndex < 2; ++teamIndex) {
         resetPlay();
@@ -321,12 +323,14 @@ TEST(Rods, PairSwitchStopsThePairItLeaves)
         EXPECT_EQ(game.activePair[1 - teamIndex], 1);
         for (int i = 0; i < figuresPerTeam; ++i) {
             EXPECT_EQ(team.figures[i].slideState, i < 3 ? SlideMinusZ : SlideStill) << i;
-            EXPECT_EQ(team.figures[i].swingState, SwingFalling) << i;
+            EXPECT_EQ(team.figures[i].swingState, i < 3 ? SwingFalling : SwingReturn) << i;
         }
         switchActivePair(teamIndex);
         EXPECT_EQ(game.activePair[teamIndex], 1);
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(team.figures[i].slideState, SlideStill) << i;
+            EXPECT_EQ(team.figures[i].swingState, SwingReturn) << i;
+        }
     }
 }
 

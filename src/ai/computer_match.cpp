@@ -3,21 +3,18 @@
 #include "ai/computer_player.h"
 #include "core/game_state.h"
 #include "core/input.h"
-#include "sim/ball.h"
 #include "sim/match_rules.h"
 
 namespace {
 
 // Seconds the computer waits before it presses Enter: after a goal or at the
-// kick-off, during the intro flight, at a ball that has come to rest, and
+// kick-off, during the intro flight, at a ball that looks stopped (sooner
+// than the game's own push), and
 // on the result of a demo match before going back to the menu.
 constexpr float kickOffWait = 2.0f;
 constexpr float introWait = 3.0f;
 constexpr float stalledWait = 2.0f;
 constexpr float demoResultWait = 5.0f;
-// A ball slower than this along x counts as stalled (units per second): Enter
-// gives it a new push along x even while it still runs across the table.
-constexpr float stalledSpeed = 1.0f;
 
 struct ComputerMatch {
     ComputerPlayer players[2];
@@ -33,7 +30,7 @@ float waitFor()
     switch (game.state) {
     case StateKickOff:
     case StateGoal: return game.cameraMode == CameraIntro ? introWait : kickOffWait;
-    case StatePlay: return ball.speedX < stalledSpeed ? stalledWait : 0.0f;
+    case StatePlay: return ballLooksStopped() ? stalledWait : 0.0f;
     case StateResult: return game.demoMatch != DemoOff ? demoResultWait : 0.0f;
     default: return 0.0f;
     }

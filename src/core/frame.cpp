@@ -11,9 +11,9 @@
 #include "render/scene_drawing.h"
 #include "render/table.h"
 #include "sim/ball.h"
-#include "sim/contacts.h"
 #include "sim/figure.h"
 #include "sim/match_rules.h"
+#include "sim/play_step.h"
 #include "sound/sound_bank.h"
 
 #include <GL/freeglut.h>
@@ -35,14 +35,6 @@ void drawTeamArrows(const LayoutEntry* layout, int pair, float angle)
     drawArrow(static_cast<float>(layout[second].x), angle);
 }
 
-// One figure's motion for this frame, then the ball against a copy of it.
-void moveFigure(Figure& figure)
-{
-    figure.slideStep(slideRate, game.fps);
-    figure.swingStep(static_cast<float>(swingRate), game.fps);
-    figureContact(figure);
-}
-
 // Draws a notice while its switch is on and hides it once its time is up.
 void showNotice(bool& visible, void (*drawNotice)(int), bool setting)
 {
@@ -51,6 +43,24 @@ void showNotice(bool& visible, void (*drawNotice)(int), bool setting)
     drawNotice(setting ? 1 : 0);
     if (game.nowSeconds >= game.noticeUntil)
         visible = false;
+}
+
+// The rod markers and the figures where this frame's steps left them, team 1
+// and team 2 interleaved figure by figure; team 2's markers turn once per figure.
+void drawFiguresAndMarkers()
+{
+    setWorkingDiffuse(0.0f, 0.0f, 1.0f);
+    game.arrowAngleTeam1 += arrowSpinTeam1;
+    drawTeamArrows(layoutTeam1, game.activePair[0], game.arrowAngleTeam1);
+
+    for (int i = 0; i < figuresPerTeam; ++i) {
+        setWorkingDiffuse(0.0f, 0.0f, 1.0f);
+        drawFigure(team1.figures[i], 0.0f, 0.0f, 1.0f);
+        setWorkingDiffuse(1.0f, 0.0f, 0.0f);
+        game.arrowAngleTeam2 -= arrowSpinTeam2;
+        drawTeamArrows(layoutTeam2, game.activePair[1], game.arrowAngleTeam2);
+        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f);
+    }
 }
 
 void drawScene()
@@ -64,38 +74,13 @@ void drawScene()
 
     drawSceneSkybox();
 
+    // The ball is drawn where the last frame left it, before this frame moves it.
     setWorkingDiffuse(1.0f, 1.0f, 1.0f);
     drawBall(ball);
     drawTable(table);
 
-    if (game.state == StateKickOff || game.state == StateGoal) {
-        ball.clear();
-    } else if (game.state == StatePlay) {
-        previousPosition.x = ball.position.x;
-        previousPosition.z = ball.position.z;
-        ball.step(game.fps);
-        stepPosition.x = ball.position.x;
-        stepPosition.z = ball.position.z;
-    }
-
-    checkBounds();
-    limitRods(team1, layoutTeam1);
-    limitRods(team2, layoutTeam2);
-
-    setWorkingDiffuse(0.0f, 0.0f, 1.0f);
-    game.arrowAngleTeam1 += arrowSpinTeam1;
-    drawTeamArrows(layoutTeam1, game.activePair[0], game.arrowAngleTeam1);
-
-    for (int i = 0; i < figuresPerTeam; ++i) {
-        setWorkingDiffuse(0.0f, 0.0f, 1.0f);
-        moveFigure(team1.figures[i]);
-        drawFigure(team1.figures[i], 0.0f, 0.0f, 1.0f);
-        setWorkingDiffuse(1.0f, 0.0f, 0.0f);
-        moveFigure(team2.figures[i]);
-        game.arrowAngleTeam2 -= arrowSpinTeam2;
-        drawTeamArrows(layoutTeam2, game.activePair[1], game.arrowAngleTeam2);
-        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f);
-    }
+    simulatePlayFrame(game.fps);
+    drawFiguresAndMarkers();
 
     glPopMatrix();
 }

@@ -46,6 +46,7 @@ struct GameState {
     int goalsToWin = 5;
     int goals1 = 0;
     int goals2 = 0;
+    float stalledSeconds = 0.0f; // how long the ball in play has looked stopped
 
     // Rod control: activePair[0] is team 1's, activePair[1] team 2's.
     int activePair[2] = {1, 1};

@@ -64,6 +64,7 @@ void Figure::swingStep(float rate, float fps)
 
 void Figure::returnStep()
 {
+    const float before = angle;
     if (angle > 0.0f) {
         angle -= swingSpeed;
         footPosition.x -= swingOffset();
@@ -71,7 +72,10 @@ void Figure::returnStep()
         angle += swingSpeed;
         footPosition.x += swingOffset();
     }
-    if (angle >= -restSnap && angle <= restSnap)
+    // A step that carries the swing past rest (a larger step than the one
+    // that raised it) also ends at rest, instead of swinging to and fro.
+    const bool crossedRest = (before > 0.0f && angle < 0.0f) || (before < 0.0f && angle > 0.0f);
+    if (crossedRest || (angle >= -restSnap && angle <= restSnap))
         resetSwing();
 }
 

@@ -73,9 +73,10 @@ void limitRods(Team& team, const LayoutEntry* layout);
 // Places both teams from their layouts and sets their step speeds.
 void placeTeams();
 
-// Automatic rod-pair choice from the ball's x (only in automatic mode).
+// Automatic rod-pair choice from the ball's x (only in automatic mode); the
+// pair not chosen is released as by switchActivePair.
 void chooseActivePairs(float ballX);
 
 // Switches the active pair of one team (0 team 1, 1 team 2), stopping the
-// slides of the pair it leaves.
+// slides of the pair it leaves and returning its swings to rest.
 void switchActivePair(int teamIndex);

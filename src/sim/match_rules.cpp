@@ -5,11 +5,19 @@
 #include "sim/ball.h"
 #include "sound/sound_bank.h"
 
+#include <cmath>
+
 namespace {
 
 // After a goal the ball waits just beyond (-5) or just inside (+5) the -x end
 // until the goal state puts it back at the centre.
 constexpr float parkBeyondEnd = 5.0f;
+
+void pushStalledBall()
+{
+    ball.speedX = static_cast<float>(kickSpeed);
+    game.stalledSeconds = 0.0f;
+}
 
 } // namespace
 
@@ -44,8 +52,26 @@ void requestKickOff()
         playKickOffWhistle();
     }
     // A ball that has come to a stop gets a new push along its x direction.
-    if (game.state == StatePlay && ball.speedX < 1.0f)
-        ball.speedX = static_cast<float>(kickSpeed);
+    if (game.state == StatePlay && ballLooksStopped())
+        pushStalledBall();
+}
+
+bool ballLooksStopped()
+{
+    const float alongX = ball.speedX * std::fabs(ball.direction.x);
+    const float acrossZ = ball.speedZ * std::fabs(ball.direction.z);
+    return std::hypot(alongX, acrossZ) < ball.radius;
+}
+
+void watchForStall(float seconds)
+{
+    if (!ballLooksStopped()) {
+        game.stalledSeconds = 0.0f;
+        return;
+    }
+    game.stalledSeconds += seconds;
+    if (game.stalledSeconds >= stallPushSeconds)
+        pushStalledBall();
 }
 
 int checkMatchEnd()

@@ -2,6 +2,8 @@
 
 #include "render/table.h"
 
+#include <initializer_list>
+
 Team team1;
 Team team2;
 
@@ -33,16 +35,20 @@ void rodEnds(const LayoutEntry* layout, int rod, int& firstIndex, int& lastIndex
     }
 }
 
-void stopPair(Team& team, const LayoutEntry* layout, int pair)
+// No key acts on a pair its player does not drive, so its rods stop sliding
+// and its figures swing back to rest: none stays raised with no key on it.
+void releasePair(Team& team, const LayoutEntry* layout, int pair)
 {
-    setRodSlide(team, layout, pair, SlideStill, 1);
-    setRodSlide(team, layout, pair, SlideStill, 0);
+    for (int first : {1, 0}) {
+        setRodSlide(team, layout, pair, SlideStill, first);
+        setRodSwing(team, layout, pair, SwingReturn, first);
+    }
 }
 
-// Stops the pair that is being left and makes the other one active.
+// Releases the pair that is being left and makes the other one active.
 void makePairActive(Team& team, const LayoutEntry* layout, int& activePair, int pair)
 {
-    stopPair(team, layout, 1 - pair);
+    releasePair(team, layout, 1 - pair);
     activePair = pair;
 }
 

@@ -4,10 +4,9 @@
 #include "core/controls.h"
 #include "core/game_state.h"
 #include "sim/ball.h"
-#include "sim/contacts.h"
 #include "sim/figure.h"
 #include "sim/match_rules.h"
-#include "support/play_setup.h"
+#include "support/rules_harness.h"
 
 namespace {
 
@@ -32,44 +31,12 @@ void pressRandomKey(int player, uint32_t& state)
     const bool slide = pick & 2;
     const int plus = pick & 4 ? SlidePlusZ : SlideMinusZ;
     const int swing = pick & 4 ? SwingRising : SwingFalling;
-    const int value = slide ? plus : swing;
     const RodControl control{player, static_cast<int>((pick >> 3) & 1), slide ? RodAction::Slide : RodAction::Swing,
-                             value};
+                             slide ? plus : swing};
     if (pick & 32)
         pressRodControl(control);
     else
         releaseRodControl(control);
-}
-
-void moveFigure(Figure& figure)
-{
-    figure.slideStep(slideRate, game.fps);
-    figure.swingStep(static_cast<float>(swingRate), game.fps);
-    figureContact(figure);
-}
-
-// The table's part of one play frame, in the order the game runs it.
-void tableFrame()
-{
-    if (game.state == StateKickOff || game.state == StateGoal) {
-        ball.clear();
-    } else if (game.state == StatePlay) {
-        previousPosition.x = ball.position.x;
-        previousPosition.z = ball.position.z;
-        ball.step(game.fps);
-        stepPosition.x = ball.position.x;
-        stepPosition.z = ball.position.z;
-    }
-    checkBounds();
-    limitRods(team1, layoutTeam1);
-    limitRods(team2, layoutTeam2);
-    for (int i = 0; i < figuresPerTeam; ++i) {
-        moveFigure(team1.figures[i]);
-        moveFigure(team2.figures[i]);
-    }
-    checkMatchEnd();
-    if (game.manualRodSelection == 0)
-        chooseActivePairs(ball.position.x);
 }
 
 } // namespace
@@ -77,10 +44,7 @@ void tableFrame()
 MatchOutcome playHeadlessMatch(MatchSide side1, MatchSide side2, uint32_t seed, float fps, float secondsLimit,
                                const std::function<void(float)>& watch)
 {
-    resetPlay();
-    game.fps = fps;
-    game.cameraMode = CameraOverview;
-    game.state = StateKickOff;
+    startHeadlessMatch();
     const MatchSide sides[2] = {side1, side2};
     ComputerPlayer computers[2];
     uint32_t keys[2] = {seed * 2654435761u + 1u, seed * 40503u + 7u};
@@ -100,8 +64,7 @@ MatchOutcome playHeadlessMatch(MatchSide side1, MatchSide side2, uint32_t seed, 
                 nextKey[p] = outcome.seconds + randomKeyInterval;
             }
         }
-        const bool stalled = game.state == StatePlay && ball.speedX < 1.0f;
-        if (game.state == StateKickOff || game.state == StateGoal || stalled) {
+        if (game.state == StateKickOff || game.state == StateGoal) {
             waiting += frameSeconds;
             if (waiting >= enterDelay) {
                 requestKickOff();
@@ -110,11 +73,12 @@ MatchOutcome playHeadlessMatch(MatchSide side1, MatchSide side2, uint32_t seed, 
         } else {
             waiting = 0.0f;
         }
-        tableFrame();
+        playFrame(fps);
         outcome.seconds += frameSeconds;
         if (watch)
             watch(outcome.seconds);
     }
+    stopHeadlessMatch();
     outcome.goals1 = game.goals1;
     outcome.goals2 = game.goals2;
     outcome.ended = game.state == StateResult;

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <functional>
 
-// Matches on the table without drawing, in the game's frame order at a fixed
-// frame rate, for measuring the computer players.
+// Whole matches in the rules harness (the play frame's order without
+// drawing, at a fixed frame rate), for measuring the computer players.
 
 // Who plays a side: nobody at the keys, keys pressed at random (about ten
 // changes a second), or the computer at a strength.
@@ -23,7 +23,8 @@ struct MatchOutcome {
 };
 
 // Plays from the kick-off until one side has five goals or secondsLimit of
-// game time have passed; Enter is pressed a second after each goal. watch,
+// game time have passed; Enter is pressed a second after each goal, and the
+// game pushes a stalled ball by itself. watch,
 // when given, sees the table after every frame with the game time so far.
 MatchOutcome playHeadlessMatch(MatchSide side1, MatchSide side2, uint32_t seed, float fps, float secondsLimit,
                                const std::function<void(float)>& watch = {});
