@@ -36,6 +36,8 @@ constexpr float defensiveZone = 70.0f;
 // carries the front of its hit box about kickSweep units toward the ball.
 constexpr float kickSweep = 12.0f;
 constexpr float kickHold = 0.15f;
+// A back swing held this long reaches its limit before the kick through.
+constexpr float windUpSeconds = 0.1f;
 // Half the x size of a figure's hit box.
 constexpr float boxHalfX = 10.0f;
 // Slides shorter than this are not worth a key press.
@@ -292,6 +294,7 @@ void takeStockOfPair(ComputerPlayer& computer)
         computer.kickHeld[slot] = figure.swingState != SwingReturn;
         computer.kickSince[slot] = computer.clock - kickHold;
         computer.kickAt[slot] = -1.0f;
+        computer.windUp[slot] = false;
     }
 }
 
@@ -326,10 +329,15 @@ void planKick(ComputerPlayer& computer, const StrengthProfile& profile, int slot
     const int sign = attackSign(computer.player);
     const RodView rod = viewRod(computer.player, rodOfSlot(computer.heldPair, slot));
     const float gap = sign * (ball.position.x - rod.x) - boxHalfX;
-    if (gap < -boxHalfX / 2.0f)
-        return;
     const float closing = -sign * velocityX();
-    const float ballZ = closing > 0.0f ? zWhereBallCrosses(rod.x) : ball.position.z;
+    // A slow ball on the rod's own line is met by swinging back and then
+    // through it: the foot comes onto it from the front.
+    const bool onRodLine = closing <= slowBall && gap < 0.0f && gap >= -2.0f * boxHalfX;
+    if (gap < -boxHalfX / 2.0f && !onRodLine)
+        return;
+    const float ballZ = closing > 0.0f ? zWhereBallCrosses(rod.x)
+                        : onRodLine  ? foldIntoTable(ball.position.z + velocityZ() * windUpSeconds)
+                                     : ball.position.z;
     const Figure* figures = teamOf(computer.player).figures;
     float nearest = 1e9f;
     for (int i = rod.first; i < rod.first + rod.count; ++i)
@@ -342,21 +350,37 @@ void planKick(ComputerPlayer& computer, const StrengthProfile& profile, int slot
     else if (gap > kickSweep)
         return;
     delay += randomSpread(computer.random, profile.timing);
-    if (delay < profile.reaction)
+    if (delay < profile.reaction) {
         computer.kickAt[slot] = computer.clock + (delay > 0.0f ? delay : 0.0f);
+        computer.windUp[slot] = onRodLine;
+    }
+}
+
+void pressSwing(ComputerPlayer& computer, int slot, bool back)
+{
+    RodControl control = kickControl(computer, slot);
+    if (back)
+        control.value = control.value == SwingRising ? SwingFalling : SwingRising;
+    pressRodControl(control);
+    computer.kickHeld[slot] = true;
+    computer.kickSince[slot] = computer.clock;
 }
 
 // Planned kicks go off and held ones end, frame by frame.
 void runKicks(ComputerPlayer& computer)
 {
     for (int slot = 0; slot < 2; ++slot) {
-        if (computer.kickHeld[slot]) {
-            if (computer.clock - computer.kickSince[slot] >= kickHold)
+        const float held = computer.clock - computer.kickSince[slot];
+        if (computer.kickHeld[slot] && computer.windUp[slot]) {
+            if (held >= windUpSeconds && takeChange(computer)) {
+                pressSwing(computer, slot, false);
+                computer.windUp[slot] = false;
+            }
+        } else if (computer.kickHeld[slot]) {
+            if (held >= kickHold)
                 releaseKick(computer, slot);
         } else if (computer.kickAt[slot] >= 0.0f && computer.clock >= computer.kickAt[slot] && takeChange(computer)) {
-            pressRodControl(kickControl(computer, slot));
-            computer.kickHeld[slot] = true;
-            computer.kickSince[slot] = computer.clock;
+            pressSwing(computer, slot, computer.windUp[slot]);
             computer.kickAt[slot] = -1.0f;
         }
     }

@@ -25,6 +25,7 @@ struct ComputerPlayer {
     bool kickHeld[2] = {false, false};
     float kickSince[2] = {0.0f, 0.0f};
     float kickAt[2] = {-1.0f, -1.0f}; // a kick planned for this time; negative for none
+    bool windUp[2] = {false, false};  // the planned or held kick starts with a back swing
     int heldPair = -1; // the pair its held controls act on
     float aimError = 0.0f;
     float lastDirectionX = 0.0f;
