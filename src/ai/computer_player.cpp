@@ -25,7 +25,7 @@ struct StrengthProfile {
 
 constexpr StrengthProfile strengthProfiles[] = {
     {0.30f, 14.0f, 0.05f, false, false, false, false}, // easy
-    {0.15f, 5.0f, 0.02f, true, true, true, true},      // normal
+    {0.12f, 4.0f, 0.02f, true, true, true, true},      // normal
     {0.08f, 0.0f, 0.0f, true, true, true, true},       // hard
 };
 
