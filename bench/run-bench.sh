@@ -28,6 +28,7 @@ for name in $(cut -f1 "$work/startup" | sort -u); do
 done
 
 "$bin/quirtal_sim_bench" >> "$results"
+"$bin/quirtal_match_pace" >> "$results"
 
 # The asset readers' Google benchmarks: time per case, and its counters.
 if [ -x "$bin/quirtal_assets_bench" ]; then

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
 
 // A standard figure with its foot at x = 0, z = 0: box x -10..10, z -12..12.
@@ -98,6 +96,7 @@ TEST_F(Contacts, SwungFootMeetsARestingBallFromTheFrontEvenWhenItSwingsPast)
         const char* what;
         float footX; // foot after the step; footStepX is how far it moved
         float footStep;
+        float angle;
         Vec3 q; // ball before its step
         Vec3 p; // ball after it
         int swingState;
@@ -108,10 +107,11 @@ TEST_F(Contacts, SwungFootMeetsARestingBallFromTheFrontEvenWhenItSwingsPast)
     };
     const Case cases[] = {
         // Resting 8 in front of the rod: the foot's 4.2 brings the box over it.
-        {"foot onto a resting ball", 4.2f, 4.2f, {8, 0, 0}, {8, 0, 0}, SwingRising, PlusXCentre, 400, 1, 8},
-        {"foot swung past a resting ball", 30.0f, 30.0f, {12, 0, 0}, {12, 0, 0}, SwingRising, PlusXCentre, 400, 1, 40},
-        {"falling foot past a ball behind it", -30.0f, -30.0f, {-12, 0, 3}, {-12, 0, 3}, SwingFalling, MinusXHigh, 400, -1, -40},
-        {"fast ball through a still figure", 0.0f, 0.0f, {-30, 0, 0}, {15, 0, 0}, SwingReturn, MinusXCentre, 100, -1, -10},
+        {"foot onto a resting ball", 4.2f, 4.2f, 20.0f, {8, 0, 0}, {8, 0, 0}, SwingRising, PlusXCentre, 400, 1, 8},
+        {"in the step past the limit", 4.2f, 4.2f, 53.3f, {8, 0, 0}, {8, 0, 0}, SwingRising, PlusXCentre, 400, 1, 8},
+        {"foot swung past a resting ball", 30.0f, 30.0f, 20.0f, {12, 0, 0}, {12, 0, 0}, SwingRising, PlusXCentre, 400, 1, 40},
+        {"falling foot past a ball behind it", -30.0f, -30.0f, -20.0f, {-12, 0, 3}, {-12, 0, 3}, SwingFalling, MinusXHigh, 400, -1, -40},
+        {"fast ball through a still figure", 0.0f, 0.0f, 0.0f, {-30, 0, 0}, {15, 0, 0}, SwingReturn, MinusXCentre, 100, -1, -10},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -119,7 +119,7 @@ TEST_F(Contacts, SwungFootMeetsARestingBallFromTheFrontEvenWhenItSwingsPast)
         figure.footPosition.x = c.footX;
         figure.footStepX = c.footStep;
         figure.swingState = c.swingState;
-        figure.angle = c.swingState == SwingReturn ? 0.0f : 20.0f * c.footStep / std::fabs(c.footStep);
+        figure.angle = c.angle;
         ball = Ball{};
         ball.position = c.p;
         ball.speedX = 130.0f;

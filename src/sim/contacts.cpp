@@ -43,7 +43,9 @@ SwingCase swingCase(const Figure& figure, bool minusSide)
     const int away = minusSide ? SwingRising : SwingFalling;
     const float sign = minusSide ? 1.0f : -1.0f;
     const float a = figure.angle * sign; // positive: foot raised away from the ball
-    if (figure.swingState == toward && a >= -swingLimit)
+    // The step that carries a swing past its limit still swings the foot into the ball.
+    const bool footCameToward = figure.footStepX * -sign > 0.0f;
+    if (figure.swingState == toward && (a >= -swingLimit || footCameToward))
         return SwingCase::Striking;
     if (figure.swingState == SwingReturn && a > 0.0f)
         return SwingCase::Returning;

@@ -60,7 +60,7 @@ bool ballLooksStopped()
 {
     const float alongX = ball.speedX * std::fabs(ball.direction.x);
     const float acrossZ = ball.speedZ * std::fabs(ball.direction.z);
-    return std::hypot(alongX, acrossZ) < ball.radius;
+    return alongX * alongX + acrossZ * acrossZ < ball.radius * ball.radius;
 }
 
 void watchForStall(float seconds)

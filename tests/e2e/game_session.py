@@ -102,6 +102,10 @@ class GameSession:
     def tap(self, key):
         self._xdotool("key", "--window", self.window, key)
 
+    def taps(self, keys, delay_ms):
+        """Several keys from one xdotool call, delay_ms apart."""
+        self._xdotool("key", "--window", self.window, "--delay", delay_ms, *keys)
+
     def press(self, key):
         self._xdotool("keydown", "--window", self.window, key)
 

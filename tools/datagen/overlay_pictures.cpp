@@ -128,16 +128,19 @@ void generateHelp(DataOutput& output)
               Align::Centre, note);
 
     const HelpLine general[] = {
-        {"Enter", "kick-off / restart a stopped ball  (also Space)"},
+        {"Enter", "kick-off / push a stopped ball  (also Space)"},
         {"1 2 3", "camera: overview, follow, close"},
-        {"F1 / F2", "this help / frame rate"},
-        {"F3", "wireframe on / off"},
-        {"F4 / F5", "bilinear or trilinear / mipmaps"},
-        {"F7 / F10", "display lists / full screen"},
+        {"F1 F2 F3", "this help / frame rate / wireframe"},
+        {"F4 F5 F7", "filter / mipmaps / display lists"},
+        {"F10  Esc", "full screen / back to the menu"},
         {"Mouse", "hold the left button and drag to turn the view"},
-        {"Esc", "back to the menu"},
     };
-    drawHelpColumn(canvas, 14, 232, "Both players", {0.9, 0.9, 0.9}, general, 8, 82, 16.5);
+    drawHelpColumn(canvas, 14, 224, "Both players", {0.9, 0.9, 0.9}, general, 6, 82, 16.5);
+
+    // How a good shot is made.
+    TextStyle tip = textStyle(11.5, Rgb{1.0, 0.93, 0.62}, 1.2);
+    drawLabel(canvas, "Shot: slide a figure in line with the ball, then tap shoot while the", 250, 350, Align::Centre, tip);
+    drawLabel(canvas, "ball lies just in front of its foot. Aim for the gaps between figures.", 250, 366, Align::Centre, tip);
     saveMasked(output, 10, 9, canvas, RowOrder::TopRowFirst);
 }
 
