@@ -33,16 +33,7 @@ void computerFrames(float seconds)
         updateComputerPlayers(frameSeconds);
 }
 
-// Every rod of both teams at rest: no slide held, no swing held.
-bool controlsAtRest()
-{
-    for (const Team* team : {&team1, &team2})
-        for (const Figure& figure : team->figures)
-            if (figure.slideState != SlideStill || figure.swingState != SwingReturn)
-                return false;
-    return true;
-}
-
+// A slide or a swing held on some rod of the team.
 bool anyRodMoving(const Team& team)
 {
     for (const Figure& figure : team.figures)
@@ -50,6 +41,8 @@ bool anyRodMoving(const Team& team)
             return true;
     return false;
 }
+
+bool controlsAtRest() { return !anyRodMoving(team1) && !anyRodMoving(team2); }
 
 int readArguments(std::vector<const char*> arguments)
 {

@@ -54,10 +54,10 @@ constexpr float blockedShotCost = 60.0f;
 // while the ball goes away, and meets a coming ball no farther out than the
 // posts plus this margin.
 constexpr float guardLean = 0.3f;
+constexpr float guardMargin = 6.0f;
 // A ball slower than this along x (units per second) is kicked where it lies
 // once the foot's sweep reaches it, and is met by the goalkeeper pair.
 constexpr float slowBall = 20.0f;
-constexpr float guardMargin = 6.0f;
 // One second, the window of the change limit.
 constexpr float changeWindow = 1.0f;
 

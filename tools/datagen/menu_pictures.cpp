@@ -113,12 +113,13 @@ void generateMenuPicture(DataOutput& output)
     saveScreen(output, 24, canvas);
 }
 
-// A gold word on a picture drawn width x 32 in the menu.
-void generateModePicture(DataOutput& output, int pictureSlot, int maskSlot, const char* word, int width = 128)
+// Gold words on a picture drawn width x 32 in the menu.
+void generateModePicture(DataOutput& output, int pictureSlot, int maskSlot, const char* word, int width = 128,
+                         double size = 21)
 {
     Canvas canvas = makeCanvas(interfacePictures[pictureSlot].width, interfacePictures[pictureSlot].height);
     useDesignUnits(canvas, width, 32);
-    TextStyle style = textStyle(21, gold, 1.8, true);
+    TextStyle style = textStyle(size, gold, 1.8, true);
     style.outlineColour = {0.1, 0.05, 0.0};
     drawLabel(canvas, word, width / 2.0, 24, Align::Centre, style);
     saveMaskedPair(output, interfacePictures[pictureSlot].path, interfacePictures[maskSlot].path, canvas, RowOrder::Upright);
@@ -197,10 +198,11 @@ void generateMenuPictures(DataOutput& output)
     generateModePicture(output, 27, 28, "manuell");
     // Player 2's side: a second person, or the computer at its strength.
     constexpr int opponentPictureWidth = 200;
-    generateModePicture(output, 40, 41, "Mensch", opponentPictureWidth);
-    generateModePicture(output, 42, 43, "Computer: leicht", opponentPictureWidth);
-    generateModePicture(output, 44, 45, "Computer: normal", opponentPictureWidth);
-    generateModePicture(output, 46, 47, "Computer: schwer", opponentPictureWidth);
+    constexpr double opponentTextSize = 17;
+    generateModePicture(output, 40, 41, "Mensch", opponentPictureWidth, 21);
+    generateModePicture(output, 42, 43, "Computer: leicht", opponentPictureWidth, opponentTextSize);
+    generateModePicture(output, 44, 45, "Computer: normal", opponentPictureWidth, opponentTextSize);
+    generateModePicture(output, 46, 47, "Computer: schwer", opponentPictureWidth, opponentTextSize);
     generateMarker(output);
     generateCredits(output);
 }
