@@ -123,8 +123,8 @@ void generateHelp(DataOutput& output)
     drawHelpColumn(canvas, 262, 72, "Player 2  (red)", teamRed, player2, 5, 62, 19);
 
     TextStyle note = textStyle(11, Rgb{0.80, 0.84, 0.92}, 1.2);
-    drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack.", 250, 197, Align::Centre, note);
-    drawLabel(canvas, "Alone: menu \u201cPlayer 2\u201d \u2192 Computer, or start quirtal --opponent computer.", 250, 214,
+    drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack.", 250, 189, Align::Centre, note);
+    drawLabel(canvas, "Alone: menu \u201cPlayer 2\u201d \u2192 Computer, or start quirtal --opponent computer.", 250, 204,
               Align::Centre, note);
 
     const HelpLine general[] = {
