@@ -108,6 +108,7 @@ TEST_F(Contacts, SwungFootMeetsARestingBallFromTheFrontEvenWhenItSwingsPast)
     const Case cases[] = {
         // Resting 8 in front of the rod: the foot's 4.2 brings the box over it.
         {"foot onto a resting ball", 4.2f, 4.2f, 20.0f, {8, 0, 0}, {8, 0, 0}, SwingRising, PlusXCentre, 400, 1, 8},
+        {"foot's middle swung past the ball", 9.0f, 9.0f, 20.0f, {2, 0, 0}, {2, 0, 0}, SwingRising, PlusXCentre, 400, 1, 19},
         {"in the step past the limit", 4.2f, 4.2f, 53.3f, {8, 0, 0}, {8, 0, 0}, SwingRising, PlusXCentre, 400, 1, 8},
         {"foot swung past a resting ball", 30.0f, 30.0f, 20.0f, {12, 0, 0}, {12, 0, 0}, SwingRising, PlusXCentre, 400, 1, 40},
         {"falling foot past a ball behind it", -30.0f, -30.0f, -20.0f, {-12, 0, 3}, {-12, 0, 3}, SwingFalling, MinusXHigh, 400, -1, -40},

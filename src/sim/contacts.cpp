@@ -187,8 +187,12 @@ Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
     const bool crossed = (fromX <= boxMinX && step.x >= boxMaxX) || (fromX >= boxMaxX && step.x <= boxMinX);
     if (!insideX && !crossed)
         return NoContact;
-    const bool fromMinusX = fromX - approachMargin <= boxMinX;
-    if (fromMinusX || fromX + approachMargin >= boxMaxX) {
+    // A ball deeper inside than the approach margin is met by a foot that
+    // swings toward it from the side it lies on.
+    const bool fromMinusX =
+        fromX - approachMargin <= boxMinX || (footStepX < 0.0f && fromX <= footPosition.x);
+    const bool fromPlusX = fromX + approachMargin >= boxMaxX || (footStepX > 0.0f && fromX >= footPosition.x);
+    if (fromMinusX || fromPlusX) {
         if (step.z < position.z - centreBand)
             return fromMinusX ? MinusXLow : PlusXLow;
         if (step.z > position.z + centreBand)
@@ -210,13 +214,13 @@ Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
 void figureContact(Figure figure)
 {
     const Contact contact = figure.hitTest(stepPosition, previousPosition);
-    // A box crossed within the step leaves the ball on the face it met, not
-    // behind the figure.
+    // A ball that crossed the whole box within the step, or that the foot
+    // swung past the middle of, is left on the face it met, not behind the figure.
+    const float side = isPlusX(contact) ? 1.0f : -1.0f;
     const bool crossedBox = !(stepPosition.x > figure.boxMinX && stepPosition.x < figure.boxMaxX);
-    if (crossedBox && isMinusX(contact))
-        ball.position.x = figure.boxMinX;
-    else if (crossedBox && isPlusX(contact))
-        ball.position.x = figure.boxMaxX;
+    const bool footSwungPast = figure.footStepX * side > 0.0f && (stepPosition.x - figure.footPosition.x) * side < 0.0f;
+    if ((isMinusX(contact) || isPlusX(contact)) && (crossedBox || footSwungPast))
+        ball.position.x = side > 0.0f ? figure.boxMaxX : figure.boxMinX;
 
     if (contact == MinusXCentre || contact == PlusXCentre)
         centreResponse(figure, contact);
