@@ -395,7 +395,10 @@ void decideSlide(ComputerPlayer& computer, const StrengthProfile& profile, int s
     const bool coming = (rod.x - ball.position.x) * vx > 0.0f;
     const float ballZ = profile.predicts && coming ? zWhereBallCrosses(rod.x) : ball.position.z;
     float offset = rod.offset;
-    if (profile.dodges && sign * (ball.position.x - rod.x) < 0.0f && sign * vx > 0.0f) {
+    if (game.state != StatePlay) {
+        // Before the kick-off every rod lines up on the middle, where the ball starts.
+        offset = offsetToMeet(rod, layout, 0.0f);
+    } else if (profile.dodges && sign * (ball.position.x - rod.x) < 0.0f && sign * vx > 0.0f) {
         offset = offsetToDodge(rod, layout, ballZ);
     } else if (profile.guards && computer.heldPair == 0) {
         const float post = table.goalWidth / 2.0f + guardMargin;
