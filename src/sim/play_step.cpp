@@ -47,8 +47,8 @@ void simulateStep(float fps)
         watchForStall(1.0f / fps);
 }
 
-} // namespace
-
+// How many steps a frame at this rate is split into; a rate of 1 or less
+// (0 counts as 1) gets the most.
 int stepsPerFrame(float fps)
 {
     if (fps >= minStepRate)
@@ -57,6 +57,8 @@ int stepsPerFrame(float fps)
         return maxStepsPerFrame;
     return static_cast<int>(std::ceil(minStepRate / fps));
 }
+
+} // namespace
 
 void simulatePlayFrame(float fps)
 {

@@ -17,7 +17,7 @@ OVERVIEW = pictures.View(eye=(0.0, 400.0, 200.0), center=(0.0, 0.0, -80.0))
 
 # The two goal counts of the score board, written at x 240 and 650, y 545
 # of the 800 x 600 frame.
-SCORE_DIGITS = (pictures.frame_box(235, 290, 538, 566), pictures.frame_box(645, 700, 538, 566))
+SCORE_DIGITS = (pictures.frame_box(236, 280, 538, 566), pictures.frame_box(646, 680, 538, 566))
 
 
 def play(session):
