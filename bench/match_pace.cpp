@@ -16,7 +16,7 @@
 namespace {
 
 constexpr float paceFps = 60.0f;
-constexpr int seeds = 9;
+constexpr int seeds = 25;
 constexpr float longestMatchSeconds = 3600.0f;
 // The eight rod controls of one player.
 constexpr RodAction actions[2] = {RodAction::Slide, RodAction::Swing};
@@ -122,8 +122,8 @@ int main()
         aimerGoals += game.goals1;
         allGoals += game.goals1 + game.goals2;
     }
-    report("match to five goals, two random players (median of 9)", median(random, seeds), "play min");
-    report("match to five goals, player 1 aiming (median of 9)", median(aiming, seeds), "play min");
+    report("match to five goals, two random players (median of 25)", median(random, seeds), "play min");
+    report("match to five goals, player 1 aiming (median of 25)", median(aiming, seeds), "play min");
     report("goals scored by the aiming player", 100.0 * aimerGoals / allGoals, "%");
     return 0;
 }

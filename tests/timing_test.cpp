@@ -40,8 +40,9 @@ TEST_F(Timing, FromTheSecondPlayFrameOnTheRateFollowsTheFramesReallyDrawn)
         SCOPED_TRACE(interval);
         game = GameState();
         updateTiming();
-        EXPECT_EQ(game.fps, 60.0f) << "nothing measured yet";
+        EXPECT_TRUE(game.untimedFrame) << "nothing measured yet";
         EXPECT_LT(playFrames(interval, 3000 / interval), 1.25f);
+        EXPECT_FALSE(game.untimedFrame);
         // After a whole second the count of the last window is the rate, as
         // a truncated whole number.
         EXPECT_TRUE(game.rateSettled);
@@ -63,6 +64,7 @@ TEST_F(Timing, MenuOrStallStartsAFreshMeasurement)
         // the new one (20 frames per second) instead of counting old frames.
         fakeNow += 50;
         updateTiming();
+        EXPECT_TRUE(game.untimedFrame);
         EXPECT_EQ(game.fps, before);
         EXPECT_LT(playFrames(50, 40), 1.5f);
         playFrames(10, 250);

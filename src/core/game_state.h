@@ -85,6 +85,7 @@ struct GameState {
     float lastPlayFrameTime = 0.0f;
     bool timingRunning = false; // the previous frame was a play frame
     bool rateSettled = false;   // fps comes from a whole counted window
+    bool untimedFrame = false;  // first play frame of a stretch: no interval known yet
 
     // Camera and view
     int cameraMode = CameraIntro;

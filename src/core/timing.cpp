@@ -10,7 +10,7 @@ constexpr float rateWindowSeconds = 1.0f;
 // A play frame this long after the one before starts a fresh measurement:
 // whatever held the game up (a stall, the window being moved) is not play.
 constexpr float resumeGapSeconds = 0.5f;
-// The rate assumed for the very first play frame, before any interval exists.
+// The rate shown for the very first play frame, before any interval exists.
 constexpr float assumedFps = 60.0f;
 
 float secondsNow() { return static_cast<float>(millisecondsNow()) * 0.001f; }
@@ -22,10 +22,11 @@ void updateTiming()
     const float now = secondsNow();
     const bool resumed = !game.timingRunning || now - game.lastPlayFrameTime > resumeGapSeconds;
     game.lastPlayFrameTime = now;
+    game.untimedFrame = resumed;
     if (resumed) {
         // Frames counted before the menu, the credits or a stall say nothing
-        // about the frames to come: keep the last rate for this one frame and
-        // measure afresh from here.
+        // about the frames to come: this frame moves nothing, and the
+        // measurement starts afresh from here.
         game.timingRunning = true;
         game.rateSettled = false;
         game.lastRateTime = now;

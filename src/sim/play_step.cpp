@@ -64,7 +64,7 @@ void simulatePlayFrame(float fps)
 {
     if (game.state == StateKickOff || game.state == StateGoal)
         ball.clear();
-    const int steps = stepsPerFrame(fps);
+    const int steps = game.untimedFrame ? 0 : stepsPerFrame(fps);
     const float stepRate = (fps > 1.0f ? fps : 1.0f) * static_cast<float>(steps);
     for (int i = 0; i < steps; ++i)
         simulateStep(stepRate);

@@ -7,7 +7,8 @@
 // in play (team 1 and team 2 interleaved figure by figure), and the watch
 // for a stalled ball. A frame slower than minStepRate a second is run as
 // several equal steps at a multiple of its rate, so that no step moves the
-// ball, a rod or a swing further than a frame at that rate would.
+// ball, a rod or a swing further than a frame at that rate would. A frame
+// whose interval is not known yet (GameState::untimedFrame) moves nothing.
 void simulatePlayFrame(float fps);
 
 constexpr float minStepRate = 30.0f;
