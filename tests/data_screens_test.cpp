@@ -111,13 +111,13 @@ protected:
 struct MarkerPlace {
     int x, y;
 };
-const MarkerPlace markerPlaces[] = {{405, 135}, {290, 405}, {215, 336}, {250, 263}, {290, 200}};
+const MarkerPlace markerPlaces[] = {{405, 135}, {290, 405}, {215, 336}, {250, 148}, {290, 78}, {215, 234}};
 
 TEST_F(DataScreens, MenuShowsItsPictureWithTheMarkerOnTheChosenEntry)
 {
     ASSERT_EQ(game.state, StateMenu);
     std::vector<Screen> shots;
-    for (int selection = 0; selection <= 4; ++selection) {
+    for (int selection = 0; selection <= 5; ++selection) {
         game.menuSelection = selection;
         shots.push_back(frameShot());
         expectPicture(shots.back());
@@ -125,9 +125,9 @@ TEST_F(DataScreens, MenuShowsItsPictureWithTheMarkerOnTheChosenEntry)
     keepScreenshot(shots[0], "title");
     keepScreenshot(shots[1], "menu");
     // The marker stands where its selection puts it, and nowhere else.
-    for (int selection = 1; selection <= 4; ++selection) {
+    for (int selection = 1; selection <= 5; ++selection) {
         const MarkerPlace& here = markerPlaces[selection];
-        const int other = selection == 4 ? 1 : selection + 1;
+        const int other = selection == 5 ? 1 : selection + 1;
         SCOPED_TRACE("selection " + std::to_string(selection));
         EXPECT_GT(changed(shots[selection], shots[other], here.x + 8, here.y + 8, here.x + 56, here.y + 56), 0.4);
         EXPECT_GT(share(shots[selection], here.x, here.y, here.x + 64, here.y + 64, golden), 0.01) << "its golden glow";
@@ -139,6 +139,15 @@ TEST_F(DataScreens, MenuShowsItsPictureWithTheMarkerOnTheChosenEntry)
     // picture but not on the title picture.
     EXPECT_GT(share(shots[1], 340, 320, 468, 352, golden), 0.05);
     EXPECT_LT(share(shots[0], 340, 320, 468, 352, golden), 0.01);
+    // So does player 2's side ("Mensch"), and the computer's strength after Enter on its entry.
+    EXPECT_GT(share(shots[1], 320, 218, 520, 250, golden), 0.03);
+    EXPECT_LT(share(shots[0], 320, 218, 520, 250, golden), 0.01);
+    onKeyDown(13, 0, 0);
+    const Screen computer = frameShot();
+    EXPECT_EQ(game.opponent, 1);
+    EXPECT_GT(changed(shots[5], computer, 320, 218, 520, 250), 0.05) << "Computer: leicht";
+    EXPECT_LT(changed(shots[5], computer, 0, 300, 800, 600), 0.01) << "the rest stays";
+    game.opponent = 0;
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 

@@ -46,7 +46,9 @@ const char* const interfaceFiles[] = {"data/skybox/himmel.bmp", "data/skybox/bod
     "data/menu/select.bmp", "data/menu/select_alpha.bmp", "data/menu/credits.bmp", "data/interface/result_back.bmp",
     "data/interface/result_p1.bmp", "data/interface/result_p1_alpha.bmp", "data/interface/result_p2.bmp",
     "data/interface/result_p2_alpha.bmp", "data/interface/scoreboardalpha256.bmp", "data/interface/score256.bmp",
-    "data/interface/infoscreenalpha.bmp"};
+    "data/interface/infoscreenalpha.bmp", "data/menu/gegner_mensch.bmp", "data/menu/gegner_mensch_alpha.bmp",
+    "data/menu/gegner_leicht.bmp", "data/menu/gegner_leicht_alpha.bmp", "data/menu/gegner_normal.bmp",
+    "data/menu/gegner_normal_alpha.bmp", "data/menu/gegner_schwer.bmp", "data/menu/gegner_schwer_alpha.bmp"};
 
 // The 83 samples as the sound bank names them (slots 12 and 33 have none);
 // slot 41 holds the Latin-1 byte of "ß".
@@ -271,7 +273,7 @@ TEST_F(DataSet, MenuEntriesStandBesideTheirMarkerPlaces)
     struct Marker {
         int x, y;
     };
-    const Marker entries[] = {{290, 405}, {215, 336}, {250, 263}, {290, 200}};
+    const Marker entries[] = {{290, 405}, {215, 336}, {215, 234}, {250, 148}, {290, 78}};
     for (const Marker& m : entries) {
         SCOPED_TRACE(std::to_string(m.x) + ", " + std::to_string(m.y));
         EXPECT_GT(whiteShare(*menu, fullScreen, m.x + 70, m.y + 18, m.x + 160, m.y + 46), 0.12) << "label right of the marker";
@@ -822,7 +824,7 @@ TEST_F(DataSet, PicturesAndModelsAreTheSameOnEveryRunAndARepairRestoresThem)
     ASSERT_TRUE(runCommand("'" + generator + "' '" + second + "' pictures models"));
     const auto one = filesBelow(first + "/data");
     const auto two = filesBelow(second + "/data");
-    EXPECT_EQ(one.size(), 7u + 40u + 8u + 4u);
+    EXPECT_EQ(one.size(), 7u + std::size(interfaceFiles) + std::size(promptPictureFiles) + 4u);
     EXPECT_TRUE(one == two);
     for (const auto& [name, bytes] : one)
         EXPECT_TRUE(readFileBytes("data/" + name) == bytes) << name << " in data/ is from this generator";

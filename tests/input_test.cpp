@@ -346,10 +346,12 @@ TEST_F(Input, MenuKeysMoveTheHighlightToggleTheRodModeAndStartAMatch)
         int selectionAfter;
         int stateAfter;
     };
+    // The entries as shown top to bottom: 1 start, 2 rod control, 5 player 2's side, 3 credits, 4 quit.
     const Case cases[] = {
-        {1, GLUT_KEY_UP, 4, StateMenu},   {2, GLUT_KEY_UP, 1, StateMenu},   {3, GLUT_KEY_UP, 2, StateMenu},
-        {4, GLUT_KEY_UP, 3, StateMenu},   {1, GLUT_KEY_DOWN, 2, StateMenu}, {2, GLUT_KEY_DOWN, 3, StateMenu},
-        {3, GLUT_KEY_DOWN, 4, StateMenu}, {4, GLUT_KEY_DOWN, 1, StateMenu}, {0, GLUT_KEY_UP, 0, StateMenu},
+        {1, GLUT_KEY_UP, 4, StateMenu},   {2, GLUT_KEY_UP, 1, StateMenu},   {5, GLUT_KEY_UP, 2, StateMenu},
+        {3, GLUT_KEY_UP, 5, StateMenu},   {4, GLUT_KEY_UP, 3, StateMenu},   {1, GLUT_KEY_DOWN, 2, StateMenu},
+        {2, GLUT_KEY_DOWN, 5, StateMenu}, {5, GLUT_KEY_DOWN, 3, StateMenu}, {3, GLUT_KEY_DOWN, 4, StateMenu},
+        {4, GLUT_KEY_DOWN, 1, StateMenu}, {0, GLUT_KEY_UP, 0, StateMenu},
         {0, GLUT_KEY_DOWN, 0, StateMenu}, {2, GLUT_KEY_F1, 2, StateMenu},   {2, GLUT_KEY_LEFT, 2, StateMenu},
         {0, 0, 1, StateMenu},             {3, 0, 3, StateCredits},
     };
@@ -378,6 +380,13 @@ TEST_F(Input, MenuKeysMoveTheHighlightToggleTheRodModeAndStartAMatch)
         EXPECT_EQ(game.manualRodSelection, expected);
         EXPECT_EQ(gameInterface.rodSelectionMode, expected);
         EXPECT_EQ(game.activePair[0], 0);
+    }
+    // Entry 5 steps player 2's side: a person, then the computer easy, normal, hard, and round.
+    game.menuSelection = 5;
+    for (int expected : {1, 2, 3, 0}) {
+        press(enter);
+        EXPECT_EQ(game.opponent, expected);
+        EXPECT_EQ(game.state, StateMenu);
     }
     // Other keys do nothing in the menu.
     for (unsigned char key : {'w', '1', 'p', 'q'}) {

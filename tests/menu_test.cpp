@@ -15,6 +15,9 @@ namespace {
 const TestColour markerColour = {60, 250, 160};
 const TestColour automaticColour = {0, 255, 120};
 const TestColour manualColour = {160, 0, 255};
+// Player 2's side: a second person, then the computer easy, normal, hard.
+const TestColour opponentColours[] = {{255, 200, 0}, {0, 120, 255}, {255, 60, 60}, {120, 255, 0}};
+const int opponentSlots[] = {SlotOpponentHuman, SlotOpponentEasy, SlotOpponentNormal, SlotOpponentHard};
 
 class MenuTest : public ::testing::Test {
 protected:
@@ -36,7 +39,15 @@ protected:
                 return solidPicture(16, 16, automaticColour);
             case SlotModeManual:
                 return solidPicture(16, 16, manualColour);
+            case SlotOpponentHumanMask:
+            case SlotOpponentEasyMask:
+            case SlotOpponentNormalMask:
+            case SlotOpponentHardMask:
+                return solidPicture(16, 16, black);
             default:
+                for (int i = 0; i < 4; ++i)
+                    if (slot == opponentSlots[i])
+                        return solidPicture(16, 16, opponentColours[i]);
                 return slotBandsPicture(slot);
             }
         });
@@ -77,44 +88,67 @@ protected:
         EXPECT_TRUE(near(readPixel(x + 48, midY), backgroundAt(backgroundSlot, midY))) << "mask white: background";
     }
 
-    // The mode picture on x 340..468, y 320..352, or the background there.
+    // A choice picture on x0..x1, y0..y0 + 32, or the background there.
+    static void expectChoicePicture(int x0, int x1, int y0, const TestColour* colour, int backgroundSlot)
+    {
+        SCOPED_TRACE(testing::Message() << "choice picture at " << x0 << ", " << y0);
+        const int midX = (x0 + x1) / 2;
+        const int midY = y0 + 16;
+        const TestColour expected = colour ? *colour : backgroundAt(backgroundSlot, midY);
+        EXPECT_TRUE(near(readPixel(x0 + 2, y0 + 2), expected));
+        EXPECT_TRUE(near(readPixel(x1 - 3, y0 + 29), expected));
+        EXPECT_TRUE(near(readPixel(midX, midY), expected));
+        EXPECT_TRUE(near(readPixel(x0 - 3, midY), backgroundAt(backgroundSlot, midY)));
+        EXPECT_TRUE(near(readPixel(midX, y0 + 35), backgroundAt(backgroundSlot, y0 + 35)));
+    }
+
     static void expectModePicture(const TestColour* colour, int backgroundSlot)
     {
-        const TestColour expected = colour ? *colour : backgroundAt(backgroundSlot, 336);
-        EXPECT_TRUE(near(readPixel(342, 322), expected));
-        EXPECT_TRUE(near(readPixel(465, 349), expected));
-        EXPECT_TRUE(near(readPixel(404, 336), expected));
-        EXPECT_TRUE(near(readPixel(337, 336), backgroundAt(backgroundSlot, 336)));
-        EXPECT_TRUE(near(readPixel(404, 355), backgroundAt(backgroundSlot, 355)));
+        expectChoicePicture(340, 468, 320, colour, backgroundSlot);
+    }
+
+    static void expectOpponentPicture(const TestColour* colour, int backgroundSlot)
+    {
+        expectChoicePicture(320, 520, 218, colour, backgroundSlot);
     }
 };
 
 TEST_F(MenuTest, TitlePictureWithTheMarkerAndNoModePicture)
 {
     setRodSelectionMode(0);
-    drawFrame([] { drawMenu(0); });
+    drawFrame([] { drawMenu(0, 3); });
     expectBackground(SlotMenuTitle);
     expectMarkerAt(405, 135, SlotMenuTitle);
     expectModePicture(nullptr, SlotMenuTitle);
+    expectOpponentPicture(nullptr, SlotMenuTitle);
     EXPECT_EQ(takeGlError(), 0u);
 }
 
-TEST_F(MenuTest, EntriesShowTheMenuPictureTheMarkerAtTheEntryAndTheModePicture)
+TEST_F(MenuTest, EntriesShowTheMenuPictureTheMarkerAtTheEntryAndBothChoicePictures)
 {
     struct Entry {
         int selection, x, y;
     };
-    const Entry entries[] = {{1, 290, 405}, {2, 215, 336}, {3, 250, 263}, {4, 290, 200},
-                             {5, 405, 135}, {-1, 405, 135}, {1000, 405, 135}};
+    // Top to bottom: start, rod control, player 2's side (5), credits, quit.
+    const Entry entries[] = {{1, 290, 405}, {2, 215, 336}, {5, 215, 234}, {3, 250, 148},
+                             {4, 290, 78},  {6, 405, 135}, {-1, 405, 135}, {1000, 405, 135}};
     for (int mode : {0, 1, -2})
         for (const Entry& e : entries) {
-            SCOPED_TRACE(testing::Message() << "selection " << e.selection << " mode " << mode);
+            const int opponent = (e.x + e.y + mode + 3) % 4;
+            SCOPED_TRACE(testing::Message() << "selection " << e.selection << " mode " << mode << " opponent "
+                                            << opponent);
             setRodSelectionMode(mode);
-            drawFrame([&] { drawMenu(e.selection); });
+            drawFrame([&] { drawMenu(e.selection, opponent); });
             expectBackground(SlotMenu);
             expectMarkerAt(e.x, e.y, SlotMenu);
             expectModePicture(mode == 0 ? &automaticColour : &manualColour, SlotMenu);
+            expectOpponentPicture(&opponentColours[opponent], SlotMenu);
         }
+    // A side outside the four shows the second person.
+    for (int opponent : {-1, 4}) {
+        drawFrame([&] { drawMenu(1, opponent); });
+        expectOpponentPicture(&opponentColours[0], SlotMenu);
+    }
     setRodSelectionMode(0);
     EXPECT_EQ(takeGlError(), 0u);
 }
@@ -124,7 +158,7 @@ TEST_F(MenuTest, ReproducesThePictureWhicheverBlendFunctionWasLeft)
     for (const GLenum dst : {GL_ZERO, GL_ONE}) {
         drawFrame([&] {
             glBlendFunc(GL_ONE, dst);
-            drawMenu(3);
+            drawMenu(3, 0);
         });
         expectBackground(SlotMenu);
         drawFrame([&] {
@@ -139,7 +173,7 @@ TEST_F(MenuTest, ReproducesThePictureWhicheverBlendFunctionWasLeft)
 
 TEST_F(MenuTest, ScreensLeaveTheDocumentedState)
 {
-    const std::function<void()> screens[] = {[] { drawMenu(0); }, [] { drawMenu(2); }, [] { drawMenu(9); },
+    const std::function<void()> screens[] = {[] { drawMenu(0, 0); }, [] { drawMenu(2, 1); }, [] { drawMenu(9, 2); },
                                              drawCreditsScreen};
     for (const auto& screen : screens) {
         preparePlayFrameState();

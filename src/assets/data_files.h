@@ -13,7 +13,7 @@ struct PictureFile {
 };
 
 constexpr int tablePictureCount = 7;
-constexpr int interfacePictureCount = 40;
+constexpr int interfacePictureCount = 48;
 constexpr int promptPictureCount = 8;
 constexpr int soundSlotCount = 85;
 
@@ -70,6 +70,14 @@ inline constexpr PictureFile interfacePictureFiles[interfacePictureCount] = {
     {"data/interface/scoreboardalpha256.bmp", 1024, 256},
     {"data/interface/score256.bmp", 1024, 256},
     {"data/interface/infoscreenalpha.bmp", 256, 256},
+    {"data/menu/gegner_mensch.bmp", 256, 32},  // 40: player 2's side, each before its mask
+    {"data/menu/gegner_mensch_alpha.bmp", 256, 32},
+    {"data/menu/gegner_leicht.bmp", 256, 32},
+    {"data/menu/gegner_leicht_alpha.bmp", 256, 32},
+    {"data/menu/gegner_normal.bmp", 256, 32},
+    {"data/menu/gegner_normal_alpha.bmp", 256, 32},
+    {"data/menu/gegner_schwer.bmp", 256, 32},
+    {"data/menu/gegner_schwer_alpha.bmp", 256, 32},
 };
 
 // Prompts over a running match, each picture before its mask: the skip hint

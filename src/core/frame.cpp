@@ -1,7 +1,9 @@
 #include "core/frame.h"
 
+#include "ai/computer_match.h"
 #include "core/camera.h"
 #include "core/gamepads.h"
+#include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/scene_setup.h"
 #include "core/timing.h"
@@ -104,6 +106,7 @@ void drawOverlays()
 void playFrame()
 {
     updateTiming();
+    updateComputerPlayers(game.fps > 0.0f ? 1.0f / game.fps : 0.0f);
     updateBackgroundComments();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(0.0f, 1.0f, 1.0f);
@@ -129,10 +132,12 @@ void displayFrame()
     // screen but the title is drawn.
     if (game.state != StateMenu || game.menuSelection != 0)
         finishInterfaceTextures();
+    if (game.state == StateMenu)
+        menuIdleFrame();
     if (game.state == StateMenu) {
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawMenu(game.menuSelection);
+        drawMenu(game.menuSelection, game.opponent);
     } else if (game.state == StateCredits) {
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -2,6 +2,8 @@
 
 #include "assets/vec3.h"
 
+#include <cstdint>
+
 // Game state codes (GameState::state).
 enum : int {
     StateKickOff = 0,
@@ -18,6 +20,13 @@ enum : int {
     CameraOverview = 1,
     CameraClose = 2,
     CameraIntro = 3,
+};
+
+// Demo match codes (GameState::demoMatch): the computer plays both teams.
+enum : int {
+    DemoOff = 0,
+    DemoCommandLine = 1, // asked for with --demo; Esc leaves it
+    DemoAttract = 2,     // after a minute without input in the menu; any key leaves it
 };
 
 // Rod indices of a layout entry and a figure.
@@ -45,6 +54,10 @@ struct GameState {
 
     // Menu and scene
     int menuSelection = 0;
+    // Player 2's side: a second person (0) or the computer's strength (1 to 3).
+    int opponent = 0;
+    int demoMatch = DemoOff;
+    uint32_t menuIdleSince = 0; // millisecond clock at the last menu input; 0 before the first menu frame
     bool sceneReady = false;
     unsigned int arrowList = 0; // GL display list names
     unsigned int figureList = 0;

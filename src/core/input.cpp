@@ -1,6 +1,9 @@
 #include "core/input.h"
 
+#include "ai/computer_match.h"
+#include "ai/computer_player.h"
 #include "core/controls.h"
+#include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/startup.h"
 #include "platform/full_screen.h"
@@ -10,6 +13,8 @@
 #include "sound/sound_bank.h"
 
 #include <GL/freeglut.h>
+
+#include "platform/clock.h"
 
 #include <cstdlib>
 
@@ -80,9 +85,12 @@ void postRedisplay()
         glutPostRedisplay();
 }
 
-// A rod key pressed or released; the next frame shows the change.
+// A rod key pressed or released; the next frame shows the change. The keys
+// of a team the computer drives do nothing.
 void applyRod(const RodControl& rod, bool pressed)
 {
+    if (computerStrength(rod.player) != NoComputer)
+        return;
     if (pressed)
         pressRodControl(rod);
     else
@@ -92,25 +100,12 @@ void applyRod(const RodControl& rod, bool pressed)
 
 void returnToMenu()
 {
+    stopComputerPlayers();
+    game.demoMatch = DemoOff;
     game.state = StateMenu;
     game.goals1 = 0;
     game.goals2 = 0;
-}
-
-void startMatch()
-{
-    if (!game.sceneReady) {
-        initScene();
-        game.sceneReady = true;
-    }
-    startCrowdLoop();
-    game.state = StateKickOff;
-    for (int i = 0; i < 3; ++i) {
-        game.eye[i] = initialEye[i];
-        game.up[i] = initialUp[i];
-        game.center[i] = initialCenter[i];
-    }
-    game.cameraMode = CameraIntro;
+    noteMenuInput();
 }
 
 // Shows one settings notice for a while, hiding the other two.
@@ -131,12 +126,7 @@ void onPlayKey(unsigned char key)
         return;
     }
     switch (key) {
-    case keyEscape:
-        stopAllSounds();
-        playConfirmSound();
-        playMenuMusic();
-        returnToMenu();
-        break;
+    case keyEscape: leaveMatchForMenu(); break;
     case keyEnter:
     case keySpace:
         requestKickOff();
@@ -169,10 +159,50 @@ void onScreenKey(unsigned char key)
     }
 }
 
+// Menu entries from top to bottom as the menu picture shows them: player 2's
+// side came after the four first entries and keeps their codes apart.
+constexpr int menuOrder[] = {1, 2, 5, 3, 4};
+constexpr int menuEntries = static_cast<int>(sizeof menuOrder / sizeof menuOrder[0]);
+
+// The entry shown step places below (or above, for -1) the selected one, wrapping.
+int menuNeighbour(int selection, int step)
+{
+    for (int i = 0; i < menuEntries; ++i)
+        if (menuOrder[i] == selection)
+            return menuOrder[(i + step + menuEntries) % menuEntries];
+    return selection;
+}
+
 } // namespace
+
+void startMatch()
+{
+    if (!game.sceneReady) {
+        initScene();
+        game.sceneReady = true;
+    }
+    startCrowdLoop();
+    game.state = StateKickOff;
+    for (int i = 0; i < 3; ++i) {
+        game.eye[i] = initialEye[i];
+        game.up[i] = initialUp[i];
+        game.center[i] = initialCenter[i];
+    }
+    game.cameraMode = CameraIntro;
+    startComputerPlayers(static_cast<uint32_t>(calendarSeconds()));
+}
+
+void leaveMatchForMenu()
+{
+    stopAllSounds();
+    playConfirmSound();
+    playMenuMusic();
+    returnToMenu();
+}
 
 void onMenuKey(unsigned char key)
 {
+    noteMenuInput();
     if (key == keyEscape)
         std::exit(0);
     if (key != keyEnter && key != keySpace)
@@ -187,12 +217,15 @@ void onMenuKey(unsigned char key)
         break;
     case 3: game.state = StateCredits; break;
     case 4: std::exit(0);
+    case 5: game.opponent = (game.opponent + 1) % (ComputerHard + 1); break;
     default: break;
     }
 }
 
 void onKeyDown(unsigned char key, int, int)
 {
+    if (endAttractOnInput())
+        return;
     switch (game.state) {
     case StateMenu: onMenuKey(key); break;
     case StateCredits:
@@ -213,19 +246,21 @@ void onKeyUp(unsigned char key, int, int)
 
 void onMenuSpecialKey(int code)
 {
+    noteMenuInput();
     playMenuMoveSound();
-    int& selection = game.menuSelection;
-    // Entries 1 to 4 wrap; the title picture (0) is left only with Enter.
+    // The entries wrap; the title picture (0) is left only with Enter.
     if (code == GLUT_KEY_F10)
         toggleFullScreen();
-    else if (code == GLUT_KEY_UP && selection >= 1 && selection <= 4)
-        selection = selection == 1 ? 4 : selection - 1;
-    else if (code == GLUT_KEY_DOWN && selection >= 1 && selection <= 4)
-        selection = selection == 4 ? 1 : selection + 1;
+    else if (code == GLUT_KEY_UP)
+        game.menuSelection = menuNeighbour(game.menuSelection, -1);
+    else if (code == GLUT_KEY_DOWN)
+        game.menuSelection = menuNeighbour(game.menuSelection, +1);
 }
 
 void onSpecialKey(int code, int, int)
 {
+    if (endAttractOnInput())
+        return;
     if (game.state == StateMenu) {
         onMenuSpecialKey(code);
         return;
@@ -282,6 +317,10 @@ void toggleFullScreen()
 
 void onMouseButton(int button, int buttonState, int x, int y)
 {
+    if (buttonState == GLUT_DOWN && endAttractOnInput())
+        return;
+    if (game.state == StateMenu)
+        noteMenuInput();
     if (buttonState == GLUT_DOWN) {
         game.lastMouseX = x;
         game.lastMouseY = y;

@@ -42,7 +42,8 @@ void drawFrameRate(int framesPerSecond);
 void drawResult(int player1Won);
 
 // Full-screen pictures of the menu and credits states.
-void drawMenu(int selection);
+// opponent: player 2's side, GameState::opponent.
+void drawMenu(int selection, int opponent);
 void drawCreditsScreen();
 
 // Six-sided box around the scene, centred at (cx, cy, cz) with size (sx, sy, sz).

@@ -43,6 +43,14 @@ enum : int {
     SlotScoreBoardMask = 37,
     SlotScoreBoard = 38,
     SlotFrameRateMask = 39,
+    SlotOpponentHuman = 40,
+    SlotOpponentHumanMask = 41,
+    SlotOpponentEasy = 42,
+    SlotOpponentEasyMask = 43,
+    SlotOpponentNormal = 44,
+    SlotOpponentNormalMask = 45,
+    SlotOpponentHard = 46,
+    SlotOpponentHardMask = 47,
 };
 
 // The skybox faces, the only slots with mipmaps and clamped edges.

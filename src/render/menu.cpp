@@ -7,15 +7,31 @@ namespace {
 
 constexpr float markerSize = 64.0f;
 constexpr ScreenRect modePictureBox = {340, 468, 320, 352};
+// Player 2's side, under its entry: a second person or the computer's strength.
+constexpr ScreenRect opponentPictureBox = {320, 520, 218, 250};
+
+struct OpponentPicture {
+    int picture;
+    int mask;
+};
+
+constexpr OpponentPicture opponentPictures[] = {
+    {SlotOpponentHuman, SlotOpponentHumanMask},
+    {SlotOpponentEasy, SlotOpponentEasyMask},
+    {SlotOpponentNormal, SlotOpponentNormalMask},
+    {SlotOpponentHard, SlotOpponentHardMask},
+};
+constexpr int opponentChoices = static_cast<int>(sizeof opponentPictures / sizeof opponentPictures[0]);
 
 struct MarkerCorner {
     float x;
     float y;
 };
 
-// Lower-left corner of the selection marker for entries 0 to 4; the title
-// picture's corner also serves any selection outside that range.
-constexpr MarkerCorner markerCorners[] = {{405, 135}, {290, 405}, {215, 336}, {250, 263}, {290, 200}};
+// Lower-left corner of the selection marker for entries 0 to 5; the title
+// picture's corner also serves any selection outside that range. Entry 5,
+// player 2's side, stands between the rod choice (2) and the credits (3).
+constexpr MarkerCorner markerCorners[] = {{405, 135}, {290, 405}, {215, 336}, {250, 148}, {290, 78}, {215, 234}};
 constexpr int menuEntryCount = static_cast<int>(sizeof markerCorners / sizeof markerCorners[0]);
 
 MarkerCorner markerCorner(int selection)
@@ -41,7 +57,7 @@ void endFullScreen()
 
 }  // namespace
 
-void drawMenu(int selection)
+void drawMenu(int selection, int opponent)
 {
     drawFullScreen(selection == 0 ? SlotMenuTitle : SlotMenu);
 
@@ -55,6 +71,8 @@ void drawMenu(int selection)
                               QuadLayout::UprightFromBottomLeft);
         else
             drawMaskedPicture(SlotModeManualMask, SlotModeManual, modePictureBox, QuadLayout::UprightFromBottomLeft);
+        const OpponentPicture& choice = opponentPictures[opponent >= 0 && opponent < opponentChoices ? opponent : 0];
+        drawMaskedPicture(choice.mask, choice.picture, opponentPictureBox, QuadLayout::UprightFromBottomLeft);
     }
     endFullScreen();
 }

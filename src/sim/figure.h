@@ -3,6 +3,9 @@
 #include "assets/vec3.h"
 #include "core/game_state.h"
 
+// Rods stop this far inside the side walls.
+constexpr float rodSideMargin = 10.0f;
+
 // Slide states of a figure's rod.
 enum : int { SlideStill = 0, SlideMinusZ = 1, SlidePlusZ = 2 };
 // Swing states: return to rest, angle rising (foot toward +x), angle falling.

@@ -9,8 +9,6 @@ Team team2;
 
 namespace {
 
-// Rods stop this far inside the side walls.
-constexpr float sideLimitMargin = 10.0f;
 // Ball x beyond which a team's defensive pair takes over.
 constexpr float defensivePairThreshold = 70.0f;
 
@@ -74,8 +72,8 @@ void setRodSwing(Team& team, const LayoutEntry* layout, int pair, int swingState
 
 void limitRods(Team& team, const LayoutEntry* layout)
 {
-    const float lowLimit = -table.width / 2.0f + sideLimitMargin;
-    const float highLimit = table.width / 2.0f - sideLimitMargin;
+    const float lowLimit = -table.width / 2.0f + rodSideMargin;
+    const float highLimit = table.width / 2.0f - rodSideMargin;
     for (int i = 0; i < figuresPerTeam; ++i) {
         int firstIndex = 0;
         int lastIndex = 0;

@@ -57,10 +57,13 @@ class XServer:
 
 class GameSession:
     """The game started in directory root (where its data/ lives), with
-    message boxes sent to standard error and the dummy audio driver."""
+    message boxes sent to standard error and the dummy audio driver.
+    arguments go on its command line; "{display}" among them stands for the
+    private server, which the game then finds without DISPLAY."""
 
-    def __init__(self, binary, root, artifacts, cwd=None):
+    def __init__(self, binary, root, artifacts, cwd=None, arguments=()):
         self.root = root
+        self.binary = binary
         self.artifacts = artifacts
         os.makedirs(artifacts, exist_ok=True)
         self.server = XServer()
@@ -69,7 +72,11 @@ class GameSession:
                         SDL_AUDIODRIVER="dummy", LIBGL_ALWAYS_SOFTWARE="1")
         self.log_path = os.path.join(artifacts, "game.log")
         self.log = open(self.log_path, "wb")
-        self.process = subprocess.Popen([binary], cwd=cwd or root, env=self.env,
+        game_env = dict(self.env)
+        if "{display}" in arguments:
+            del game_env["DISPLAY"]
+        command = [binary] + [a.replace("{display}", self.server.display) for a in arguments]
+        self.process = subprocess.Popen(command, cwd=cwd or root, env=game_env,
                                         stdout=self.log, stderr=subprocess.STDOUT)
         self.window = self._find_window()
         self.shots = 0
@@ -187,13 +194,13 @@ def scenario_arguments(first):
     return sys.argv[1:4]
 
 
-def run_scenario(scenario, description):
+def run_scenario(scenario, description, arguments=()):
     """Command-line entry of a scenario: quirtal binary, repository root and a
-    folder for screenshots of failures."""
-    arguments = scenario_arguments("QUIRTAL_BINARY")
-    if not arguments:
+    folder for screenshots of failures; arguments go to the game."""
+    paths = scenario_arguments("QUIRTAL_BINARY")
+    if not paths:
         return 2
-    binary, root, artifacts = arguments
+    binary, root, artifacts = paths
     for tool in ("Xvfb", "xdotool", "import", "convert"):
         if shutil.which(tool) is None:
             print("missing tool: " + tool, file=sys.stderr)
@@ -201,7 +208,7 @@ def run_scenario(scenario, description):
     if not os.path.isdir(os.path.join(root, "data")):
         print("no data/ below %s: generate the data set first" % root, file=sys.stderr)
         return 2
-    session = GameSession(binary, root, artifacts)
+    session = GameSession(binary, root, artifacts, arguments=arguments)
     try:
         scenario(session)
     except CheckFailed as failure:

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """A player in the menu: the title picture, Enter to the menu, Up and Down
 moving the marker (wrapping past both ends), the rod-selection mode picture
-toggled in place, the credits screen and back, and Esc ending the program
+toggled in place, player 2's side stepped through the computer's strengths, the credits screen and back, and Esc ending the program
 with status 0."""
 
 import sys
@@ -23,10 +23,11 @@ def play(session):
     session.tap("Return")
     session.save(screens.wait_for_menu(session, pics, 1, 0, "the menu at entry 1"), "menu")
 
-    # Down walks through the entries and wraps from "quit" back to "start";
-    # Up wraps the other way. Entry 0 is never reached again.
-    for key, selection in (("Down", 2), ("Down", 3), ("Down", 4), ("Down", 1),
-                           ("Up", 4), ("Up", 3), ("Up", 2)):
+    # Down walks through the entries as shown (player 2's side, 5, between the
+    # rod choice and the credits) and wraps from "quit" back to "start"; Up
+    # wraps the other way. Entry 0 is never reached again.
+    for key, selection in (("Down", 2), ("Down", 5), ("Down", 3), ("Down", 4), ("Down", 1),
+                           ("Up", 4), ("Up", 3), ("Up", 5), ("Up", 2)):
         session.tap(key)
         screens.wait_for_menu(session, pics, selection, 0,
                               "%s to entry %d" % (key, selection))
@@ -37,6 +38,16 @@ def play(session):
     session.save(screens.wait_for_menu(session, pics, 2, 1, "the manuell picture"), "manuell")
     session.tap("space")
     screens.wait_for_menu(session, pics, 2, 0, "the automatic picture again")
+
+    # Player 2's side: Enter steps from a second person through the
+    # computer's strengths and back.
+    session.tap("Down")
+    screens.wait_for_menu(session, pics, 5, 0, "entry 5")
+    for opponent in (1, 2, 3, 0):
+        session.tap("Return")
+        shot = screens.wait_for_menu(session, pics, 5, 0, "player 2's side %d" % opponent, opponent)
+        if opponent == 1:
+            session.save(shot, "computer-easy")
 
     # Credits, and back to the menu with Esc and with Space; the marker
     # stays on the credits entry.

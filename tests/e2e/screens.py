@@ -7,10 +7,14 @@ import os
 import pictures
 from game_session import check
 
-# Lower-left corners of the 64 x 64 selection marker, by menu entry.
-MARKER_CORNERS = {0: (405, 135), 1: (290, 405), 2: (215, 336), 3: (250, 263), 4: (290, 200)}
+# Lower-left corners of the 64 x 64 selection marker, by menu entry; entry 5
+# (player 2's side) stands between the rod choice and the credits.
+MARKER_CORNERS = {0: (405, 135), 1: (290, 405), 2: (215, 336), 3: (250, 148), 4: (290, 78), 5: (215, 234)}
 MARKER_SIZE = 64
 MODE_RECT = (340, 468, 320, 352)
+OPPONENT_RECT = (320, 520, 218, 250)
+# Player 2's side by GameState::opponent: a person, the computer easy, normal, hard.
+OPPONENT_PICTURES = {0: "gegner_mensch", 1: "gegner_leicht", 2: "gegner_normal", 3: "gegner_schwer"}
 
 # Mean difference (0..255) a matching region may show: filtering and
 # stretching of the textures differ a little from ImageMagick's resize.
@@ -35,6 +39,8 @@ class MenuPictures:
         self.marker = self._pair("select", marker_box)
         mode_box = self.box(MODE_RECT)
         self.modes = {0: self._pair("automatic", mode_box), 1: self._pair("manuell", mode_box)}
+        opponent_box = self.box(OPPONENT_RECT)
+        self.opponents = {side: self._pair(stem, opponent_box) for side, stem in OPPONENT_PICTURES.items()}
 
     def _path(self, name):
         return os.path.join(self.menu_dir, name)
@@ -59,10 +65,11 @@ class MenuPictures:
     def mode_box(self):
         return self.box(MODE_RECT)
 
-    def compose(self, selection, mode=None, markers=None):
+    def compose(self, selection, mode=None, markers=None, opponent=0):
         """The menu frame for a selection; mode None leaves the mode picture
-        out; markers lists the entries whose marker squares are drawn (the
-        selection's alone by default)."""
+        and player 2's side out (the title picture shows neither); markers
+        lists the entries whose marker squares are drawn (the selection's
+        alone by default); opponent None leaves player 2's side out."""
         screen = (self.title if selection == 0 else self.menu).copy()
         mask, picture = self.marker
         for entry in (markers if markers is not None else [selection]):
@@ -70,10 +77,13 @@ class MenuPictures:
         if mode is not None:
             mask, picture = self.modes[mode]
             pictures.paste_masked(screen, mask, picture, self.mode_box())
+            if opponent is not None:
+                mask, picture = self.opponents[opponent]
+                pictures.paste_masked(screen, mask, picture, self.box(OPPONENT_RECT))
         return screen
 
-    def expected_menu(self, selection, mode):
-        return self.compose(selection, None if selection == 0 else mode)
+    def expected_menu(self, selection, mode, opponent=0):
+        return self.compose(selection, None if selection == 0 else mode, opponent=opponent)
 
 
 class OverlayPicture:
@@ -137,11 +147,11 @@ class ScreenCheck:
         return True
 
 
-def menu_shows(pics, selection, mode):
-    """The menu at selection with the mode picture of mode: the whole frame,
-    every marker square (the marker where it belongs and nowhere else) and
-    the mode rectangle."""
-    expected = pics.expected_menu(selection, mode)
+def menu_shows(pics, selection, mode, opponent=0):
+    """The menu at selection with the mode picture of mode and player 2's
+    side: the whole frame, every marker square (the marker where it belongs
+    and nowhere else), the mode rectangle and the side's rectangle."""
+    expected = pics.expected_menu(selection, mode, opponent)
     shown_mode = None if selection == 0 else mode
     corner = MARKER_CORNERS.get(selection, MARKER_CORNERS[0])
     full = pictures.Box(0, 0, pics.width, pics.height)
@@ -149,17 +159,24 @@ def menu_shows(pics, selection, mode):
     for entry, other_corner in MARKER_CORNERS.items():
         if other_corner == corner:
             elsewhere = 1 if selection != 1 else 2
-            wrong = [("no marker here", pics.compose(selection, shown_mode, [elsewhere]))]
+            wrong = [("no marker here", pics.compose(selection, shown_mode, [elsewhere], opponent))]
             checks.append((pics.marker_box(entry), expected, wrong, "marker square", 1))
         else:
-            wrong = [("a marker here", pics.compose(selection, shown_mode, [selection, entry]))]
+            wrong = [("a marker here", pics.compose(selection, shown_mode, [selection, entry], opponent))]
             checks.append((pics.marker_box(entry), expected, wrong, "square of entry %d" % entry, 1))
     if selection == 0:
         wrong = [("a mode picture", pics.compose(0, mode))]
     else:
-        wrong = [("the other mode picture", pics.compose(selection, 1 - mode)),
+        wrong = [("the other mode picture", pics.compose(selection, 1 - mode, opponent=opponent)),
                  ("no mode picture", pics.compose(selection, None))]
     checks.append((pics.mode_box(), expected, wrong, "mode rectangle", 1))
+    if selection == 0:
+        wrong = [("player 2's side", pics.compose(0, 0, opponent=opponent))]
+    else:
+        wrong = [("side %d" % other, pics.compose(selection, mode, opponent=other))
+                 for other in OPPONENT_PICTURES if other != opponent]
+        wrong.append(("no side", pics.compose(selection, mode, opponent=None)))
+    checks.append((pics.box(OPPONENT_RECT), expected, wrong, "player 2's side", 1))
     return ScreenCheck(checks)
 
 
@@ -177,8 +194,8 @@ def wait_for_screen(session, predicate, what):
         raise
 
 
-def wait_for_menu(session, pics, selection, mode, what):
-    return wait_for_screen(session, menu_shows(pics, selection, mode), what)
+def wait_for_menu(session, pics, selection, mode, what, opponent=0):
+    return wait_for_screen(session, menu_shows(pics, selection, mode, opponent), what)
 
 
 def check_is_picture(shot):

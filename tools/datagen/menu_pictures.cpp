@@ -70,9 +70,22 @@ void generateTitlePicture(DataOutput& output)
     saveScreen(output, 23, canvas);
 }
 
-// Entries beside the marker positions of the menu: 1 at (290, 405), 2 at
-// (215, 336), 3 at (250, 263), 4 at (290, 200), each marker 64 x 64; the mode
-// picture of entry 2 fills x 340-468, y 320-352.
+// A gold-rimmed frame for the choice picture drawn over it in x, x + width, y, y + 37.
+void choiceFrame(Canvas& canvas, double x, double yFromBottom, double width)
+{
+    cairo_t* cr = canvas.cr;
+    setColour(canvas, {0.0, 0.0, 0.0}, 0.5);
+    roundedRectangle(canvas, x, fromBottom(yFromBottom + 37), width, 37, 8);
+    cairo_fill_preserve(cr);
+    setColour(canvas, gold, 0.9);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+}
+
+// Entries beside the marker positions of the menu, top to bottom: 1 at
+// (290, 405), 2 at (215, 336), 5 at (215, 234), 3 at (250, 148), 4 at
+// (290, 78), each marker 64 x 64; the mode picture of entry 2 fills x 340-468,
+// y 320-352, the choice picture of entry 5 x 320-520, y 218-250.
 void generateMenuPicture(DataOutput& output)
 {
     Canvas canvas = screenCanvas(24);
@@ -84,31 +97,31 @@ void generateMenuPicture(DataOutput& output)
 
     entryBand(canvas, 205, 316, 300, 90);
     drawLabel(canvas, "Rod control", 290, fromBottom(362), Align::Left, style);
-    cairo_t* cr = canvas.cr;
-    setColour(canvas, {0.0, 0.0, 0.0}, 0.5);
-    roundedRectangle(canvas, 334, fromBottom(355), 140, 37, 8);
-    cairo_fill_preserve(cr);
-    setColour(canvas, gold, 0.9);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    choiceFrame(canvas, 334, 318, 140);
 
-    entryBand(canvas, 240, 270, 210, 44);
-    drawLabel(canvas, "Credits", 324, fromBottom(283), Align::Left, style);
+    entryBand(canvas, 205, 214, 330, 90);
+    drawLabel(canvas, "Player 2", 290, fromBottom(260), Align::Left, style);
+    choiceFrame(canvas, 314, 216, 212);
 
-    entryBand(canvas, 280, 206, 170, 52);
-    drawLabel(canvas, "Quit", 364, fromBottom(220), Align::Left, style);
+    entryBand(canvas, 240, 155, 210, 44);
+    drawLabel(canvas, "Credits", 324, fromBottom(168), Align::Left, style);
+
+    entryBand(canvas, 280, 84, 170, 52);
+    drawLabel(canvas, "Quit", 364, fromBottom(98), Align::Left, style);
 
     drawLabel(canvas, "\u2191 \u2193 choose    Enter confirm    F10 full screen    Esc quit", 400, 578, Align::Centre, hintStyle());
     saveScreen(output, 24, canvas);
 }
 
-void generateModePicture(DataOutput& output, int pictureSlot, int maskSlot, const char* word)
+// Gold words on a picture drawn width x 32 in the menu.
+void generateModePicture(DataOutput& output, int pictureSlot, int maskSlot, const char* word, int width = 128,
+                         double size = 21)
 {
     Canvas canvas = makeCanvas(interfacePictureFiles[pictureSlot].width, interfacePictureFiles[pictureSlot].height);
-    useDesignUnits(canvas, 128, 32);
-    TextStyle style = textStyle(21, gold, 1.8, true);
+    useDesignUnits(canvas, width, 32);
+    TextStyle style = textStyle(size, gold, 1.8, true);
     style.outlineColour = {0.1, 0.05, 0.0};
-    drawLabel(canvas, word, 64, 24, Align::Centre, style);
+    drawLabel(canvas, word, width / 2.0, 24, Align::Centre, style);
     saveMaskedPair(output, interfacePictureFiles[pictureSlot].path, interfacePictureFiles[maskSlot].path, canvas, RowOrder::Upright);
     freeCanvas(canvas);
 }
@@ -183,6 +196,13 @@ void generateMenuPictures(DataOutput& output)
     generateMenuPicture(output);
     generateModePicture(output, 25, 26, "automatic");
     generateModePicture(output, 27, 28, "manuell");
+    // Player 2's side: a second person, or the computer at its strength.
+    constexpr int opponentPictureWidth = 200;
+    constexpr double opponentTextSize = 17;
+    generateModePicture(output, 40, 41, "Mensch", opponentPictureWidth, 21);
+    generateModePicture(output, 42, 43, "Computer: leicht", opponentPictureWidth, opponentTextSize);
+    generateModePicture(output, 44, 45, "Computer: normal", opponentPictureWidth, opponentTextSize);
+    generateModePicture(output, 46, 47, "Computer: schwer", opponentPictureWidth, opponentTextSize);
     generateMarker(output);
     generateCredits(output);
 }

@@ -123,9 +123,11 @@ void generateHelp(DataOutput& output)
     drawHelpColumn(canvas, 262, 72, "Player 2  (red)", teamRed, player2, 5, 62, 19);
 
     TextStyle note = textStyle(11, Rgb{0.80, 0.84, 0.92}, 1.2);
-    drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack.", 250, 198, Align::Centre, note);
-    drawLabel(canvas, "Pads: sticks slide, LT / RT or A / B kick, X / Y back, LB / RB pair (README)", 250, 214,
-        Align::Centre, note);
+    drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack.", 250, 184, Align::Centre, note);
+    drawLabel(canvas, "Pads: sticks slide, LT / RT or A / B kick, X / Y back, LB / RB pair (README)", 250, 199,
+              Align::Centre, note);
+    drawLabel(canvas, "Alone: menu \u201cPlayer 2\u201d \u2192 Computer, or start quirtal --opponent computer.", 250, 214,
+              Align::Centre, note);
 
     const HelpLine general[] = {
         {"Enter", "kick-off / push a stopped ball  (also Space)"},

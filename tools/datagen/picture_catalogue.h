@@ -13,6 +13,7 @@ struct MaskedPair {
 constexpr MaskedPair maskedPairs[] = {
     {10, 9}, {11, 12}, {13, 14}, {15, 16}, {17, 18}, {19, 20}, {21, 22},
     {25, 26}, {27, 28}, {29, 30}, {33, 34}, {35, 36}, {38, 37}, {6, 39},
+    {40, 41}, {42, 43}, {44, 45}, {46, 47},
 };
 
 // Sizes of the textures the model materials name.
