@@ -119,14 +119,14 @@ void generateHelp(DataOutput& output)
         {"\u2190 / \u2192", "second rod shoot / back"},
         {"7", "switch rod pair"},
     };
-    drawHelpColumn(canvas, 14, 72, "Player 1  (blue)", teamBlue, player1, 5, 62, 19);
-    drawHelpColumn(canvas, 262, 72, "Player 2  (red)", teamRed, player2, 5, 62, 19);
+    drawHelpColumn(canvas, 14, 66, "Player 1  (blue)", teamBlue, player1, 5, 62, 18);
+    drawHelpColumn(canvas, 262, 66, "Player 2  (red)", teamRed, player2, 5, 62, 18);
 
     TextStyle note = textStyle(11, Rgb{0.80, 0.84, 0.92}, 1.2);
-    drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack.", 250, 184, Align::Centre, note);
-    drawLabel(canvas, "Pads: sticks slide, LT / RT or A / B kick, X / Y back, LB / RB pair (README)", 250, 199,
+    drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack.", 250, 178, Align::Centre, note);
+    drawLabel(canvas, "Pads: sticks slide, LT / RT or A / B kick, X / Y back, LB / RB pair (README)", 250, 192,
               Align::Centre, note);
-    drawLabel(canvas, "Alone: menu \u201cPlayer 2\u201d \u2192 Computer, or start quirtal --opponent computer.", 250, 214,
+    drawLabel(canvas, "Alone: menu \u201cPlayer 2\u201d \u2192 Computer, or start quirtal --opponent computer.", 250, 206,
               Align::Centre, note);
 
     const HelpLine general[] = {
@@ -137,7 +137,7 @@ void generateHelp(DataOutput& output)
         {"F10  Esc", "full screen / back to the menu"},
         {"Mouse", "hold the left button and drag to turn the view"},
     };
-    drawHelpColumn(canvas, 14, 224, "Both players", {0.9, 0.9, 0.9}, general, 6, 82, 16.5);
+    drawHelpColumn(canvas, 14, 228, "Both players", {0.9, 0.9, 0.9}, general, 6, 82, 15.5);
 
     // How a good shot is made.
     TextStyle tip = textStyle(11.5, Rgb{1.0, 0.93, 0.62}, 1.2);
