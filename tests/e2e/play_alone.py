@@ -9,11 +9,10 @@ import sys
 import game_session
 import pictures
 import screens
-from game_session import check
 from play_match import frame, whole
 
-# The goal counts on the score board, in the 800 x 600 frame.
-PLAYER1_GOALS = frame((236, 266, 538, 566))
+# Player 2's goal count on the score board, in the 800 x 600 frame. Player
+# 1's count may change too: the computer can put the ball into its own goal.
 PLAYER2_GOALS = frame((646, 676, 538, 566))
 
 
@@ -31,8 +30,6 @@ def play(session):
         "a goal for player 2",
         lambda shot: pictures.changed_fraction(start, shot, PLAYER2_GOALS) > 0.05, timeout=240)
     session.save(goal, "goal")
-    check(pictures.changed_fraction(start, goal, PLAYER1_GOALS) <= 0.02,
-          "player 1's count changed without a key pressed")
 
 
 if __name__ == "__main__":
