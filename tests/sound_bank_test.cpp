@@ -126,6 +126,28 @@ TEST_F(SoundBankTest, ASoundWantedEarlyPlaysBeforeTheWorkerReachesIt)
     EXPECT_EQ(std::set<std::string>(paths.begin(), paths.end()).size(), 83u) << "no file decoded twice";
 }
 
+// The first menu frame does not wait for the long menu track: it starts
+// once decoded, and not at all when a match took the music channel first.
+TEST_F(SoundBankTest, MenuMusicAtStartUpStartsOnceDecoded)
+{
+    recordingAudio().loadDelayMicroseconds = 30000;
+    ASSERT_TRUE(startLoadingSounds());
+    playMenuMusicWhenReady();
+    EXPECT_TRUE(recordingAudio().slotsPlayedOn(musicChannel).empty()) << "waited for the decode";
+    finishLoadingSounds();
+    startPendingMusic();
+    startPendingMusic();
+    EXPECT_EQ(recordingAudio().slotsPlayedOn(musicChannel), std::vector<int>{menuMusicSlot});
+
+    recordingAudio().loadDelayMicroseconds = 0;
+    playMenuMusicWhenReady();
+    EXPECT_EQ(recordingAudio().slotsPlayedOn(musicChannel).size(), 2u) << "a decoded track starts at once";
+    soundBank.menuMusicPending = true;
+    startCrowdLoop();
+    startPendingMusic();
+    EXPECT_EQ(recordingAudio().slotsPlayedOn(musicChannel).back(), crowdLoopSlot);
+}
+
 TEST_F(SoundBankTest, MissingFilesLeaveTheirSlotsEmpty)
 {
     recordingAudio().missingPaths = {soundSlotPath(5), soundSlotPath(crowdLoopSlot)};

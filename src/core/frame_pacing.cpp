@@ -53,6 +53,7 @@ void idleFrame()
         endBySignal(signalNumber);
     }
     uploadStreamedTextures();
+    startPendingMusic();
     const ScreenContent content = screenContent();
     const bool unchangedScreen = content.state >= 0 && content.state == lastDrawnScreen.state &&
                                  content.selection == lastDrawnScreen.selection &&

@@ -99,7 +99,7 @@ void loadStartupAssets()
 {
     startLoadingSounds();
     startInterfaceTextures();
-    playMenuMusic();
+    playMenuMusicWhenReady();
 }
 
 void initScene()

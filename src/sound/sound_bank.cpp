@@ -24,7 +24,12 @@ const int postList[] = {55, 56};
 constexpr int postPicks = 4;
 const int chatterList[] = {74, 75, 76, 77, 78, 79, 80, 81, 82, 83, 84, 82, 82, 82};
 
-void playSlot(int channel, int slot) { audioPlay(channel, readySample(slot)); }
+void playSlot(int channel, int slot)
+{
+    if (channel == musicChannel)
+        soundBank.menuMusicPending = false;
+    audioPlay(channel, readySample(slot));
+}
 
 // Reseeded from the calendar second before each pick, so picks made within
 // one second repeat.
@@ -50,6 +55,18 @@ const char* soundSlotPath(int slot)
 }
 
 void playMenuMusic() { playSlot(musicChannel, menuMusicSlot); }
+
+void playMenuMusicWhenReady()
+{
+    soundBank.menuMusicPending = true;
+    startPendingMusic();
+}
+
+void startPendingMusic()
+{
+    if (soundBank.menuMusicPending && sampleDecoded(menuMusicSlot))
+        playMenuMusic();
+}
 
 void startCrowdLoop()
 {
@@ -118,6 +135,7 @@ void playBloopers() { playSlot(interfaceChannel, bloopersSlot); }
 void stopAllSounds()
 {
     // Channel 15 keeps playing, so the confirm click of Esc is heard out.
+    soundBank.menuMusicPending = false;
     for (int channel = 1; channel < interfaceChannel; ++channel)
         audioStop(channel);
 }

@@ -34,6 +34,8 @@ struct SoundBank {
     int introSoundCount = 0;
     int chatterFrames = 0;
     int chatterDeadline = 0;
+    // The menu music was asked for before the worker had decoded it.
+    bool menuMusicPending = false;
 };
 
 extern SoundBank soundBank;
@@ -57,10 +59,19 @@ bool loadSounds();
 // The sample of a slot, decoded first if the worker has not reached it yet.
 AudioSample* readySample(int slot);
 
+// True once a slot's sample is decoded (or loading has ended); never waits.
+bool sampleDecoded(int slot);
+
 // Stops the worker and closes the audio device.
 void closeSounds();
 
 void playMenuMusic();
+// At start-up: the menu music starts as soon as the worker has decoded it,
+// so the first menu frame does not wait for a long track. startPendingMusic,
+// called between frames, starts it then, unless the music channel has been
+// given another sound meanwhile.
+void playMenuMusicWhenReady();
+void startPendingMusic();
 void startCrowdLoop();
 void playIntroSound();
 void playIntroComment();

@@ -134,6 +134,14 @@ AudioSample* readySample(int slot)
     return soundBank.samples[slot];
 }
 
+bool sampleDecoded(int slot)
+{
+    if (slot < 0 || slot >= soundSlotCount)
+        return true;
+    std::lock_guard<std::mutex> guard(loader.lock);
+    return !loader.running || loader.done[slot];
+}
+
 void closeSounds()
 {
     finishLoadingSounds();
