@@ -1,4 +1,6 @@
 // Pads are SDL virtual joysticks, made controllers by SDL's own game-controller layer.
+#include "ai/computer_match.h"
+#include "ai/computer_player.h"
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/gamepads.h"
@@ -101,6 +103,8 @@ protected:
     void TearDown() override
     {
         testRunning = false;
+        game.opponent = NoComputer;
+        game.demoMatch = DemoOff;
         setGamepadPlayers(true, true);
         closeGamepads();
     }
@@ -190,13 +194,15 @@ TEST_F(Gamepads, UnpluggedPadsLetGoAndTheComputerOpponentLeavesEveryPadToPlayerO
     pollGamepads();
     EXPECT_EQ(pairState(1), only(3, SwingRising));
     second.button(SDL_CONTROLLER_BUTTON_Y, false); // unseen until the next poll
-    setGamepadPlayers(true, false);
+    game.opponent = ComputerEasy; // a match against the computer starts
+    startComputerPlayers(1);
     EXPECT_EQ(pairState(1), Rods{}); // let go, to be taken up again for the new player
     EXPECT_EQ(pairState(2), only(0, SlideMinusZ));
     second.button(SDL_CONTROLLER_BUTTON_X, true);
     pollGamepads();
     EXPECT_EQ(pairState(1), (Rods{0, 0, SwingFalling, SwingRising})); // X back toward -x, B toward +x
-    setGamepadPlayers(false, false); // the computer on both sides
+    game.demoMatch = DemoCommandLine; // the computer on both sides
+    startComputerPlayers(1);
     pollGamepads();
     EXPECT_EQ(pairState(1), Rods{});
     EXPECT_EQ(pairState(2), only(0, SlideMinusZ));
