@@ -88,10 +88,12 @@ int readCommandLine(int argc, char** argv)
     return -1;
 }
 
-bool commandLineNamesDisplay(int argc, char** argv)
+bool commandLineNamesDisplay(int argc, char** argv) { return displayOnCommandLine(argc, argv) != nullptr; }
+
+const char* displayOnCommandLine(int argc, char** argv)
 {
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "-display") == 0)
-            return true;
-    return false;
+            return argv[i + 1];
+    return nullptr;
 }

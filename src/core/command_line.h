@@ -9,3 +9,5 @@ int readCommandLine(int argc, char** argv);
 
 // True when the options name an X display of their own (-display NAME).
 bool commandLineNamesDisplay(int argc, char** argv);
+// That display's name; null when the options name none.
+const char* displayOnCommandLine(int argc, char** argv);

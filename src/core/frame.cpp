@@ -75,8 +75,6 @@ void drawScene()
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     glPopMatrix();
 
-    drawSceneSkybox();
-
     // The ball is drawn where the last frame left it, before this frame moves it.
     setWorkingDiffuse(1.0f, 1.0f, 1.0f);
     drawBall(ball);
@@ -85,6 +83,8 @@ void drawScene()
     simulatePlayFrame(game.fps);
     drawFiguresAndMarkers();
     drawRods(team1, team2);
+    // Last, so the depth test spares a software renderer the sky behind the table.
+    drawSceneSkybox();
 
     glPopMatrix();
 }

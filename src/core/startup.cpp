@@ -5,6 +5,7 @@
 #include "core/command_line.h"
 #include "core/frame.h"
 #include "core/gamepads.h"
+#include "core/game_window.h"
 #include "core/frame_pacing.h"
 #include "core/game_state.h"
 #include "core/input.h"
@@ -73,11 +74,13 @@ int runGame(int argc, char** argv)
     if (!findDataSet())
         return 1;
     watchStopSignals();
+    // glutInit takes -display out of the options.
+    const std::string displayName = commandLineNamesDisplay(argc, argv) ? displayOnCommandLine(argc, argv) : "";
+    // Set before glutInit, which replaces them by a -geometry option.
+    glutInitWindowPosition(defaultWindowX, defaultWindowY);
+    glutInitWindowSize(defaultWindowWidth, defaultWindowHeight);
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL | GLUT_MULTISAMPLE);
-    glutInitWindowPosition(100, 100);
-    glutInitWindowSize(800, 600);
-    glutCreateWindow("Quirtal Orvelcup");
+    openGameWindow(displayName.empty() ? nullptr : displayName.c_str());
     openGamepads();
     requestVerticalSync();
     loadStartupAssets();
