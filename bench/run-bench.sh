@@ -13,6 +13,21 @@ trap 'rm -rf "$work"' EXIT
 results=$work/results
 
 "$bin/quirtal_frame_bench" >> "$results"
+
+# The game against a bare program drawing the same scene (no multisampling,
+# one display list), at two window sizes; the two alternate three times and
+# each keeps its median.
+for size in 800x600 1600x900; do
+  for _ in 1 2 3; do
+    for kind in game bare; do
+      "$bin/quirtal_window_fill" "$kind" "$size" >> "$work/fill" || true
+    done
+  done
+done
+for name in $(cut -f1 "$work/fill" | uniq | sort -u); do
+  awk -F'\t' -v k="$name" '$1 == k { print $2 }' "$work/fill" | sort -g | sed -n 2p |
+    awk -v k="$name" '{ printf "%s\t%s\tfps\n", k, $1 }' >> "$results"
+done
 "$bin/quirtal_reference_scene" >> "$results"
 
 # Start-up is short and noisy: the median of five fresh processes.
