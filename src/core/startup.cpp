@@ -42,6 +42,8 @@ void setWorkingDiffuse(float red, float green, float blue)
 
 namespace {
 
+bool backgroundLoadingStarted = false;
+
 // Points the data paths at the first data set found; false, after one line
 // saying where it looked, when there is none.
 bool findDataSet()
@@ -83,7 +85,13 @@ int runGame(int argc, char** argv)
     openGameWindow(displayName.empty() ? nullptr : displayName.c_str());
     openGamepads();
     requestVerticalSync();
-    loadStartupAssets();
+    // Only the title screen before the first frame; the loading threads
+    // start once it is drawn (see startBackgroundLoading). A demo match
+    // shows the table and plays sounds at once, so it waits for all.
+    if (game.demoMatch)
+        loadStartupAssets();
+    else
+        loadTitlePictures();
     glutIgnoreKeyRepeat(0);
     glutDisplayFunc(displayFrame);
     glutIdleFunc(idleFrame);
@@ -100,8 +108,17 @@ int runGame(int argc, char** argv)
 
 void loadStartupAssets()
 {
+    loadTitlePictures();
+    startBackgroundLoading();
+}
+
+void startBackgroundLoading()
+{
+    if (backgroundLoadingStarted)
+        return;
+    backgroundLoadingStarted = true;
     startLoadingSounds();
-    startInterfaceTextures();
+    readOtherPicturesInBackground();
     playMenuMusicWhenReady();
 }
 
