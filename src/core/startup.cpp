@@ -11,6 +11,7 @@
 #include "core/input.h"
 #include "core/scene_setup.h"
 #include "platform/data_location.h"
+#include "platform/fatal_error.h"
 #include "platform/file_names.h"
 #include "platform/stop_signals.h"
 #include "platform/vertical_sync.h"
@@ -43,6 +44,8 @@ void setWorkingDiffuse(float red, float green, float blue)
 namespace {
 
 bool backgroundLoadingStarted = false;
+
+constexpr const char* unreadableModel = "missing, cut short or not a 3DS model; the game cannot go on without it";
 
 // Points the data paths at the first data set found; false, after one line
 // saying where it looked, when there is none.
@@ -139,7 +142,10 @@ void initScene()
 
     placeTeams();
 
-    arrowModel.load(arrowModelFile);
+    // Without its models the table cannot be played: neither the markers nor
+    // the two teams could be told apart.
+    if (!arrowModel.load(arrowModelFile))
+        endForDataFile(arrowModelFile, unreadableModel);
     arrowModel.setPosition(0.0f, 0.0f, 0.0f);
     arrowModel.setRotation(0.0f, 180.0f, 0.0f);
     game.arrowList = glGenLists(1);
@@ -147,7 +153,8 @@ void initScene()
     arrowModel.draw();
     glEndList();
 
-    figureModel.load(figureModelFile);
+    if (!figureModel.load(figureModelFile))
+        endForDataFile(figureModelFile, unreadableModel);
     figureModel.setScale(0.15f);
     figureModel.setPosition(0.0f, 0.0f, 0.0f);
     game.figureList = glGenLists(1);
