@@ -208,6 +208,19 @@ TEST_F(Gamepads, UnpluggedPadsLetGoAndTheComputerOpponentLeavesEveryPadToPlayerO
     EXPECT_EQ(pairState(2), only(0, SlideMinusZ));
 }
 
+TEST_F(Gamepads, APadWaitingBesideTwoOthersTakesOverAFreedPlace)
+{
+    VirtualPad first, second, waiting;
+    waiting.button(SDL_CONTROLLER_BUTTON_B, true);
+    pollGamepads();
+    EXPECT_EQ(pairState(1), Rods{});
+    EXPECT_EQ(pairState(2), Rods{});
+    first.unplug();
+    pollGamepads();
+    EXPECT_EQ(pairState(1), only(3, SwingRising));
+    EXPECT_EQ(pairState(2), Rods{});
+}
+
 TEST_F(Gamepads, ShoulderSwitchesThePairInManualModeAndHeldControlsFollowThePair)
 {
     VirtualPad first, second;
