@@ -7,10 +7,14 @@
 #include <cstring>
 #include <initializer_list>
 
+#ifndef QUIRTAL_VERSION
+#define QUIRTAL_VERSION "unknown"
+#endif
+
 namespace {
 
-constexpr const char* usage =
-    "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [-display NAME] [-geometry WxH+X+Y]\n";
+constexpr const char* usage = "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [-display NAME] "
+                              "[-geometry WxH+X+Y] [--help] [--version]\n";
 
 bool isGlutOptionWithValue(const char* option)
 {
@@ -69,6 +73,9 @@ int readCommandLine(int argc, char** argv)
             game.demoMatch = DemoCommandLine;
         } else if (std::strcmp(option, "--help") == 0) {
             std::printf("%s", usage);
+            return 0;
+        } else if (std::strcmp(option, "--version") == 0) {
+            std::printf("quirtal %s\n", QUIRTAL_VERSION);
             return 0;
         } else if (std::strncmp(option, opponentOption, opponentLength) == 0) {
             // --opponent VALUE or --opponent=VALUE
