@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Runs the benchmarks of a build made with -DQUIRTAL_BENCH=ON from the
-# repository root (where data/ lives) and prints one table. Needs DISPLAY
+# Runs the benchmarks of a build made with -DQUIRTAL_BENCH=ON from that build
+# tree (where its data/ lives) and prints one table. Needs DISPLAY
 # (make bench runs it under its own Xvfb). Nothing here passes or fails on a
 # figure: the numbers are for reading.
 set -euo pipefail
 build=$(readlink -f "${1:?usage: run-bench.sh BUILD_DIR}")
-cd "$(dirname "$0")/.."
+cd "$build"
 bin=$build/bench
 export SDL_AUDIODRIVER=dummy QUIRTAL_NO_MESSAGE_BOX=1
 work=$(mktemp -d)

@@ -102,7 +102,7 @@ TEST(DataLocation, FirstPlaceWithTheDataSetServesEveryDataPath)
     ASSERT_EQ(places.size(), 3u);
     EXPECT_EQ(places[0], working);
     EXPECT_EQ(places[1], "/opt/q/libexec/quirtal/../../share/quirtal");
-    EXPECT_EQ(places[2], QUIRTAL_SOURCE_DIR);
+    EXPECT_EQ(places[2], QUIRTAL_BINARY_DIR);
     EXPECT_EQ(dataSetPlaces("").size(), 2u) << "no binary path, no installed place";
 
     const std::string empty = makeTempDir();

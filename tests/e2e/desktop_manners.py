@@ -117,7 +117,9 @@ def placed_by_geometry(binary, root, artifacts):
         session.close()
 
 
-def make_run_without_display(root):
+def make_run_without_display():
+    # make run belongs to the source tree's Makefile.
+    root = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "MAKEFLAGS", "MAKELEVEL", "MFLAGS")}
     result = subprocess.run(["make", "run"], cwd=root, env=env, stdout=subprocess.PIPE,
                             stderr=subprocess.STDOUT, timeout=60)
@@ -133,7 +135,7 @@ def main():
     binary, root, artifacts = arguments
     elsewhere = tempfile.mkdtemp(prefix="quirtal-elsewhere-")
     try:
-        make_run_without_display(root)
+        make_run_without_display()
         first_session(binary, root, elsewhere, os.path.join(artifacts, "sigint"))
         second_session(binary, root, elsewhere, os.path.join(artifacts, "sigterm"))
         placed_by_geometry(binary, root, os.path.join(artifacts, "geometry"))
