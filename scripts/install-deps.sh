@@ -13,7 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   espeak-ng lame sox libsox-fmt-mp3 mpg123
   libcairo2-dev libfontconfig-dev fonts-dejavu-core
-  python3 linux-perf
+  python3 linux-perf appstream man-db
 )
 
 missing=()
