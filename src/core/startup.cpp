@@ -3,9 +3,12 @@
 #include "core/command_line.h"
 #include "core/frame.h"
 #include "core/gamepads.h"
+#include "core/game_window.h"
 #include "core/frame_pacing.h"
+#include "core/game_state.h"
 #include "core/input.h"
 #include "platform/data_location.h"
+#include "platform/fatal_error.h"
 #include "platform/file_names.h"
 #include "platform/stop_signals.h"
 #include "platform/vertical_sync.h"
@@ -20,6 +23,8 @@
 #include <string>
 
 namespace {
+
+bool backgroundLoadingStarted = false;
 
 // Points the data paths at the first data set found; false, after one line
 // saying where it looked, when there is none.
@@ -53,14 +58,22 @@ int runGame(int argc, char** argv)
     if (!findDataSet())
         return 1;
     watchStopSignals();
+    // glutInit takes -display out of the options.
+    const std::string displayName = commandLineNamesDisplay(argc, argv) ? displayOnCommandLine(argc, argv) : "";
+    // Set before glutInit, which replaces them by a -geometry option.
+    glutInitWindowPosition(defaultWindowX, defaultWindowY);
+    glutInitWindowSize(defaultWindowWidth, defaultWindowHeight);
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL | GLUT_MULTISAMPLE);
-    glutInitWindowPosition(100, 100);
-    glutInitWindowSize(800, 600);
-    glutCreateWindow("Quirtal Orvelcup");
+    openGameWindow(displayName.empty() ? nullptr : displayName.c_str());
     openGamepads();
     requestVerticalSync();
-    loadStartupAssets();
+    // Only the title screen before the first frame; the loading threads
+    // start once it is drawn (see startBackgroundLoading). A demo match
+    // shows the table and plays sounds at once, so it waits for all.
+    if (game.demoMatch)
+        loadStartupAssets();
+    else
+        loadTitlePictures();
     glutIgnoreKeyRepeat(0);
     glutDisplayFunc(displayFrame);
     glutIdleFunc(idleFrame);
@@ -77,7 +90,16 @@ int runGame(int argc, char** argv)
 
 void loadStartupAssets()
 {
+    loadTitlePictures();
+    startBackgroundLoading();
+}
+
+void startBackgroundLoading()
+{
+    if (backgroundLoadingStarted)
+        return;
+    backgroundLoadingStarted = true;
     startLoadingSounds();
-    startInterfaceTextures();
+    readOtherPicturesInBackground();
     playMenuMusicWhenReady();
 }
