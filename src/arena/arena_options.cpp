@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char* usage =
     "usage: quirtal-arena [--home P] [--away P] [--seed N | --seeds A-B] [--fps F] [--jitter MS] [--minutes M] "
-    "[--replay FILE]  (P: easy normal hard idle random hold-kick hold-back line-up reference)\n";
+    "[--replay FILE] [--record DIR]  (P: easy normal hard idle random hold-kick hold-back line-up reference)\n";
 
 constexpr ArenaPlayer allPlayers[] = {ArenaPlayer::Easy, ArenaPlayer::Normal, ArenaPlayer::Hard,
     ArenaPlayer::Idle, ArenaPlayer::Random, ArenaPlayer::HoldKick, ArenaPlayer::HoldBack, ArenaPlayer::LineUp,
@@ -81,7 +81,7 @@ int readArenaOptions(int argc, char** argv, ArenaOptions& options)
             return 0;
         }
         const char* valueOptions[] = {"--home", "--away", "--seed", "--seeds", "--fps", "--jitter", "--minutes",
-            "--replay"};
+            "--replay", "--record"};
         bool known = false;
         for (const char* name : valueOptions)
             known = known || std::strcmp(option, name) == 0;
@@ -109,8 +109,10 @@ int readArenaOptions(int argc, char** argv, ArenaOptions& options)
             good = readNumber(value, 0.0, 1000.0, options.jitterMs);
         } else if (std::strcmp(option, "--minutes") == 0) {
             good = readNumber(value, 0.0, 240.0, options.minutes) && options.minutes > 0.0;
-        } else {
+        } else if (std::strcmp(option, "--replay") == 0) {
             options.replayPath = value;
+        } else {
+            options.recordDirectory = value;
         }
         if (!good)
             return refuse(option, value);

@@ -28,6 +28,7 @@ struct ArenaOptions {
     double jitterMs = 0.0; // each frame's length varies by up to this much either way
     double minutes = 10.0; // game time after which a match is given up
     std::string replayPath; // verify this replay instead of playing
+    std::string recordDirectory; // save each match's replay here
 };
 
 // Returns -1 to go on, or the exit status: 0 after --help, 2 after a usage
