@@ -1,12 +1,11 @@
 #include "replay/replay_format.h"
 
-#include <cstring>
 #include <string>
 #include <vector>
 
-// Each input is tried as it comes and once more with a correct checksum at
-// its end, so the fuzzer reaches the records behind the checksum. Whatever
-// decodes must encode to a file that decodes to the same replay.
+// Each input is tried as it comes and once more with its length field and
+// checksum made right, so the fuzzer reaches the records behind them.
+// Whatever decodes must encode to a file that decodes to the same replay.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Replay replay;
@@ -14,7 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     decodeReplay(data, size, replay, error);
 
     std::vector<uint8_t> fixed(data, data + size);
-    if (fixed.size() >= 4) {
+    constexpr size_t lengthAt = 6;
+    if (fixed.size() >= lengthAt + 4) {
+        for (size_t i = 0; i < 4; ++i)
+            fixed[lengthAt + i] = static_cast<uint8_t>(fixed.size() >> (8 * i));
         const uint32_t sum = replayChecksum(fixed.data(), fixed.size() - 4);
         for (int i = 0; i < 4; ++i)
             fixed[fixed.size() - 4 + i] = static_cast<uint8_t>(sum >> (8 * i));

@@ -160,6 +160,8 @@ std::vector<uint8_t> encodeReplay(const Replay& replay)
 {
     std::vector<uint8_t> out(replayMagic, replayMagic + sizeof replayMagic);
     putBytes(out, replayFormatVersion, 2);
+    const size_t lengthAt = out.size();
+    putBytes(out, 0, 4);
     putText(out, replay.version, maxVersionLength);
     putBytes(out, replay.seed, 8);
     putBytes(out, static_cast<uint32_t>(replay.settings.goalsToWin), 4);
@@ -186,6 +188,9 @@ std::vector<uint8_t> encodeReplay(const Replay& replay)
         for (int i = 0; i < 4; ++i)
             out[countAt + i] = static_cast<uint8_t>(runs >> (8 * i));
     }
+    const size_t length = out.size() + 4;
+    for (int i = 0; i < 4; ++i)
+        out[lengthAt + i] = static_cast<uint8_t>(length >> (8 * i));
     putBytes(out, replayChecksum(out.data(), out.size()), 4);
     return out;
 }
@@ -205,12 +210,15 @@ bool decodeReplay(const uint8_t* bytes, size_t size, Replay& replay, std::string
     if (format != replayFormatVersion)
         return fail(error, "replay format version " + std::to_string(format) + " is not supported (this game reads version "
                 + std::to_string(replayFormatVersion) + ")");
-    if (size < reader.at + 4)
+    const uint32_t length = static_cast<uint32_t>(reader.number(4));
+    if (reader.truncated || size < length)
         return fail(error, "replay file is truncated");
+    if (size > length || length < reader.at + 4)
+        return fail(error, "replay file is damaged (its length is wrong)");
     const size_t checked = size - 4;
     const uint32_t stored = static_cast<uint32_t>(ByteReader{bytes, size, checked}.number(4));
     if (stored != replayChecksum(bytes, checked))
-        return fail(error, "replay file is damaged (checksum does not match) or truncated");
+        return fail(error, "replay file is damaged (checksum does not match)");
     reader.size = checked;
 
     bool textTooLong = false;

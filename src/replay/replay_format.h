@@ -8,7 +8,7 @@
 #include <vector>
 
 // The replay file, little-endian throughout:
-//   "QRPL", u16 format version, u8 length + game version,
+//   "QRPL", u16 format version, u32 file length, u8 length + game version,
 //   u64 seed, i32 goals to win, i32 manual rod selection, i32 rules,
 //   u8 length + name of each player, u32 ticks, u64 final hash,
 //   per player: u32 run count, then runs of (varint repeat count, u16 record),
