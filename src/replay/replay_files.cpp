@@ -1,6 +1,5 @@
 #include "replay/replay_files.h"
 
-#include "platform/clock.h"
 #include "replay/replay_format.h"
 
 #include <dirent.h>
@@ -57,7 +56,7 @@ std::vector<std::string> replayNames(const std::string& directory)
 // "match-YYYYMMDD-HHMMSS-NN.qreplay", the first NN not yet taken.
 std::string freshName(const std::string& directory)
 {
-    const std::time_t now = calendarSeconds();
+    const std::time_t now = std::time(nullptr);
     std::tm parts {};
     gmtime_r(&now, &parts);
     char stamp[32];
