@@ -25,6 +25,7 @@ Replay replayToWatch;
 // person pressing Enter would, and a demo match's result stays up.
 constexpr int introWait = 3 * ticksPerSecond;
 constexpr int demoResultWait = 5 * ticksPerSecond;
+constexpr size_t recordingReserve = 15 * 60 * ticksPerSecond;
 
 int screenStateOf(MatchPhase phase)
 {
@@ -182,6 +183,10 @@ void beginMatch()
         session.computers[player - 1] = makeComputerPlayer(player, session.strengths[player - 1], session.seed);
         session.recording.players[player - 1] = playerName(session.strengths[player - 1]);
     }
+    // Room for a long match from the start, so that recording does not
+    // reallocate (and copy) during play; longer matches still grow it.
+    if (!session.playingBack && game.demoMatch != DemoAttract)
+        session.recording.ticks.reserve(recordingReserve);
     session.recording.seed = session.seed;
     session.recording.settings = settings;
     releaseAllControls();
@@ -234,6 +239,12 @@ void saveMatchReplay()
     MatchSession& session = matchSession;
     if (session.playingBack || session.recording.ticks.empty())
         return;
+    // A match longer than a replay holds is not recorded at all.
+    if (session.recording.ticks.size() != session.state.tick) {
+        std::fprintf(stderr, "quirtal: the match was too long to record\n");
+        session.recording.ticks.clear();
+        return;
+    }
     session.recording.finalHash = hashMatchState(session.state);
     std::string error;
     if (saveReplay(session.recording, replayDirectory(), error).empty())
@@ -261,10 +272,10 @@ void leaveMatchForMenu()
 
 void pressEnter()
 {
-    // The first press only ends the intro flight, or the replay of a goal.
-    if (showingGoalReplay())
-        skipGoalReplay(matchSession.goalReplay);
-    else if (game.cameraMode == CameraIntro)
+    // Enter cuts a goal played again short, and kicks off as ever; the first
+    // press only ends the intro flight.
+    skipGoalReplay(matchSession.goalReplay);
+    if (game.cameraMode == CameraIntro)
         endIntro();
     else
         noteEnter();
