@@ -3,8 +3,7 @@
 #include "core/controls.h"
 #include "core/demo_match.h"
 #include "core/game_state.h"
-#include "core/gamepads.h"
-#include "core/startup.h"
+#include "core/scene_setup.h"
 #include "platform/clock.h"
 #include "replay/replay_files.h"
 #include "sim/match_engine.h"
@@ -190,8 +189,6 @@ void beginMatch()
     session.recording.seed = session.seed;
     session.recording.settings = settings;
     releaseAllControls();
-    // Pads play only for the people at the table.
-    setGamepadPlayers(session.strengths[0] == NoComputer, session.strengths[1] == NoComputer);
     if (!game.sceneReady) {
         initScene();
         game.sceneReady = true;
@@ -256,7 +253,6 @@ void returnToMenu()
 {
     saveMatchReplay();
     releaseAllControls();
-    setGamepadPlayers(true, true);
     game.demoMatch = DemoOff;
     game.state = StateMenu;
     noteMenuInput();
@@ -268,6 +264,21 @@ void leaveMatchForMenu()
     playConfirmSound();
     playMenuMusic();
     returnToMenu();
+}
+
+void menuIdleFrame()
+{
+    const int due = demoMatchDue();
+    if (due != DemoOff)
+        startDemoMatch(due);
+}
+
+bool endAttractOnInput()
+{
+    if (game.demoMatch != DemoAttract || game.state == StateMenu)
+        return false;
+    leaveMatchForMenu();
+    return true;
 }
 
 void pressEnter()
