@@ -49,6 +49,7 @@ done
 
 "$bin/quirtal_menu_cpu_bench" >> "$results"
 "$bin/quirtal_sim_bench" >> "$results"
+"$bin/quirtal_replay_bench" >> "$results"
 "$bin/quirtal_match_pace" >> "$results"
 
 # The asset readers' Google benchmarks: time per case, and its counters.

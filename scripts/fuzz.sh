@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the image and model reader fuzz targets (clang, libFuzzer,
+# Builds the image, model and replay reader fuzz targets (clang, libFuzzer,
 # AddressSanitizer, UndefinedBehaviorSanitizer) into build-fuzz/ and runs them.
 #   scripts/fuzz.sh runs N [target...]     N inputs per target, after the kept crash inputs
 #   scripts/fuzz.sh seconds S [target...]  S seconds per target
-# Seeds are made here with ImageMagick, cjpeg and assimp's test models; new
+# Seeds are made here with ImageMagick, cjpeg and assimp's test models, and
+# replays recorded by the arena ($QUIRTAL_ARENA, else build/quirtal-arena); new
 # corpus entries collect in build-fuzz/corpus/, findings in build-fuzz/crashes/.
 # Inputs worth keeping as regression cases go to fuzz/regressions/<target>/.
 set -euo pipefail
@@ -13,19 +14,20 @@ mode=${1:-runs}
 amount=${2:-2000}
 shift $(( $# >= 2 ? 2 : $# ))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(bmp tga jpeg model3ds)
+[ ${#targets[@]} -gt 0 ] || targets=(bmp tga jpeg model3ds replay)
 
 declare -A readerSources=(
   [bmp]="src/assets/bmp_reader.cpp src/assets/file_bytes.cpp"
   [tga]="src/assets/tga_reader.cpp src/assets/file_bytes.cpp"
   [jpeg]="src/assets/jpeg_reader.cpp"
   [model3ds]="src/assets/reader_3ds.cpp"
+  [replay]="src/replay/replay_format.cpp"
 )
 commonSources="src/platform/file_names.cpp src/platform/message_box.cpp fuzz/fuzz_input.cpp"
 
 build_target() {
   local name=$1 binary="$out/${1}_fuzz"
-  if [ -x "$binary" ] && [ -z "$(find "$root/src/assets" "$root/src/platform" "$root/fuzz" -newer "$binary" -name '*.[ch]*' -print -quit)" ]; then
+  if [ -x "$binary" ] && [ -z "$(find "$root/src/assets" "$root/src/platform" "$root/src/replay" "$root/fuzz" -newer "$binary" -name '*.[ch]*' -print -quit)" ]; then
     return
   fi
   echo "fuzz: building $name"
@@ -65,8 +67,20 @@ make_seeds() {
   touch "$seeds/.made"
 }
 
+# A few short matches of scripted players recorded by the arena, made once
+# the arena has been built.
+make_replay_seeds() {
+  local seeds="$out/seeds/replay" arena=${QUIRTAL_ARENA:-$root/build/quirtal-arena}
+  mkdir -p "$seeds"
+  [ -n "$(ls -A "$seeds")" ] || [ ! -x "$arena" ] && return
+  echo "fuzz: recording replay seeds"
+  "$arena" --seeds 1-2 --home random --away reference --minutes 0.5 --record "$seeds" > /dev/null
+  "$arena" --seed 3 --home hold-kick --away line-up --minutes 0.2 --record "$seeds" > /dev/null
+}
+
 mkdir -p "$out/crashes"
 make_seeds
+make_replay_seeds
 status=0
 for name in "${targets[@]}"; do
   build_target "$name"

@@ -2,6 +2,7 @@
 
 #include "core/frame.h"
 #include "core/game_state.h"
+#include "core/match_flow.h"
 #include "core/startup.h"
 #include "platform/stop_signals.h"
 #include "render/interface.h"
@@ -50,6 +51,7 @@ void waitForFrameSlot(int framesPerSecond)
 void idleFrame()
 {
     if (const int signalNumber = pendingStopSignal()) {
+        saveMatchReplay(); // a match left by Ctrl+C is recorded too
         closeSounds();
         endBySignal(signalNumber);
     }

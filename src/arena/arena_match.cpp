@@ -1,0 +1,112 @@
+#include "arena/arena_match.h"
+
+#include "ai/computer_player.h"
+#include "arena/scripted_player.h"
+#include "sim/match_engine.h"
+#include "sim/tick_clock.h"
+
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// One side of an arena match: the computer at a strength or a scripted player.
+struct ArenaSide {
+    bool computer = false;
+    ComputerPlayer computerPlayer;
+    ScriptedPlayer scriptedPlayer;
+};
+
+ArenaSide makeSide(ArenaPlayer kind, int team, uint64_t seed)
+{
+    ArenaSide side;
+    const int strengths[] = {ComputerEasy, ComputerNormal, ComputerHard};
+    switch (kind) {
+    case ArenaPlayer::Easy:
+    case ArenaPlayer::Normal:
+    case ArenaPlayer::Hard:
+        side.computer = true;
+        side.computerPlayer = makeComputerPlayer(team + 1, strengths[static_cast<int>(kind)], seed);
+        break;
+    default:
+        side.scriptedPlayer = makeScriptedPlayer(kind, team, seed);
+        break;
+    }
+    return side;
+}
+
+InputRecord decide(ArenaSide& side, const MatchState& state)
+{
+    return side.computer ? decideComputerInput(side.computerPlayer, state)
+                         : decideScriptedInput(side.scriptedPlayer, state);
+}
+
+ArenaResult resultOf(const MatchState& state, uint64_t seed)
+{
+    ArenaResult result;
+    result.seed = seed;
+    result.goals[0] = state.goals[0];
+    result.goals[1] = state.goals[1];
+    result.ticks = state.tick;
+    result.hash = hashMatchState(state);
+    result.finished = state.phase == MatchPhase::Result;
+    return result;
+}
+
+} // namespace
+
+ArenaResult playArenaMatch(const ArenaOptions& options, uint64_t seed, Replay* record)
+{
+    MatchState state;
+    const MatchSettings settings;
+    startMatch(state, seed, settings);
+    ArenaSide sides[2] = {makeSide(options.home, 0, seed), makeSide(options.away, 1, seed)};
+    if (record) {
+        *record = Replay();
+        record->seed = seed;
+        record->settings = settings;
+        record->players[0] = arenaPlayerName(options.home);
+        record->players[1] = arenaPlayerName(options.away);
+    }
+    // The frame lengths' jitter has its own source: it must not change play.
+    MatchRandom jitter;
+    jitter.seed(~seed);
+    const double frameSeconds = 1.0 / options.fps;
+    const uint32_t tickLimit = static_cast<uint32_t>(std::llround(options.minutes * 60.0 * ticksPerSecond));
+    TickClock clock;
+    while (state.phase != MatchPhase::Result && state.tick < tickLimit) {
+        const double spread = (jitter.nextU32() / 4294967295.0 * 2.0 - 1.0) * options.jitterMs / 1000.0;
+        for (int due = ticksDue(clock, frameSeconds + spread); due > 0; --due) {
+            if (state.phase == MatchPhase::Result || state.tick >= tickLimit)
+                break;
+            const InputRecord inputs[2] = {decide(sides[0], state), decide(sides[1], state)};
+            if (record)
+                record->ticks.push_back({inputs[0], inputs[1]});
+            stepMatch(state, inputs);
+        }
+    }
+    const ArenaResult result = resultOf(state, seed);
+    if (record)
+        record->finalHash = result.hash;
+    return result;
+}
+
+ArenaResult replayMatch(const Replay& replay)
+{
+    MatchState state;
+    startMatch(state, replay.seed, replay.settings);
+    for (const auto& inputs : replay.ticks) {
+        const InputRecord records[2] = {inputs[0], inputs[1]};
+        stepMatch(state, records);
+    }
+    return resultOf(state, replay.seed);
+}
+
+std::string arenaLine(const ArenaResult& result, const char* home, const char* away)
+{
+    char line[256];
+    std::snprintf(line, sizeof line, "seed=%" PRIu64 " home=%s away=%s score=%d:%d ticks=%" PRIu32 " hash=%016" PRIx64,
+        result.seed, home, away, result.goals[0], result.goals[1], result.ticks, result.hash);
+    return line;
+}

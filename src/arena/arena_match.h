@@ -1,0 +1,29 @@
+#pragma once
+
+#include "arena/arena_options.h"
+#include "replay/replay.h"
+#include "sim/match_state.h"
+
+#include <cstdint>
+#include <string>
+
+// One arena match as the line reports it.
+struct ArenaResult {
+    uint64_t seed = 0;
+    int goals[2] = {0, 0};
+    uint32_t ticks = 0;
+    uint64_t hash = 0;
+    bool finished = false; // a side reached the goals to win before the time ran out
+};
+
+// Plays one match of the options' two players from seed, without a window:
+// a frame loop at the options' rate and jitter feeds a TickClock, and every
+// tick due asks both players for their records and steps the match. When
+// record is given, it receives the replay of the match.
+ArenaResult playArenaMatch(const ArenaOptions& options, uint64_t seed, Replay* record = nullptr);
+
+// Plays a replay's records on a fresh match from its seed and settings.
+ArenaResult replayMatch(const Replay& replay);
+
+// "seed=N home=H away=A score=G1:G2 ticks=T hash=HEX"
+std::string arenaLine(const ArenaResult& result, const char* home, const char* away);

@@ -1,0 +1,83 @@
+#include "support/tool_files.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string arena = std::string(QUIRTAL_BINARY_DIR) + "/quirtal-arena";
+
+struct Line {
+    int seed;
+    std::string home, away;
+    int goals[2];
+    long ticks;
+    std::string text;
+};
+
+// The match lines of one run; every other line must be the summary.
+std::vector<Line> play(const std::string& arguments)
+{
+    const std::regex match("seed=(\\d+) home=([a-z-]+) away=([a-z-]+) score=(\\d+):(\\d+) ticks=(\\d+) hash=[0-9a-f]{16}");
+    const std::regex summary("matches=\\d+ home=.* median_ticks=\\d+");
+    std::istringstream output(commandOutput(arena + " " + arguments));
+    std::vector<Line> lines;
+    for (std::string text; std::getline(output, text);) {
+        std::smatch parts;
+        if (std::regex_match(text, parts, match)) {
+            lines.push_back({std::stoi(parts[1]), parts[2], parts[3], {std::stoi(parts[4]), std::stoi(parts[5])},
+                std::stol(parts[6]), text});
+        } else {
+            EXPECT_TRUE(std::regex_match(text, summary)) << arguments << ": " << text;
+        }
+    }
+    return lines;
+}
+
+int goalsOf(const std::vector<Line>& lines, int side)
+{
+    int goals = 0;
+    for (const Line& line : lines)
+        goals += line.goals[side];
+    return goals;
+}
+
+TEST(Arena, ScriptedPlayersPlayWholeLinesAndAimTheRightWay)
+{
+    for (const char* player : {"idle", "random", "hold-kick", "hold-back", "line-up", "reference"}) {
+        const std::vector<Line> lines = play(std::string("--home ") + player + " --away random --seeds 4-5 --minutes 1");
+        ASSERT_EQ(lines.size(), 2u) << player;
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(lines[i].seed, 4 + i);
+            EXPECT_EQ(lines[i].home, player);
+            EXPECT_EQ(lines[i].away, "random");
+            EXPECT_GT(lines[i].ticks, 0);
+            EXPECT_LE(lines[i].ticks, 3600);
+        }
+    }
+    // The aiming player shoots at the far goal from either end of the table,
+    // and so outscores random keys.
+    const std::vector<Line> asHome = play("--home reference --away random --seeds 1-2 --minutes 3");
+    EXPECT_GT(goalsOf(asHome, 0), goalsOf(asHome, 1));
+    const std::vector<Line> asAway = play("--home random --away reference --seeds 1-2 --minutes 3");
+    EXPECT_GT(goalsOf(asAway, 1), goalsOf(asAway, 0));
+}
+
+TEST(Arena, DrawingRateAndJitterLeaveTheMatchAlone)
+{
+    const std::vector<Line> steady = play("--away random --seed 9 --minutes 2 --fps 20");
+    const std::vector<Line> jittery = play("--away random --seed 9 --minutes 2 --fps 144 --jitter 3");
+    ASSERT_EQ(steady.size(), 1u);
+    ASSERT_EQ(jittery.size(), 1u);
+    EXPECT_EQ(steady[0].text, jittery[0].text);
+
+    EXPECT_EQ(std::system((arena + " --fast 2> /dev/null").c_str()) >> 8, 2);
+    EXPECT_EQ(std::system((arena + " --seeds 5-4 2> /dev/null").c_str()) >> 8, 2);
+    EXPECT_EQ(commandOutput(arena + " --home strong 2>&1 >/dev/null | wc -l"), "1\n");
+}
+
+} // namespace
