@@ -19,7 +19,7 @@
 
 enum class NetPhase { Connecting, Handshake, Playing, Finished, Failed };
 
-constexpr int netTickMs = 1000 / 60;
+constexpr double netTickMs = 1000.0 / 60;
 
 template <typename Game>
 struct NetMatch {
@@ -236,10 +236,14 @@ template <typename Game>
 void pumpNetMatch(NetMatch<Game>& match, int64_t nowMs)
 {
     using net_match_detail::fail;
-    if (match.phase == NetPhase::Failed || match.phase == NetPhase::Finished)
+    if (match.phase == NetPhase::Failed)
         return;
     std::vector<Packet> received;
     const LinkStatus status = pumpLink(match.link, nowMs, received);
+    // After the result the link still carries what is queued (this side's
+    // result may still be on its way) until the caller leaves.
+    if (match.phase == NetPhase::Finished)
+        return;
     if (match.phase == NetPhase::Connecting && status == LinkStatus::Connected) {
         match.phase = NetPhase::Handshake;
         if (!match.hosting) {
@@ -314,6 +318,24 @@ bool shouldSitOutTick(NetMatch<Game>& match, int64_t nowMs)
         return false;
     match.lastSkipTick = tick;
     return true;
+}
+
+// Services the link and runs the ticks due by `nowMs` on a 60 Hz clock
+// (`nextTickMs` is the time of the next one), each with the record
+// `decide(state)` returns. Ticks that cannot run, waiting for the peer, are
+// not made up later. Frames that use a tick clock of their own call
+// pumpNetMatch, readyForTick and playTick themselves.
+template <typename Game, typename Decide>
+void runNetFrame(NetMatch<Game>& match, double& nextTickMs, int64_t nowMs, Decide&& decide)
+{
+    pumpNetMatch(match, nowMs);
+    if (match.phase != NetPhase::Playing) {
+        nextTickMs = static_cast<double>(nowMs);
+        return;
+    }
+    for (; nextTickMs <= nowMs; nextTickMs += netTickMs)
+        if (readyForTick(match) && !shouldSitOutTick(match, nowMs))
+            playTick(match, decide(match.session->state()), nowMs);
 }
 
 // Says goodbye (when still connected) and closes the connection.

@@ -1,0 +1,120 @@
+#include "net/net_match.h"
+#include "support/stand_in_game.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+// Two stand-in matches over ENet on the loopback address, in real time.
+namespace {
+
+using StandInNetMatch = NetMatch<StandInGame>;
+
+int64_t steadyMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+struct Player {
+    std::unique_ptr<StandInNetMatch> match = std::make_unique<StandInNetMatch>();
+    StandInComputer computer;
+    double nextTickMs = 0;
+};
+
+void frame(Player& player, int64_t nowMs)
+{
+    runNetFrame(*player.match, player.nextTickMs, nowMs,
+                [&](const StandInState& state) { return decideStandInInput(player.computer, state); });
+}
+
+void startPair(Player& host, Player& joiner, const MatchSetup& setup, const LinkConditions& line,
+               const std::string& joinerVersion = "test-1")
+{
+    const int64_t now = steadyMs();
+    std::string error;
+    ASSERT_TRUE(startHosting(*host.match, "127.0.0.1", 0, "test-1", setup, RollbackOptions{}, now, error)) << error;
+    ASSERT_TRUE(startJoining(*joiner.match, "127.0.0.1", linkPort(host.match->link), joinerVersion,
+                             RollbackOptions{}, now, error)) << error;
+    useLinkSimulator(host.match->link, line, 11);
+    useLinkSimulator(joiner.match->link, line, 12);
+    host.computer = StandInComputer{0, 500, 0};
+    joiner.computer = StandInComputer{1, 501, 0};
+}
+
+bool settled(const StandInNetMatch& match)
+{
+    return match.phase == NetPhase::Finished || match.phase == NetPhase::Failed;
+}
+
+} // namespace
+
+// 100 ms each way with 20 ms jitter and 5 % loss: both computers play the
+// match to its end and agree with each other and with the match replayed
+// locally from the records.
+TEST(NetPlay, ComputersOverABadLineFinishTheSameMatch)
+{
+    Player host, joiner;
+    const MatchSetup setup{77, 2, 0, 0};
+    startPair(host, joiner, setup, {100, 20, 5});
+    const int64_t deadline = steadyMs() + 60000;
+    while (!(settled(*host.match) && settled(*joiner.match)) && steadyMs() < deadline) {
+        frame(host, steadyMs());
+        frame(joiner, steadyMs());
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_EQ(host.match->phase, NetPhase::Finished) << host.match->message;
+    ASSERT_EQ(joiner.match->phase, NetPhase::Finished) << joiner.match->message;
+    EXPECT_EQ(host.match->message, joiner.match->message);
+    const auto& session = *host.match->session;
+    const StandInState local = replayStandIn(setup, session.confirmedInputs(0), session.confirmedInputs(1));
+    EXPECT_EQ(StandInGame::hash(session.confirmedState()), StandInGame::hash(local));
+    EXPECT_EQ(StandInGame::hash(joiner.match->session->confirmedState()), StandInGame::hash(local));
+    EXPECT_EQ(std::max(local.score[0], local.score[1]), 2);
+    EXPECT_EQ(host.match->message, "final score " + std::to_string(local.score[0]) + ":" + std::to_string(local.score[1]));
+    for (const Player* player : {&host, &joiner}) {
+        EXPECT_GT(player->match->session->stats().rollbacks, 0u);
+        EXPECT_LE(player->match->session->stats().largestRollback, RollbackOptions{}.window);
+        // Two 100 ms legs plus jitter and a tick of waiting at each end.
+        EXPECT_GT(player->match->rttMs, 180);
+        EXPECT_LT(player->match->rttMs, 300);
+        EXPECT_EQ(player->match->link.malformedPackets, 0u);
+    }
+    leaveNetMatch(*host.match, steadyMs());
+    leaveNetMatch(*joiner.match, steadyMs());
+}
+
+// The joiner's process vanishes without a word: the host says so within 5 s.
+// A joiner of another version is refused with both versions named.
+TEST(NetPlay, VanishedPeerAndOtherVersionEndTheMatchWithAMessage)
+{
+    Player host, joiner;
+    startPair(host, joiner, MatchSetup{5, 9, 0, 0}, {});
+    for (int64_t until = steadyMs() + 1000; steadyMs() < until;) {
+        frame(host, steadyMs());
+        frame(joiner, steadyMs());
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_EQ(host.match->phase, NetPhase::Playing);
+    ASSERT_GT(host.match->session->confirmedTicks(), 30u);
+    joiner.match.reset();
+    const int64_t vanished = steadyMs();
+    while (host.match->phase == NetPhase::Playing && steadyMs() < vanished + 10000) {
+        frame(host, steadyMs());
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    EXPECT_EQ(host.match->phase, NetPhase::Failed);
+    EXPECT_LT(steadyMs() - vanished, 5000);
+    EXPECT_NE(host.match->message.find("gone"), std::string::npos) << host.match->message;
+
+    Player newer, older;
+    startPair(newer, older, MatchSetup{5, 9, 0, 0}, {}, "test-0");
+    for (const int64_t until = steadyMs() + 3000; !(settled(*newer.match) && settled(*older.match)) && steadyMs() < until;) {
+        frame(newer, steadyMs());
+        frame(older, steadyMs());
+    }
+    EXPECT_EQ(newer.match->message, "the other player runs version test-0, this is test-1");
+    EXPECT_EQ(older.match->message, "the host runs version test-1, this is test-0");
+}
