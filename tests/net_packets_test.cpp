@@ -1,5 +1,6 @@
 #include "net/link_simulator.h"
 #include "net/net_link.h"
+#include "net/net_options.h"
 #include "net/net_packets.h"
 #include "net/packed_input.h"
 
@@ -124,6 +125,39 @@ TEST(NetOptions, LinkConditionsAndAddressesParseOrSayWhy)
     EXPECT_EQ(port, 4000);
     for (const char* bad : {"", ":4000", "host:", "host:0", "host:65536", "host:12ab"})
         EXPECT_FALSE(parseHostAndPort(bad, host, port)) << bad;
+
+    // Whole command lines: what is read, and what is refused.
+    auto read = [](std::vector<const char*> words, NetOptions& options, std::string& why) {
+        words.insert(words.begin(), "quirtal");
+        for (int i = 1; i < static_cast<int>(words.size());) {
+            const int taken = readNetOption(static_cast<int>(words.size()), const_cast<char**>(words.data()), i, options, why);
+            if (taken <= 0)
+                return false;
+            i += taken;
+        }
+        return checkNetOptions(options, why);
+    };
+    NetOptions options;
+    ASSERT_TRUE(read({"--host", "--computer", "--net-sim", "delay=100"}, options, error)) << error;
+    EXPECT_EQ(options.role, NetRole::Host);
+    EXPECT_EQ(options.port, defaultNetPort);
+    EXPECT_TRUE(options.computer && options.simulateLink && options.link.delayMs == 100);
+    options = {};
+    ASSERT_TRUE(read({"--bind", "127.0.0.1", "--host", "4000"}, options, error)) << error;
+    EXPECT_EQ(options.port, 4000);
+    EXPECT_EQ(options.bindAddress, "127.0.0.1");
+    options = {};
+    ASSERT_TRUE(read({"--join", "127.0.0.1:4001"}, options, error)) << error;
+    EXPECT_EQ(options.role, NetRole::Join);
+    EXPECT_EQ(options.port, 4001);
+    for (std::vector<const char*> bad : std::vector<std::vector<const char*>>{
+             {"--join"}, {"--host", "70000"}, {"--host", "--join", "a"}, {"--join", "a", "--bind", "0.0.0.0"},
+             {"--computer"}, {"--host", "--net-sim", "loss=x"}}) {
+        options = {};
+        error.clear();
+        EXPECT_FALSE(read(bad, options, error)) << bad[0];
+        EXPECT_FALSE(error.empty()) << bad[0];
+    }
 }
 
 // The simulated line: delays within delay ± jitter, drops about the asked
