@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <memory>
+#include <regex>
 #include <thread>
 
 // Two stand-in matches over ENet on the loopback address, in real time.
@@ -60,9 +61,12 @@ TEST(NetPlay, ComputersOverABadLineFinishTheSameMatch)
     const MatchSetup setup{77, 2, 0, 0};
     startPair(host, joiner, setup, {100, 20, 5});
     const int64_t deadline = steadyMs() + 60000;
+    std::string hud;
     while (!(settled(*host.match) && settled(*joiner.match)) && steadyMs() < deadline) {
         frame(host, steadyMs());
         frame(joiner, steadyMs());
+        if (hud.empty() && host.match->phase == NetPhase::Playing && host.match->session->presentTick() >= 300)
+            hud = netStatusText(*host.match);
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     ASSERT_EQ(host.match->phase, NetPhase::Finished) << host.match->message;
@@ -74,6 +78,7 @@ TEST(NetPlay, ComputersOverABadLineFinishTheSameMatch)
     EXPECT_EQ(StandInGame::hash(joiner.match->session->confirmedState()), StandInGame::hash(local));
     EXPECT_EQ(std::max(local.score[0], local.score[1]), 2);
     EXPECT_EQ(host.match->message, "final score " + std::to_string(local.score[0]) + ":" + std::to_string(local.score[1]));
+    EXPECT_TRUE(std::regex_match(hud, std::regex("RTT (1[5-9]|2[0-9])[0-9] ms  rollback [1-9][0-9]?"))) << hud;
     for (const Player* player : {&host, &joiner}) {
         EXPECT_GT(player->match->session->stats().rollbacks, 0u);
         EXPECT_LE(player->match->session->stats().largestRollback, RollbackOptions{}.window);

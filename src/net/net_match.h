@@ -338,6 +338,19 @@ void runNetFrame(NetMatch<Game>& match, double& nextTickMs, int64_t nowMs, Decid
             playTick(match, decide(match.session->state()), nowMs);
 }
 
+// The line the HUD shows beside the frame rate (F2): the round trip and how
+// many ticks the deepest rollback of the last second re-ran, or that the game waits for the peer.
+template <typename Game>
+std::string netStatusText(const NetMatch<Game>& match)
+{
+    if (match.phase != NetPhase::Playing)
+        return match.phase == NetPhase::Failed || match.phase == NetPhase::Finished ? match.message : "connecting";
+    if (!match.session->canAdvance() && !match.session->over())
+        return "waiting for the other player";
+    return "RTT " + std::to_string(static_cast<int>(match.rttMs + 0.5)) + " ms  rollback "
+        + std::to_string(match.session->stats().recentRollback);
+}
+
 // Says goodbye (when still connected) and closes the connection.
 template <typename Game>
 void leaveNetMatch(NetMatch<Game>& match, int64_t nowMs)

@@ -31,7 +31,9 @@ struct RollbackStats {
     uint64_t rollbacks = 0;
     uint64_t ticksResimulated = 0;
     int largestRollback = 0;
-    int lastRollback = 0;
+    // The deepest rollback of the last full hash interval (a second), for the HUD.
+    int recentRollback = 0;
+    int rollbackThisInterval = 0;
 };
 
 template <typename Game>
@@ -105,6 +107,10 @@ public:
         ++localProduced_;
         simulate(present_);
         ++present_;
+        if (present_ % static_cast<uint32_t>(options_.hashInterval) == 0) {
+            stats_.recentRollback = stats_.rollbackThisInterval;
+            stats_.rollbackThisInterval = 0;
+        }
         confirm();
     }
 
@@ -120,7 +126,7 @@ public:
                 ++stats_.rollbacks;
                 stats_.ticksResimulated += static_cast<uint64_t>(depth);
                 stats_.largestRollback = std::max(stats_.largestRollback, depth);
-                stats_.lastRollback = depth;
+                stats_.rollbackThisInterval = std::max(stats_.rollbackThisInterval, depth);
                 break;
             }
         }
