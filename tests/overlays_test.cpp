@@ -360,12 +360,11 @@ TEST(MatchPrompts, GoalIsCelebratedWhileItsRemarkPlaysUpToALimit)
 {
     resetPlay();
     recordSounds();
-    game.state = StatePlay;
+    putMatchIn(MatchPhase::InPlay);
     game.cameraMode = CameraOverview;
     const uint32_t goalAt = 100000;
     EXPECT_EQ(choosePrompt(goalAt - 500), Prompt::None);
-    game.goals2 = 1;
-    game.state = StateGoal;
+    putMatchIn(MatchPhase::Goal, 0, 1);
     EXPECT_EQ(choosePrompt(goalAt), Prompt::GoalPlayer2);
     EXPECT_EQ(choosePrompt(goalAt + 2900), Prompt::GoalPlayer2);
     recordingAudio().markPlaying(channelCommentary);
@@ -374,9 +373,8 @@ TEST(MatchPrompts, GoalIsCelebratedWhileItsRemarkPlaysUpToALimit)
     recordingAudio().markPlaying(channelCommentary, false);
 
     // A new match puts the scores back: nothing to celebrate.
-    game.goals2 = 0;
-    game.state = StateKickOff;
+    putMatchIn(MatchPhase::KickOffPending);
     EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::KickOff);
-    game.state = StateResult;
+    putMatchIn(MatchPhase::Result, 5, 1);
     EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::None);
 }

@@ -2,8 +2,8 @@
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/match_flow.h"
 #include "platform/clock.h"
-#include "sim/figure.h"
 #include "support/gl_window.h"
 #include "support/play_setup.h"
 #include "support/recording_audio.h"
@@ -87,6 +87,9 @@ ScreenPoint project(const Vec3& p)
     return {static_cast<int>(x), static_cast<int>(y)};
 }
 
+const Team& team1() { return matchSession.state.teams[0]; }
+const Team& team2() { return matchSession.state.teams[1]; }
+
 class PlayScreen : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -116,13 +119,13 @@ TEST_F(PlayScreen, HeldRodKeyMovesThatRodsFiguresOnScreen)
     game.cameraMode = CameraOverview;
     frames(2);
     ASSERT_EQ(game.state, StateKickOff);
-    ASSERT_EQ(game.activePair[0], 1);
+    ASSERT_EQ(matchSession.state.activePair[0], 1);
     const Screenshot before = frameShot();
     keepScreenshot(before, "rod_before");
     std::vector<ScreenPoint> oldPlaces;
     for (int i = 3; i <= 7; ++i)
-        oldPlaces.push_back(project(team1.figures[i].position));
-    const ScreenPoint keeper = project(team2.figures[0].position);
+        oldPlaces.push_back(project(team1().figures[i].position));
+    const ScreenPoint keeper = project(team2().figures[0].position);
 
     // Player 1 holds S for a second: team 1's midfield rod slides toward +z.
     for (int i = 0; i < 50; ++i) {
@@ -130,7 +133,7 @@ TEST_F(PlayScreen, HeldRodKeyMovesThatRodsFiguresOnScreen)
         frames(1);
     }
     onKeyUp('s', 0, 0);
-    EXPECT_GT(team1.figures[5].position.z, 30.0f);
+    EXPECT_GT(team1().figures[5].position.z, 30.0f);
     const Screenshot after = frameShot();
     keepScreenshot(after, "rod_after");
 
@@ -204,7 +207,7 @@ TEST_F(PlayScreen, RodsRunThroughTheFiguresAndSlideWithThem)
         const Screenshot shot = frameShot();
         keepScreenshot(shot, lists ? "rods_lists" : "rods_immediate");
         // Halfway between two figures of each rod with more than one figure.
-        for (const Team* team : {&team1, &team2}) {
+        for (const Team* team : {&team1(), &team2()}) {
             for (int i : {1, 3, 4, 5, 6, 8, 9}) {
                 const Vec3& a = team->figures[i].position;
                 const Vec3 between{a.x, a.y + 10.0f, (a.z + team->figures[i + 1].position.z) / 2.0f};
@@ -216,7 +219,7 @@ TEST_F(PlayScreen, RodsRunThroughTheFiguresAndSlideWithThem)
 
     // Team 2's midfield handle lies beyond the -z wall; player 2 slides that rod toward +z.
     auto handle = [] {
-        const Figure& f = team2.figures[3];
+        const Figure& f = team2().figures[3];
         return project({f.position.x, f.position.y + f.height / 3.0f, f.position.z - (140.0f - 96.0f) - 34.0f - 12.0f - 16.0f});
     };
     const ScreenPoint before = handle();
@@ -243,8 +246,8 @@ TEST_F(PlayScreen, FiguresWearTheirTeamColourAndFaceTheGoalTheyAttack)
     frames(3);
     const Screenshot shot = frameShot();
     keepScreenshot(shot, "figures_close");
-    const Figure& blue = team1.figures[5];
-    const Figure& red = team2.figures[5];
+    const Figure& blue = team1().figures[5];
+    const Figure& red = team2().figures[5];
     // Share of clearly lit pixels of the given colour channel over a figure's body.
     auto teamColoured = [&shot](const Figure& f, int c) {
         const ScreenPoint low = project({f.position.x - 4.0f, f.position.y - 8.0f, f.position.z});

@@ -1,20 +1,12 @@
 #include "core/demo_match.h"
 
 #include "core/game_state.h"
-#include "core/input.h"
+#include "core/match_flow.h"
 #include "platform/clock.h"
 
 namespace {
 
 constexpr uint32_t attractAfterMilliseconds = 60000;
-
-// Straight to the table: no intro flight; the computer kicks off.
-void startDemoMatch(int kind)
-{
-    game.demoMatch = kind;
-    startMatch();
-    game.cameraMode = CameraOverview;
-}
 
 } // namespace
 

@@ -1,10 +1,10 @@
 #include "core/frame.h"
 
-#include "ai/computer_match.h"
 #include "core/camera.h"
 #include "core/gamepads.h"
 #include "core/demo_match.h"
 #include "core/game_state.h"
+#include "core/match_flow.h"
 #include "core/scene_setup.h"
 #include "core/timing.h"
 #include "platform/clock.h"
@@ -13,10 +13,7 @@
 #include "render/rods.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
-#include "sim/match_rules.h"
-#include "sim/play_step.h"
+#include "sim/match_state.h"
 #include "sound/sound_bank.h"
 
 #include <GL/freeglut.h>
@@ -48,25 +45,25 @@ void showNotice(bool& visible, void (*drawNotice)(int), bool setting)
         visible = false;
 }
 
-// The rod markers and the figures where this frame's steps left them, team 1
-// and team 2 interleaved figure by figure; team 2's markers turn once per figure.
-void drawFiguresAndMarkers()
+// The rod markers and the figures, team 1 and team 2 interleaved figure by
+// figure; team 2's markers turn once per figure.
+void drawFiguresAndMarkers(const MatchState& match)
 {
     setWorkingDiffuse(0.0f, 0.0f, 1.0f);
     game.arrowAngleTeam1 += arrowSpinTeam1;
-    drawTeamArrows(layoutTeam1, game.activePair[0], game.arrowAngleTeam1);
+    drawTeamArrows(layoutTeam1, match.activePair[0], game.arrowAngleTeam1);
 
     for (int i = 0; i < figuresPerTeam; ++i) {
         setWorkingDiffuse(0.0f, 0.0f, 1.0f);
-        drawFigure(team1.figures[i], 0.0f, 0.0f, 1.0f);
+        drawFigure(match.teams[0].figures[i], 0.0f, 0.0f, 1.0f);
         setWorkingDiffuse(1.0f, 0.0f, 0.0f);
         game.arrowAngleTeam2 -= arrowSpinTeam2;
-        drawTeamArrows(layoutTeam2, game.activePair[1], game.arrowAngleTeam2);
-        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f, facingMinusX);
+        drawTeamArrows(layoutTeam2, match.activePair[1], game.arrowAngleTeam2);
+        drawFigure(match.teams[1].figures[i], 1.0f, 0.0f, 0.0f, facingMinusX);
     }
 }
 
-void drawScene()
+void drawScene(const MatchState& match)
 {
     glPushMatrix();
     applyViewTransform();
@@ -77,21 +74,18 @@ void drawScene()
 
     drawSceneSkybox();
 
-    // The ball is drawn where the last frame left it, before this frame moves it.
     setWorkingDiffuse(1.0f, 1.0f, 1.0f);
-    drawBall(ball);
+    drawBall(match.ball);
     drawTable(table);
-
-    simulatePlayFrame(game.fps);
-    drawFiguresAndMarkers();
-    drawRods(team1, team2);
+    drawFiguresAndMarkers(match);
+    drawRods(match.teams[0], match.teams[1]);
 
     glPopMatrix();
 }
 
-void drawOverlays()
+void drawOverlays(const MatchState& match)
 {
-    drawScoreBoard(game.goals1, game.goals2);
+    drawScoreBoard(match.goals[0], match.goals[1]);
     if (game.showHelp)
         drawHelp();
     game.nowSeconds = calendarSeconds();
@@ -103,24 +97,22 @@ void drawOverlays()
     drawMatchPrompts();
 }
 
+// The match's ticks that are due, then the picture of the match between its
+// last two ticks.
 void playFrame()
 {
-    updateTiming();
-    updateComputerPlayers(game.fps > 0.0f ? 1.0f / game.fps : 0.0f);
+    runMatchFrame(updateTiming());
     updateBackgroundComments();
+    const MatchState match = drawnMatch();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(0.0f, 1.0f, 1.0f);
 
-    drawScene();
-    drawOverlays();
+    drawScene(match);
+    drawOverlays(match);
+    if (match.phase == MatchPhase::Result)
+        drawResult(match.winner == 1 ? 1 : 0);
 
-    const int winner = checkMatchEnd();
-    if (winner >= 0)
-        drawResult(winner);
-
-    updateCamera();
-    if (game.manualRodSelection == 0)
-        chooseActivePairs(ball.position.x);
+    updateCamera(match.ball.position);
 }
 
 } // namespace

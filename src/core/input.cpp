@@ -1,20 +1,15 @@
 #include "core/input.h"
 
-#include "ai/computer_match.h"
 #include "ai/computer_player.h"
 #include "core/controls.h"
 #include "core/demo_match.h"
 #include "core/game_state.h"
-#include "core/startup.h"
+#include "core/match_flow.h"
 #include "platform/full_screen.h"
 #include "render/interface.h"
-#include "sim/figure.h"
-#include "sim/match_rules.h"
 #include "sound/sound_bank.h"
 
 #include <GL/freeglut.h>
-
-#include "platform/clock.h"
 
 #include <cstdlib>
 
@@ -44,34 +39,43 @@ void chooseCamera(int mode)
     game.viewYaw = fresh.viewYaw;
 }
 
+// One rod key: whose, which rod of the active pair (0 first, 1 second), and
+// the direction as the input record counts it (a swing +1 toward +x).
+struct RodKey {
+    int player;
+    int slot;
+    RodAction action;
+    int direction;
+};
+
 // The rod key table; false when the character is not a rod key.
-bool rodKey(unsigned char key, RodControl& rod)
+bool rodKey(unsigned char key, RodKey& rod)
 {
     switch (key) {
-    case 'w': rod = {1, 1, RodAction::Slide, SlideMinusZ}; return true;
-    case 's': rod = {1, 1, RodAction::Slide, SlidePlusZ}; return true;
-    case 'd': rod = {1, 1, RodAction::Swing, SwingRising}; return true;
-    case 'a': rod = {1, 1, RodAction::Swing, SwingFalling}; return true;
-    case 'i': rod = {1, 0, RodAction::Slide, SlideMinusZ}; return true;
-    case 'k': rod = {1, 0, RodAction::Slide, SlidePlusZ}; return true;
-    case 'l': rod = {1, 0, RodAction::Swing, SwingRising}; return true;
-    case 'j': rod = {1, 0, RodAction::Swing, SwingFalling}; return true;
-    case '8': rod = {2, 1, RodAction::Slide, SlideMinusZ}; return true;
-    case '5': rod = {2, 1, RodAction::Slide, SlidePlusZ}; return true;
-    case '6': rod = {2, 1, RodAction::Swing, SwingRising}; return true;
-    case '4': rod = {2, 1, RodAction::Swing, SwingFalling}; return true;
+    case 'w': rod = {1, 0, RodAction::Slide, -1}; return true;
+    case 's': rod = {1, 0, RodAction::Slide, +1}; return true;
+    case 'd': rod = {1, 0, RodAction::Swing, +1}; return true;
+    case 'a': rod = {1, 0, RodAction::Swing, -1}; return true;
+    case 'i': rod = {1, 1, RodAction::Slide, -1}; return true;
+    case 'k': rod = {1, 1, RodAction::Slide, +1}; return true;
+    case 'l': rod = {1, 1, RodAction::Swing, +1}; return true;
+    case 'j': rod = {1, 1, RodAction::Swing, -1}; return true;
+    case '8': rod = {2, 0, RodAction::Slide, -1}; return true;
+    case '5': rod = {2, 0, RodAction::Slide, +1}; return true;
+    case '6': rod = {2, 0, RodAction::Swing, +1}; return true;
+    case '4': rod = {2, 0, RodAction::Swing, -1}; return true;
     default: return false;
     }
 }
 
 // Player 2's second rod on the arrow keys.
-bool arrowKey(int code, RodControl& rod)
+bool arrowKey(int code, RodKey& rod)
 {
     switch (code) {
-    case GLUT_KEY_UP: rod = {2, 0, RodAction::Slide, SlideMinusZ}; return true;
-    case GLUT_KEY_DOWN: rod = {2, 0, RodAction::Slide, SlidePlusZ}; return true;
-    case GLUT_KEY_RIGHT: rod = {2, 0, RodAction::Swing, SwingRising}; return true;
-    case GLUT_KEY_LEFT: rod = {2, 0, RodAction::Swing, SwingFalling}; return true;
+    case GLUT_KEY_UP: rod = {2, 1, RodAction::Slide, -1}; return true;
+    case GLUT_KEY_DOWN: rod = {2, 1, RodAction::Slide, +1}; return true;
+    case GLUT_KEY_RIGHT: rod = {2, 1, RodAction::Swing, +1}; return true;
+    case GLUT_KEY_LEFT: rod = {2, 1, RodAction::Swing, -1}; return true;
     default: return false;
     }
 }
@@ -85,27 +89,15 @@ void postRedisplay()
         glutPostRedisplay();
 }
 
-// A rod key pressed or released; the next frame shows the change. The keys
-// of a team the computer drives do nothing.
-void applyRod(const RodControl& rod, bool pressed)
+// A rod key pressed or released; the next tick takes it up. The match flow
+// reads no keys for a team the computer drives.
+void applyRod(const RodKey& rod, bool pressed)
 {
-    if (computerStrength(rod.player) != NoComputer)
-        return;
     if (pressed)
-        pressRodControl(rod);
+        pressControl(rod.player, rod.slot, rod.action, rod.direction);
     else
-        releaseRodControl(rod);
+        releaseControl(rod.player, rod.slot, rod.action, rod.direction);
     postRedisplay();
-}
-
-void returnToMenu()
-{
-    stopComputerPlayers();
-    game.demoMatch = DemoOff;
-    game.state = StateMenu;
-    game.goals1 = 0;
-    game.goals2 = 0;
-    noteMenuInput();
 }
 
 // Shows one settings notice for a while, hiding the other two.
@@ -120,7 +112,7 @@ void showNotice(bool& notice)
 
 void onPlayKey(unsigned char key)
 {
-    RodControl rod{};
+    RodKey rod{};
     if (rodKey(key, rod)) {
         applyRod(rod, true);
         return;
@@ -129,7 +121,7 @@ void onPlayKey(unsigned char key)
     case keyEscape: leaveMatchForMenu(); break;
     case keyEnter:
     case keySpace:
-        requestKickOff();
+        pressEnter();
         postRedisplay();
         break;
     case '1': chooseCamera(CameraOverview); break;
@@ -137,7 +129,7 @@ void onPlayKey(unsigned char key)
     case '3': chooseCamera(CameraClose); break;
     case 'q':
     case '7':
-        switchPlayerPair(key == 'q' ? 1 : 2);
+        notePairSwitch(key == 'q' ? 1 : 2);
         postRedisplay();
         break;
     default: break;
@@ -174,31 +166,6 @@ int menuNeighbour(int selection, int step)
 }
 
 } // namespace
-
-void startMatch()
-{
-    if (!game.sceneReady) {
-        initScene();
-        game.sceneReady = true;
-    }
-    startCrowdLoop();
-    game.state = StateKickOff;
-    for (int i = 0; i < 3; ++i) {
-        game.eye[i] = initialEye[i];
-        game.up[i] = initialUp[i];
-        game.center[i] = initialCenter[i];
-    }
-    game.cameraMode = CameraIntro;
-    startComputerPlayers(static_cast<uint32_t>(calendarSeconds()));
-}
-
-void leaveMatchForMenu()
-{
-    stopAllSounds();
-    playConfirmSound();
-    playMenuMusic();
-    returnToMenu();
-}
 
 void onMenuKey(unsigned char key)
 {
@@ -239,7 +206,7 @@ void onKeyDown(unsigned char key, int, int)
 
 void onKeyUp(unsigned char key, int, int)
 {
-    RodControl rod{};
+    RodKey rod{};
     if (rodKey(key, rod))
         applyRod(rod, false);
 }
@@ -267,7 +234,7 @@ void onSpecialKey(int code, int, int)
     }
     if (game.state < StateKickOff || game.state > StateResult)
         return;
-    RodControl rod{};
+    RodKey rod{};
     if (arrowKey(code, rod)) {
         applyRod(rod, true);
         return;
@@ -299,7 +266,7 @@ void onSpecialKey(int code, int, int)
 
 void onSpecialKeyUp(int code, int, int)
 {
-    RodControl rod{};
+    RodKey rod{};
     if (arrowKey(code, rod))
         applyRod(rod, false);
 }

@@ -17,8 +17,6 @@
 #include "render/interface_slots.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
 #include "sound/sound_bank.h"
 
 #include <GL/freeglut.h>
@@ -117,8 +115,6 @@ void initScene()
     glEnable(GL_LIGHT0);
     glEnable(GL_DEPTH_TEST);
 
-    placeTeams();
-
     arrowModel.load(arrowModelFile);
     arrowModel.setPosition(0.0f, 0.0f, 0.0f);
     arrowModel.setRotation(0.0f, 180.0f, 0.0f);
@@ -136,10 +132,6 @@ void initScene()
     glEndList();
     figureModel.setUseColor(true);
     figureModel.setColor(1.0f, 0.0f, 0.0f);
-
-    ball.clear();
-    ball.speedX = static_cast<float>(kickSpeed);
-    ball.speedZ = static_cast<float>(kickSpeed);
 
     loadTableTextures(table);
     startCrowdLoop();
