@@ -2,14 +2,12 @@
 // computer players over ENet on the loopback address through the link
 // simulator (100 ms each way, 20 ms jitter, 5 % loss): bytes sent per second
 // by each side, rollbacks per second and the largest rollback.
-//
-// Until the match engine's state can be stepped on its own, both run on the
-// tests' stand-in game: the 12-tick figure is then the session's own cost
-// (saving, restoring, stepping a tiny state), not the table's.
+// Both on the match engine with normal-strength computer players.
 #include "bench_report.h"
 
+#include "ai/computer_player.h"
+#include "net/match_net_game.h"
 #include "net/net_match.h"
-#include "support/stand_in_game.h"
 
 #include <chrono>
 #include <thread>
@@ -24,14 +22,13 @@ constexpr int matchSeconds = 20;
 // Median microseconds for one rollback of rollbackDepth ticks: run that
 // many ticks on a prediction (the peer's last record), then the peer's
 // records arrive, the other of two records each time, so all re-run.
-template <typename Game>
-double rollbackMicroseconds(const typename Game::State& start)
+double rollbackMicroseconds(const MatchState& start)
 {
     double runs[rollbackRuns];
     for (double& run : runs) {
-        RollbackSession<Game> session(start, 0, RollbackOptions{0, rollbackDepth, 60});
-        typename Game::Input local{}, differing{};
-        differing.move = 1;
+        RollbackSession<MatchNetGame> session(start, 0, RollbackOptions{0, rollbackDepth, 60});
+        InputRecord local{}, differing{};
+        differing.slide[0] = 1;
         double seconds = 0;
         for (int i = 0; i < rollbacksPerRun; ++i) {
             const uint32_t first = session.presentTick();
@@ -56,11 +53,12 @@ int64_t steadyMs()
 
 void playOverBadLine()
 {
-    NetMatch<StandInGame> sides[2];
-    StandInComputer computers[2] = {{0, 700, 0}, {1, 701, 0}};
+    NetMatch<MatchNetGame> sides[2];
+    const MatchSetup setup{3, maxGoalsToWin, 0, 0};
+    ComputerPlayer computers[2] = {makeComputerPlayer(1, ComputerNormal, setup.seed),
+                                   makeComputerPlayer(2, ComputerNormal, setup.seed)};
     double nextTick[2] = {0, 0};
     std::string error;
-    const MatchSetup setup{3, maxGoalsToWin, 0, 0};
     if (!startHosting(sides[0], "127.0.0.1", 0, "bench", setup, RollbackOptions{}, steadyMs(), error)
         || !startJoining(sides[1], "127.0.0.1", linkPort(sides[0].link), "bench", RollbackOptions{}, steadyMs(), error)) {
         report("net: loopback match failed to start", 0, error.c_str());
@@ -73,7 +71,7 @@ void playOverBadLine()
     for (int64_t now = steadyMs(); playingSince < 0 || now - playingSince < matchSeconds * 1000; now = steadyMs()) {
         for (int side = 0; side < 2; ++side)
             runNetFrame(sides[side], nextTick[side], now,
-                        [&](const StandInState& state) { return decideStandInInput(computers[side], state); });
+                        [&](const MatchState& state) { return decideComputerInput(computers[side], state); });
         if (playingSince < 0 && sides[0].phase == NetPhase::Playing && sides[1].phase == NetPhase::Playing) {
             playingSince = now;
             for (int side = 0; side < 2; ++side)
@@ -100,13 +98,26 @@ void playOverBadLine()
     }
 }
 
+// A match some seconds into play between two computer players.
+MatchState matchInPlay()
+{
+    MatchSetup setup;
+    setup.seed = 9;
+    MatchState state = MatchNetGame::start(setup);
+    ComputerPlayer computers[2] = {makeComputerPlayer(1, ComputerNormal, setup.seed),
+                                   makeComputerPlayer(2, ComputerNormal, setup.seed)};
+    for (int tick = 0; tick < 20 * ticksPerSecond; ++tick) {
+        const InputRecord both[2] = {decideComputerInput(computers[0], state), decideComputerInput(computers[1], state)};
+        stepMatch(state, both);
+    }
+    return state;
+}
+
 } // namespace
 
 int main()
 {
-    MatchSetup setup;
-    setup.seed = 9;
-    report("net: re-simulate 12 ticks (stand-in game)", rollbackMicroseconds<StandInGame>(StandInGame::start(setup)), "us");
+    report("net: re-simulate 12 ticks", rollbackMicroseconds(matchInPlay()), "us");
     playOverBadLine();
     return 0;
 }
