@@ -143,8 +143,9 @@ TEST(NetOptions, LinkConditionsAndAddressesParseOrSayWhy)
     EXPECT_EQ(options.port, defaultNetPort);
     EXPECT_TRUE(options.computer && options.simulateLink && options.link.delayMs == 100);
     options = {};
-    ASSERT_TRUE(read({"--bind", "127.0.0.1", "--host", "4000"}, options, error)) << error;
+    ASSERT_TRUE(read({"--bind", "127.0.0.1", "--host", "4000", "--goals", "2"}, options, error)) << error;
     EXPECT_EQ(options.port, 4000);
+    EXPECT_EQ(options.goalsToWin, 2);
     EXPECT_EQ(options.bindAddress, "127.0.0.1");
     options = {};
     ASSERT_TRUE(read({"--join", "127.0.0.1:4001"}, options, error)) << error;
@@ -152,7 +153,8 @@ TEST(NetOptions, LinkConditionsAndAddressesParseOrSayWhy)
     EXPECT_EQ(options.port, 4001);
     for (std::vector<const char*> bad : std::vector<std::vector<const char*>>{
              {"--join"}, {"--host", "70000"}, {"--host", "--join", "a"}, {"--join", "a", "--bind", "0.0.0.0"},
-             {"--computer"}, {"--host", "--net-sim", "loss=x"}}) {
+             {"--computer"}, {"--host", "--net-sim", "loss=x"}, {"--join", "a", "--goals", "1"},
+             {"--host", "--goals", "0"}, {"--host", "--goals", "2x"}}) {
         options = {};
         error.clear();
         EXPECT_FALSE(read(bad, options, error)) << bad[0];

@@ -2,17 +2,22 @@
 
 #include "ai/computer_player.h"
 #include "core/game_state.h"
+#include "core/net_play.h"
+#include "net/net_options.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <string>
 
 namespace {
 
 constexpr const char* usage =
     "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [--seed N] [-display NAME] "
-    "[-geometry WxH+X+Y]\n";
+    "[-geometry WxH+X+Y]\n"
+    "       network play: [--host [PORT] | --join HOST[:PORT]] [--bind ADDRESS] [--goals N] [--computer]\n"
+    "       [--net-sim delay=MS,jitter=MS,loss=PERCENT] (default port 29416)\n";
 
 bool isGlutOptionWithValue(const char* option)
 {
@@ -61,6 +66,12 @@ int64_t seedNamed(const char* value)
     return seed;
 }
 
+int usageError(const std::string& error)
+{
+    std::fprintf(stderr, "quirtal: %s; %s", error.c_str(), usage);
+    return 2;
+}
+
 int badOption(const char* option)
 {
     std::fprintf(stderr, "quirtal: unknown option '%s'; %s", option, usage);
@@ -73,6 +84,7 @@ int readCommandLine(int argc, char** argv)
 {
     constexpr const char* opponentOption = "--opponent";
     const size_t opponentLength = std::strlen(opponentOption);
+    NetOptions netOptions;
     for (int i = 1; i < argc; ++i) {
         const char* option = argv[i];
         if (isGlutOptionWithValue(option)) {
@@ -104,9 +116,19 @@ int readCommandLine(int argc, char** argv)
                 return badOption(value ? value : option);
             game.opponent = opponent;
         } else {
-            return badOption(option);
+            std::string error;
+            const int taken = readNetOption(argc, argv, i, netOptions, error);
+            if (taken == 0)
+                return badOption(option);
+            if (taken < 0)
+                return usageError(error);
+            i += taken - 1;
         }
     }
+    std::string error;
+    if (!checkNetOptions(netOptions, error))
+        return usageError(error);
+    setNetOptions(netOptions);
     return -1;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The game's own options: --opponent human|computer[=easy|normal|hard] and
-// --demo. GLUT's options (-display NAME, -geometry WxH+X+Y, -direct,
+// The game's own options: --opponent human|computer[=easy|normal|hard],
+// --demo, --seed N and the network options (net/net_options.h). GLUT's options (-display NAME, -geometry WxH+X+Y, -direct,
 // -indirect, -iconic, -gldebug, -sync) are passed over for glutInit.
 // Sets the game state's opponent and demo match; returns -1 to go on, or the
 // exit status after --help (0) or a usage message for a bad option (2).

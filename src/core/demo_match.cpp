@@ -2,6 +2,7 @@
 
 #include "core/game_state.h"
 #include "core/match_flow.h"
+#include "core/net_play.h"
 #include "platform/clock.h"
 
 namespace {
@@ -13,6 +14,10 @@ constexpr uint32_t attractAfterMilliseconds = 60000;
 void menuIdleFrame()
 {
     const uint32_t now = millisecondsNow();
+    if (netMenuFrame()) {
+        game.menuIdleSince = now;
+        return;
+    }
     if (game.demoMatch != DemoOff) {
         startDemoMatch(game.demoMatch);
         return;

@@ -5,6 +5,7 @@
 #include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/match_flow.h"
+#include "core/net_play.h"
 #include "core/scene_setup.h"
 #include "core/timing.h"
 #include "platform/clock.h"
@@ -92,8 +93,11 @@ void drawOverlays(const MatchState& match)
     showNotice(game.showMipmapNotice, drawMipmapNotice, game.mipmapsOn);
     showNotice(game.showDisplayListNotice, drawDisplayListNotice, game.useDisplayLists);
     showNotice(game.showFilterNotice, drawFilterNotice, game.trilinearOn);
-    if (game.showFrameRate)
+    if (game.showFrameRate) {
         drawFrameRate(static_cast<int>(game.fps));
+        if (netMatchRunning())
+            drawStatusLine(netHudText().c_str(), netHudLine);
+    }
     drawMatchPrompts();
 }
 
@@ -130,6 +134,7 @@ void displayFrame()
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMenu(game.menuSelection, game.opponent);
+        drawStatusLine(netMenuNotice().c_str(), menuNoticeLine);
     } else if (game.state == StateCredits) {
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

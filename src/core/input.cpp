@@ -5,6 +5,7 @@
 #include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/match_flow.h"
+#include "core/net_play.h"
 #include "platform/full_screen.h"
 #include "render/interface.h"
 #include "sound/sound_bank.h"
@@ -170,6 +171,8 @@ int menuNeighbour(int selection, int step)
 void onMenuKey(unsigned char key)
 {
     noteMenuInput();
+    if (key == keyEscape && cancelNetConnection())
+        return;
     if (key == keyEscape)
         std::exit(0);
     if (key != keyEnter && key != keySpace)

@@ -4,6 +4,7 @@
 #include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/gamepads.h"
+#include "core/net_play.h"
 #include "core/startup.h"
 #include "platform/clock.h"
 #include "sim/match_engine.h"
@@ -19,6 +20,8 @@ namespace {
 constexpr int introWait = 3 * ticksPerSecond;
 constexpr int demoResultWait = 5 * ticksPerSecond;
 
+} // namespace
+
 int screenStateOf(MatchPhase phase)
 {
     switch (phase) {
@@ -29,6 +32,8 @@ int screenStateOf(MatchPhase phase)
     }
     return StateKickOff;
 }
+
+namespace {
 
 uint64_t takeMatchSeed()
 {
@@ -46,7 +51,9 @@ void endIntro()
     game.cameraMode = CameraOverview;
 }
 
-void playEvents(const MatchEvents& events, const MatchState& state)
+} // namespace
+
+void playMatchEvents(const MatchEvents& events, const MatchState& state)
 {
     for (const MatchEvent& event : events) {
         switch (event.type) {
@@ -66,6 +73,8 @@ void playEvents(const MatchEvents& events, const MatchState& state)
         }
     }
 }
+
+namespace {
 
 // One player's record for the next tick: the computer's decision, or what the
 // person holds. The computer does not look at the table during the intro flight.
@@ -92,20 +101,28 @@ void runTick()
         inputs[session.strengths[0] == NoComputer || session.strengths[1] != NoComputer ? 0 : 1].enter = true;
     session.previous = session.state;
     const MatchEvents events = stepMatch(session.state, inputs);
-    playEvents(events, session.state);
+    playMatchEvents(events, session.state);
 }
 
 void beginMatch()
 {
-    MatchSession& session = matchSession;
-    session = MatchSession{};
-    session.seed = takeMatchSeed();
     MatchSettings settings;
     settings.manualRodSelection = game.manualRodSelection;
+    startMatchWith(takeMatchSeed(), settings, computerStrength(1), computerStrength(2));
+}
+
+} // namespace
+
+void startMatchWith(uint64_t seed, const MatchSettings& settings, int strength1, int strength2)
+{
+    MatchSession& session = matchSession;
+    session = MatchSession{};
+    session.seed = seed;
     startMatch(session.state, session.seed, settings);
     session.previous = session.state;
+    const int strengths[2] = {strength1, strength2};
     for (int player = 1; player <= 2; ++player) {
-        session.strengths[player - 1] = computerStrength(player);
+        session.strengths[player - 1] = strengths[player - 1];
         session.computers[player - 1] = makeComputerPlayer(player, session.strengths[player - 1], session.seed);
     }
     releaseAllControls();
@@ -125,8 +142,6 @@ void beginMatch()
     game.cameraMode = CameraIntro;
 }
 
-} // namespace
-
 int computerStrength(int player)
 {
     if (game.demoMatch != DemoOff)
@@ -145,6 +160,7 @@ void startDemoMatch(int kind)
 
 void returnToMenu()
 {
+    closeNetMatch();
     releaseAllControls();
     setGamepadPlayers(true, true);
     game.demoMatch = DemoOff;
@@ -171,6 +187,10 @@ void pressEnter()
 
 void runMatchFrame(double elapsedSeconds)
 {
+    if (netMatchRunning()) {
+        runNetMatchFrame(elapsedSeconds);
+        return;
+    }
     MatchSession& session = matchSession;
     const int ticks = ticksDue(session.clock, elapsedSeconds);
     for (int i = 0; i < ticks; ++i)

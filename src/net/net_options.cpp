@@ -1,7 +1,9 @@
 #include "net/net_options.h"
 
 #include "net/net_link.h"
+#include "net/net_packets.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -61,6 +63,16 @@ int readNetOption(int argc, char** argv, int index, NetOptions& options, std::st
         options.computer = true;
         return 1;
     }
+    if (std::strcmp(option, "--goals") == 0) {
+        const long goals = value != nullptr ? std::strtol(value, nullptr, 10) : 0;
+        if (value == nullptr || std::strspn(value, "0123456789") != std::strlen(value) || goals < 1
+            || goals > maxGoalsToWin) {
+            error = std::string("--goals needs a number from 1 to ") + std::to_string(maxGoalsToWin);
+            return -1;
+        }
+        options.goalsToWin = static_cast<int>(goals);
+        return 2;
+    }
     if (std::strcmp(option, "--net-sim") == 0) {
         if (value == nullptr || !parseLinkConditions(value, options.link, error)) {
             if (value == nullptr)
@@ -75,8 +87,8 @@ int readNetOption(int argc, char** argv, int index, NetOptions& options, std::st
 
 bool checkNetOptions(const NetOptions& options, std::string& error)
 {
-    if (!options.bindAddress.empty() && options.role != NetRole::Host) {
-        error = "--bind goes with --host";
+    if ((!options.bindAddress.empty() || options.goalsToWin > 0) && options.role != NetRole::Host) {
+        error = std::string(options.goalsToWin > 0 ? "--goals" : "--bind") + " goes with --host";
         return false;
     }
     if ((options.computer || options.simulateLink) && options.role == NetRole::None) {

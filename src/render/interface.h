@@ -39,6 +39,11 @@ void drawMipmapNotice(int on);
 void drawDisplayListNotice(int on);
 void drawFilterNotice(int on);
 void drawFrameRate(int framesPerSecond);
+// One line of yellow text across the frame at height y (nothing for an
+// empty text): the network state under the frame rate and in the menu.
+void drawStatusLine(const char* text, float y);
+constexpr float netHudLine = 470.0f;
+constexpr float menuNoticeLine = 12.0f;
 void drawResult(int player1Won);
 
 // Full-screen pictures of the menu and credits states.
