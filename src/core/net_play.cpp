@@ -190,7 +190,11 @@ void runNetMatchFrame(double elapsedSeconds)
     const MatchState& confirmed = match.session->confirmedState();
     match.session->takeConfirmedEvents(
         [&](uint32_t, const MatchEvents& events) { playMatchEvents(events, confirmed); });
-    session.state = match.session->state();
+    // Once decided, the table shows the end both sides agree on, not the
+    // ticks predicted past it.
+    session.state = match.session->over() ? confirmed : match.session->state();
+    if (match.session->over())
+        session.previous = confirmed;
     showConfirmed(session.state, confirmed);
     showConfirmed(session.previous, confirmed);
     game.state = screenStateOf(confirmed.phase);
