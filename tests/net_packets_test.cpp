@@ -153,7 +153,7 @@ TEST(NetOptions, LinkConditionsAndAddressesParseOrSayWhy)
     EXPECT_EQ(options.port, 4001);
     for (std::vector<const char*> bad : std::vector<std::vector<const char*>>{
              {"--join"}, {"--host", "70000"}, {"--host", "--join", "a"}, {"--join", "a", "--bind", "0.0.0.0"},
-             {"--computer"}, {"--host", "--net-sim", "loss=x"}, {"--join", "a", "--goals", "1"},
+             {"--host", "--net-sim", "loss=x"}, {"--join", "a", "--goals", "1"},
              {"--host", "--goals", "0"}, {"--host", "--goals", "2x"}}) {
         options = {};
         error.clear();

@@ -134,6 +134,9 @@ void displayFrame()
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMenu(game.menuSelection, game.opponent);
+        const NetMenuView netMenu = netMenuView();
+        if (netMenu.open)
+            drawNetworkPanel(netMenu.choice, netMenu.address.c_str());
         drawStatusLine(netMenuNotice().c_str(), menuNoticeLine);
     } else if (game.state == StateCredits) {
         pauseTiming();

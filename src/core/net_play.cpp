@@ -30,6 +30,7 @@ struct NetPlay {
     std::string notice;
     int64_t noticeSince = 0;
     bool endTold = false;
+    NetMenuView menu;
 };
 
 NetPlay netPlay;
@@ -165,6 +166,52 @@ bool cancelNetConnection()
         return false;
     closeNetMatch();
     tell("network game given up");
+    return true;
+}
+
+NetMenuView netMenuView() { return netPlay.menu; }
+
+void openNetMenu()
+{
+    netPlay.menu.open = true;
+    netPlay.menu.choice = 0;
+}
+
+bool netMenuMove(int step)
+{
+    if (!netPlay.menu.open)
+        return false;
+    netPlay.menu.choice = (netPlay.menu.choice + step + 2) % 2;
+    return true;
+}
+
+bool netMenuKey(unsigned char key)
+{
+    NetMenuView& menu = netPlay.menu;
+    if (!menu.open)
+        return false;
+    constexpr unsigned char escape = 27, enter = 13, backspace = 8, del = 127;
+    constexpr size_t longestAddress = 64;
+    if (key == escape) {
+        menu.open = false;
+    } else if (key == backspace || key == del) {
+        if (!menu.address.empty())
+            menu.address.pop_back();
+    } else if (key == enter) {
+        // --computer and --net-sim from the command line still hold.
+        NetOptions options = netPlay.options;
+        options.role = menu.choice == 0 ? NetRole::Host : NetRole::Join;
+        options.port = defaultNetPort;
+        if (options.role == NetRole::Join && !parseHostAndPort(menu.address, options.hostName, options.port)) {
+            tell("network game: type the host's address as HOST or HOST:PORT");
+            return true;
+        }
+        menu.open = false;
+        setNetOptions(options);
+    } else if (key > ' ' && key < 127 && menu.address.size() < longestAddress) {
+        menu.address.push_back(static_cast<char>(key));
+        menu.choice = 1;
+    }
     return true;
 }
 

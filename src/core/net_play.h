@@ -26,6 +26,22 @@ std::string netMenuNotice();
 // Esc in the menu while connecting: gives up. True when there was a connection to give up.
 bool cancelNetConnection();
 
+// The menu's "Network" panel: "Host" (wait for a friend on the default
+// port; the address to give them shows in the menu) or "Join" (type the
+// host's address). Up and Down choose, Enter starts, Esc closes it.
+struct NetMenuView {
+    bool open = false;
+    int choice = 0; // 0 Host, 1 Join
+    std::string address;
+};
+NetMenuView netMenuView();
+void openNetMenu();
+// A key while the panel is open: Enter, Esc, Backspace, or a character of
+// the address. True when the panel took it.
+bool netMenuKey(unsigned char key);
+// Up (-1) or Down (+1) while the panel is open.
+bool netMenuMove(int step);
+
 // True while a network match is on the table.
 bool netMatchRunning();
 // The frame's share of a network match, in place of the local ticks: the

@@ -91,9 +91,5 @@ bool checkNetOptions(const NetOptions& options, std::string& error)
         error = std::string(options.goalsToWin > 0 ? "--goals" : "--bind") + " goes with --host";
         return false;
     }
-    if ((options.computer || options.simulateLink) && options.role == NetRole::None) {
-        error = std::string(options.computer ? "--computer" : "--net-sim") + " goes with --host or --join";
-        return false;
-    }
     return true;
 }

@@ -29,6 +29,7 @@ struct NetOptions {
 // many arguments it took (1 or 2), 0 when it is not a network option, or -1
 // with a one-line reason in `error`.
 int readNetOption(int argc, char** argv, int index, NetOptions& options, std::string& error);
-// The options together: --bind and --goals only with --host, --computer and
-// --net-sim only with one of --host and --join. False with a reason in `error`.
+// The options together: --bind and --goals only with --host. (--computer
+// and --net-sim alone apply to a network match started from the menu.)
+// False with a reason in `error`.
 bool checkNetOptions(const NetOptions& options, std::string& error);

@@ -49,6 +49,8 @@ void drawResult(int player1Won);
 // Full-screen pictures of the menu and credits states.
 // opponent: player 2's side, GameState::opponent.
 void drawMenu(int selection, int opponent);
+// The menu's network panel over it: choice 0 Host, 1 Join with the address typed.
+void drawNetworkPanel(int choice, const char* address);
 void drawCreditsScreen();
 
 // Six-sided box around the scene, centred at (cx, cy, cz) with size (sx, sy, sz).

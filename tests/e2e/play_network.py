@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Two real games on one X server play each other over the loopback
-address: the host (--host, team 1) and the joiner (--join 127.0.0.1), the
-computer on both sides, through a simulated line of 100 ms, 20 ms jitter and
-5 % loss. Both end on the same result screen and report the same score;
+address: the host (--host, team 1) and the joiner, who picks "Network",
+"Join" in the menu and types 127.0.0.1 and the port; the computer on both
+sides, through a simulated line of 100 ms, 20 ms jitter and 5 % loss. Both end on the same result screen and report the same score;
 Esc takes each back to its menu and a second Esc ends it."""
 
 import os
@@ -13,6 +13,7 @@ import time
 
 import game_session
 import pictures
+import screens
 from game_session import CheckFailed, check
 
 MATCH_WAIT = 600.0
@@ -58,8 +59,14 @@ HOST_ARGUMENTS = ("--host", str(PORT), "--bind", "127.0.0.1", "--computer", "--s
 def play(host):
     joiner = game_session.GameSession(
         host.binary, host.root, os.path.join(host.artifacts, "joiner"),
-        arguments=("--join", "127.0.0.1:%d" % PORT, "--computer", "--net-sim", LINE), beside=host)
+        arguments=("--computer", "--net-sim", LINE), beside=host)
     try:
+        pics = screens.MenuPictures(host.root)
+        screens.wait_for_menu(joiner, pics, 0, 0, "the joiner's title picture")
+        joiner.tap("Return")
+        joiner.taps(["Down"] * 4 + ["Return"], 300)
+        joiner._xdotool("type", "--window", joiner.window, "--delay", 100, "127.0.0.1:%d" % PORT)
+        joiner.tap("Return")
         # The host waits for the joiner, which was started second.
         scores = wait_for_scores((host, joiner))
         check(scores[0] == scores[1], "the two games disagree on the score: %s and %s" % tuple(scores))
