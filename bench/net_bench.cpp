@@ -45,12 +45,6 @@ double rollbackMicroseconds(const MatchState& start)
     return median(runs, rollbackRuns);
 }
 
-int64_t steadyMs()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 void playOverBadLine()
 {
     NetMatch<MatchNetGame> sides[2];
@@ -59,8 +53,8 @@ void playOverBadLine()
                                    makeComputerPlayer(2, ComputerNormal, setup.seed)};
     double nextTick[2] = {0, 0};
     std::string error;
-    if (!startHosting(sides[0], "127.0.0.1", 0, "bench", setup, RollbackOptions{}, steadyMs(), error)
-        || !startJoining(sides[1], "127.0.0.1", linkPort(sides[0].link), "bench", RollbackOptions{}, steadyMs(), error)) {
+    if (!startHosting(sides[0], "127.0.0.1", 0, "bench", setup, RollbackOptions{}, steadyMilliseconds(), error)
+        || !startJoining(sides[1], "127.0.0.1", linkPort(sides[0].link), "bench", RollbackOptions{}, steadyMilliseconds(), error)) {
         report("net: loopback match failed to start", 0, error.c_str());
         return;
     }
@@ -68,7 +62,7 @@ void playOverBadLine()
         useLinkSimulator(sides[side].link, LinkConditions{100, 20, 5}, 40u + side);
     int64_t playingSince = -1;
     uint64_t bytesAtStart[2] = {0, 0};
-    for (int64_t now = steadyMs(); playingSince < 0 || now - playingSince < matchSeconds * 1000; now = steadyMs()) {
+    for (int64_t now = steadyMilliseconds(); playingSince < 0 || now - playingSince < matchSeconds * 1000; now = steadyMilliseconds()) {
         for (int side = 0; side < 2; ++side)
             runNetFrame(sides[side], nextTick[side], now,
                         [&](const MatchState& state) { return decideComputerInput(computers[side], state); });
@@ -94,7 +88,7 @@ void playOverBadLine()
         report((prefix + "mean rollback").c_str(),
                stats.rollbacks ? static_cast<double>(stats.ticksResimulated) / stats.rollbacks : 0, "ticks");
         report((prefix + "round trip").c_str(), sides[side].rttMs, "ms");
-        leaveNetMatch(sides[side], steadyMs());
+        leaveNetMatch(sides[side], steadyMilliseconds());
     }
 }
 

@@ -14,10 +14,9 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [--seed N] [-display NAME] "
-    "[-geometry WxH+X+Y]\n"
-    "       network play: [--host [PORT] | --join HOST[:PORT]] [--bind ADDRESS] [--goals N] [--computer]\n"
-    "       [--net-sim delay=MS,jitter=MS,loss=PERCENT] (default port 29416)\n";
+    "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [--seed N] "
+    "[--host [PORT] | --join HOST[:PORT]] [--bind ADDRESS] [--goals N] [--computer] "
+    "[--net-sim delay=MS,jitter=MS,loss=PERCENT] [-display NAME] [-geometry WxH+X+Y]\n";
 
 bool isGlutOptionWithValue(const char* option)
 {

@@ -10,7 +10,6 @@
 #include "platform/clock.h"
 #include "sim/match_engine.h"
 
-#include <chrono>
 #include <cstdio>
 #include <memory>
 
@@ -35,12 +34,6 @@ struct NetPlay {
 
 NetPlay netPlay;
 
-int64_t nowMs()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 int localPlayer() { return netPlay.match && !netPlay.match->hosting ? 2 : 1; }
 
 void tell(const std::string& text)
@@ -48,7 +41,7 @@ void tell(const std::string& text)
     std::printf("quirtal: %s\n", text.c_str());
     std::fflush(stdout);
     netPlay.notice = text;
-    netPlay.noticeSince = nowMs();
+    netPlay.noticeSince = steadyMilliseconds();
 }
 
 uint64_t hostSeed()
@@ -75,17 +68,17 @@ void startConnection()
         if (options.goalsToWin > 0)
             settings.goalsToWin = options.goalsToWin;
         started = startHosting(match, options.bindAddress, options.port, netGameVersion,
-                               matchSetupOf(hostSeed(), settings), RollbackOptions{}, nowMs(), error);
+                               matchSetupOf(hostSeed(), settings), RollbackOptions{}, steadyMilliseconds(), error);
         netPlay.address = hostAddressText(options.bindAddress, linkPort(match.link));
         if (started)
             tell("waiting for a friend to join at " + netPlay.address);
     } else {
-        started = startJoining(match, options.hostName, options.port, netGameVersion, RollbackOptions{}, nowMs(), error);
+        started = startJoining(match, options.hostName, options.port, netGameVersion, RollbackOptions{}, steadyMilliseconds(), error);
         if (started)
             tell("connecting to " + match.peerName);
     }
     if (options.simulateLink)
-        useLinkSimulator(match.link, options.link, static_cast<uint64_t>(nowMs()));
+        useLinkSimulator(match.link, options.link, static_cast<uint64_t>(steadyMilliseconds()));
     if (!started) {
         tell("network game: " + error);
         netPlay.match.reset();
@@ -142,7 +135,7 @@ bool netMenuFrame()
         startConnection();
     if (!netPlay.match || netPlay.onTable)
         return false;
-    pumpNetMatch(*netPlay.match, nowMs());
+    pumpNetMatch(*netPlay.match, steadyMilliseconds());
     if (netPlay.match->phase == NetPhase::Playing) {
         goToTable();
     } else if (netPlay.match->phase == NetPhase::Failed) {
@@ -157,7 +150,7 @@ std::string netMenuNotice()
 {
     if (netPlay.match && !netPlay.onTable)
         return netPlay.notice;
-    return nowMs() - netPlay.noticeSince < noticeMs ? netPlay.notice : std::string();
+    return steadyMilliseconds() - netPlay.noticeSince < noticeMs ? netPlay.notice : std::string();
 }
 
 bool cancelNetConnection()
@@ -221,7 +214,7 @@ void runNetMatchFrame(double elapsedSeconds)
 {
     NetMatch<MatchNetGame>& match = *netPlay.match;
     MatchSession& session = matchSession;
-    pumpNetMatch(match, nowMs());
+    pumpNetMatch(match, steadyMilliseconds());
     if (match.phase == NetPhase::Failed) {
         tell("network game: " + match.message);
         leaveMatchForMenu();
@@ -229,10 +222,10 @@ void runNetMatchFrame(double elapsedSeconds)
     }
     const int ticks = ticksDue(session.clock, elapsedSeconds);
     for (int i = 0; i < ticks; ++i) {
-        if (!readyForTick(match) || shouldSitOutTick(match, nowMs()))
+        if (!readyForTick(match) || shouldSitOutTick(match, steadyMilliseconds()))
             continue;
         session.previous = match.session->state();
-        playTick(match, localInput(), nowMs());
+        playTick(match, localInput(), steadyMilliseconds());
     }
     const MatchState& confirmed = match.session->confirmedState();
     match.session->takeConfirmedEvents(
@@ -257,7 +250,7 @@ void closeNetMatch()
 {
     if (!netPlay.match)
         return;
-    leaveNetMatch(*netPlay.match, nowMs());
+    leaveNetMatch(*netPlay.match, steadyMilliseconds());
     netPlay.match.reset();
     netPlay.onTable = false;
 }

@@ -2,6 +2,7 @@
 
 #include <enet/enet.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <mutex>
 
@@ -12,7 +13,7 @@ constexpr uint32_t busyCode = 1;
 // ENet's own give-up times: a peer that stops answering is dropped within
 // timeoutMaximumMs (its default is 30 s).
 constexpr uint32_t timeoutMinimumMs = 2000;
-constexpr uint32_t timeoutMaximumMs = 3500;
+constexpr uint32_t timeoutMaximumMs = 3000;
 constexpr uint32_t pingIntervalMs = 250;
 
 bool initialiseEnet()
@@ -229,6 +230,12 @@ void closeLink(NetLink& link)
     link.host = nullptr;
     link.peer = nullptr;
     link.status = LinkStatus::Closed;
+}
+
+int64_t steadyMilliseconds()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 uint64_t linkBytesSent(const NetLink& link)

@@ -18,7 +18,7 @@ typedef struct _ENetPeer ENetPeer;
 constexpr uint16_t defaultNetPort = 29416;
 constexpr int connectTimeoutMs = 5000;
 // No packet at all for this long and the peer counts as gone.
-constexpr int peerSilenceMs = 4000;
+constexpr int peerSilenceMs = 3000;
 
 enum class NetChannel : uint8_t { Inputs = 0, Control = 1 };
 
@@ -58,5 +58,7 @@ void sendOnLink(NetLink& link, NetChannel channel, const Packet& packet, int64_t
 LinkStatus pumpLink(NetLink& link, int64_t nowMs, std::vector<Packet>& received);
 // Says goodbye to the peer (as far as a short flush gets it out) and closes.
 void closeLink(NetLink& link);
+// The steady clock in milliseconds, the time the functions above are handed.
+int64_t steadyMilliseconds();
 // UDP bytes this side has sent, ENet's headers included.
 uint64_t linkBytesSent(const NetLink& link);
