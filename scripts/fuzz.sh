@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the image, model and replay reader fuzz targets (clang, libFuzzer,
+# Builds the image and model reader, replay reader and network packet fuzz targets (clang, libFuzzer,
 # AddressSanitizer, UndefinedBehaviorSanitizer) into build-fuzz/ and runs them.
 #   scripts/fuzz.sh runs N [target...]     N inputs per target, after the kept crash inputs
 #   scripts/fuzz.sh seconds S [target...]  S seconds per target
@@ -14,7 +14,7 @@ mode=${1:-runs}
 amount=${2:-2000}
 shift $(( $# >= 2 ? 2 : $# ))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(bmp tga jpeg model3ds replay)
+[ ${#targets[@]} -gt 0 ] || targets=(bmp tga jpeg model3ds replay net_packet)
 
 declare -A readerSources=(
   [bmp]="src/assets/bmp_reader.cpp src/assets/file_bytes.cpp"
@@ -22,12 +22,13 @@ declare -A readerSources=(
   [jpeg]="src/assets/jpeg_reader.cpp"
   [model3ds]="src/assets/reader_3ds.cpp"
   [replay]="src/replay/replay_format.cpp"
+  [net_packet]="src/net/net_packets.cpp src/net/byte_stream.cpp"
 )
 commonSources="src/platform/file_names.cpp src/platform/message_box.cpp fuzz/fuzz_input.cpp"
 
 build_target() {
   local name=$1 binary="$out/${1}_fuzz"
-  if [ -x "$binary" ] && [ -z "$(find "$root/src/assets" "$root/src/platform" "$root/src/replay" "$root/fuzz" -newer "$binary" -name '*.[ch]*' -print -quit)" ]; then
+  if [ -x "$binary" ] && [ -z "$(find "$root/src/assets" "$root/src/platform" "$root/src/replay" "$root/src/net" "$root/fuzz" -newer "$binary" -name '*.[ch]*' -print -quit)" ]; then
     return
   fi
   echo "fuzz: building $name"
@@ -38,8 +39,22 @@ build_target() {
     $(pkg-config --libs sdl2) -ljpeg -o "$binary")
 }
 
+# Packets as a peer sends them, each behind its length byte: a hello, two
+# input packets and a state hash.
+make_packet_seeds() {
+  local seeds="$out/seeds/net_packet"
+  [ -f "$seeds/.made" ] && return
+  mkdir -p "$seeds"
+  printf '\x07\x01\x01\x00\x031.0' > "$seeds/hello.bin"
+  printf '\x1c\x04\x00\x00\x00\x00\x02\x01\x00\x02\x02\x00\x00\x00\x00\x01\x00\x00\x00\x10\x00\x00\x00\x00\x00\x00\x00\x00\x00' > "$seeds/inputs.bin"
+  printf '\x1a\x04\x03\x00\x00\x00\x01\x04\x00\x05\x00\x00\x00\x03\x00\x00\x00\x20\x00\x00\x00\x10\x00\x00\x00\x05\x00' >> "$seeds/inputs.bin"
+  printf '\x0d\x05\x03\x00\x00\x00\x11\x22\x33\x44\x55\x66\x77\x88' > "$seeds/hash.bin"
+  touch "$seeds/.made"
+}
+
 make_seeds() {
   local seeds="$out/seeds"
+  make_packet_seeds
   [ -f "$seeds/.made" ] && return
   echo "fuzz: making seeds"
   mkdir -p "$seeds"/{bmp,tga,jpeg,model3ds}

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   freeglut3-dev libglu1-mesa-dev libgl-dev libjpeg62-turbo-dev
-  libsdl2-dev libsdl2-mixer-dev libmpg123-dev libasound2-dev
+  libsdl2-dev libsdl2-mixer-dev libmpg123-dev libasound2-dev libenet-dev
   libx11-dev xvfb xauth xdotool x11-apps x11-utils imagemagick mesa-utils openbox
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg-turbo-progs assimp-testmodels assimp-utils

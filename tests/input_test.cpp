@@ -1,6 +1,7 @@
 #include "core/controls.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/net_play.h"
 #include "core/match_flow.h"
 #include "render/interface.h"
 #include "sim/match_engine.h"
@@ -329,11 +330,13 @@ TEST_F(Input, MenuKeysMoveTheHighlightToggleTheRodModeAndStartAMatch)
         int selectionAfter;
         int stateAfter;
     };
-    // The entries as shown top to bottom: 1 start, 2 rod control, 5 player 2's side, 3 credits, 4 quit.
+    // The entries as shown top to bottom: 1 start, 2 rod control, 5 player 2's side, 3 credits,
+    // 6 network, 4 quit.
     const Case cases[] = {
         {1, GLUT_KEY_UP, 4, StateMenu},   {2, GLUT_KEY_UP, 1, StateMenu},   {5, GLUT_KEY_UP, 2, StateMenu},
-        {3, GLUT_KEY_UP, 5, StateMenu},   {4, GLUT_KEY_UP, 3, StateMenu},   {1, GLUT_KEY_DOWN, 2, StateMenu},
-        {2, GLUT_KEY_DOWN, 5, StateMenu}, {5, GLUT_KEY_DOWN, 3, StateMenu}, {3, GLUT_KEY_DOWN, 4, StateMenu},
+        {3, GLUT_KEY_UP, 5, StateMenu},   {4, GLUT_KEY_UP, 6, StateMenu},   {6, GLUT_KEY_UP, 3, StateMenu},
+        {1, GLUT_KEY_DOWN, 2, StateMenu}, {2, GLUT_KEY_DOWN, 5, StateMenu}, {5, GLUT_KEY_DOWN, 3, StateMenu},
+        {3, GLUT_KEY_DOWN, 6, StateMenu}, {6, GLUT_KEY_DOWN, 4, StateMenu},
         {4, GLUT_KEY_DOWN, 1, StateMenu}, {0, GLUT_KEY_UP, 0, StateMenu},
         {0, GLUT_KEY_DOWN, 0, StateMenu}, {2, GLUT_KEY_F1, 2, StateMenu},   {2, GLUT_KEY_LEFT, 2, StateMenu},
         {0, 0, 1, StateMenu},             {3, 0, 3, StateCredits},
@@ -353,6 +356,24 @@ TEST_F(Input, MenuKeysMoveTheHighlightToggleTheRodModeAndStartAMatch)
         EXPECT_EQ(held(2), InputRecord{});
         EXPECT_EQ(slotsOn(channelInterface), std::vector<int>{c.code == 0 ? slotConfirm : slotMenuMove});
     }
+
+    // Entry 6 opens the network panel: keys go to it (Esc closes it rather
+    // than ending the program), and a bad address starts nothing.
+    resetPlay();
+    game.menuSelection = 6;
+    press(enter);
+    ASSERT_TRUE(netMenuView().open);
+    pressSpecial(GLUT_KEY_DOWN);
+    for (unsigned char key : {'h', ':', 'x', '\b', 'y'})
+        press(key);
+    EXPECT_EQ(netMenuView().choice, 1);
+    EXPECT_EQ(netMenuView().address, "h:y");
+    press(enter);
+    EXPECT_TRUE(netMenuView().open);
+    EXPECT_NE(netMenuNotice().find("HOST:PORT"), std::string::npos) << netMenuNotice();
+    press(27);
+    EXPECT_FALSE(netMenuView().open);
+    EXPECT_EQ(game.state, StateMenu);
 
     // Entry 2 flips between automatic and manual and tells the menu picture.
     resetPlay();

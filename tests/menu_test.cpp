@@ -129,9 +129,9 @@ TEST_F(MenuTest, EntriesShowTheMenuPictureTheMarkerAtTheEntryAndBothChoicePictur
     struct Entry {
         int selection, x, y;
     };
-    // Top to bottom: start, rod control, player 2's side (5), credits, quit.
-    const Entry entries[] = {{1, 290, 405}, {2, 215, 336}, {5, 215, 234}, {3, 250, 148},
-                             {4, 290, 78},  {6, 405, 135}, {-1, 405, 135}, {1000, 405, 135}};
+    // Top to bottom: start, rod control, player 2's side (5), credits, network (6) beside it, quit.
+    const Entry entries[] = {{1, 290, 405}, {2, 215, 336}, {5, 215, 234}, {3, 250, 148}, {6, 500, 112},
+                             {4, 290, 78},  {7, 405, 135}, {-1, 405, 135}, {1000, 405, 135}};
     for (int mode : {0, 1, -2})
         for (const Entry& e : entries) {
             const int opponent = (e.x + e.y + mode + 3) % 4;
@@ -168,6 +168,13 @@ TEST_F(MenuTest, ReproducesThePictureWhicheverBlendFunctionWasLeft)
         expectBackground(SlotCredits);
         EXPECT_TRUE(near(readPixel(405 + 3, 135 + 32), backgroundAt(SlotCredits, 167))) << "no marker on the credits";
     }
+    // The network panel tints what is behind it; the next menu frame is whole again.
+    drawFrame([&] {
+        drawMenu(6, 0);
+        drawNetworkPanel(1, "127.0.0.1");
+    });
+    drawFrame([&] { drawMenu(6, 0); });
+    expectBackground(SlotMenu);
     EXPECT_EQ(takeGlError(), 0u);
 }
 

@@ -4,6 +4,8 @@
 #include "core/game_state.h"
 #include "core/match_flow.h"
 #include "replay/replay_files.h"
+#include "core/net_play.h"
+#include "net/net_options.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -12,15 +14,13 @@
 #include <string>
 #include <utility>
 
-#ifndef QUIRTAL_VERSION
-#define QUIRTAL_VERSION "unknown"
-#endif
 
 namespace {
 
 constexpr const char* usage =
     "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [--seed N] [--replay FILE] "
-    "[-display NAME] [-geometry WxH+X+Y] [--help] [--version]\n";
+    "[--host [PORT] | --join HOST[:PORT]] [--bind ADDRESS] [--goals N] [--computer] "
+    "[--net-sim delay=MS,jitter=MS,loss=PERCENT] [-display NAME] [-geometry WxH+X+Y] [--help] [--version]\n";
 
 bool isGlutOptionWithValue(const char* option)
 {
@@ -69,6 +69,12 @@ int64_t seedNamed(const char* value)
     return seed;
 }
 
+int usageError(const std::string& error)
+{
+    std::fprintf(stderr, "quirtal: %s; %s", error.c_str(), usage);
+    return 2;
+}
+
 int badOption(const char* option)
 {
     std::fprintf(stderr, "quirtal: unknown option '%s'; %s", option, usage);
@@ -81,6 +87,7 @@ int readCommandLine(int argc, char** argv)
 {
     constexpr const char* opponentOption = "--opponent";
     const size_t opponentLength = std::strlen(opponentOption);
+    NetOptions netOptions;
     for (int i = 1; i < argc; ++i) {
         const char* option = argv[i];
         if (isGlutOptionWithValue(option)) {
@@ -112,7 +119,7 @@ int readCommandLine(int argc, char** argv)
             std::printf("%s", usage);
             return 0;
         } else if (std::strcmp(option, "--version") == 0) {
-            std::printf("quirtal %s\n", QUIRTAL_VERSION);
+            std::printf("quirtal %s\n", gameVersion);
             return 0;
         } else if (std::strncmp(option, opponentOption, opponentLength) == 0) {
             // --opponent VALUE or --opponent=VALUE
@@ -126,9 +133,19 @@ int readCommandLine(int argc, char** argv)
                 return badOption(value ? value : option);
             game.opponent = opponent;
         } else {
-            return badOption(option);
+            std::string error;
+            const int taken = readNetOption(argc, argv, i, netOptions, error);
+            if (taken == 0)
+                return badOption(option);
+            if (taken < 0)
+                return usageError(error);
+            i += taken - 1;
         }
     }
+    std::string error;
+    if (!checkNetOptions(netOptions, error))
+        return usageError(error);
+    setNetOptions(netOptions);
     return -1;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // The game's own options: --opponent human|computer[=easy|normal|hard],
-// --demo, --seed N, --replay FILE, --help and --version. GLUT's options (-display NAME,
-// -geometry WxH+X+Y, -direct, -indirect, -iconic, -gldebug, -sync) are passed over for glutInit.
+// --demo, --seed N, --replay FILE, --help, --version and the network options
+// (net/net_options.h). GLUT's options (-display NAME, -geometry WxH+X+Y,
+// -direct, -indirect, -iconic, -gldebug, -sync) are passed over for glutInit.
 // Sets the game state's opponent and demo match; returns -1 to go on, or the
 // exit status after --help or --version (0), a usage message for a bad option
 // (2) or a line on standard error for a replay file that cannot be played (1).

@@ -4,6 +4,7 @@
 #include "core/gamepads.h"
 #include "core/game_state.h"
 #include "core/match_flow.h"
+#include "core/net_play.h"
 #include "core/scene_setup.h"
 #include "core/timing.h"
 #include "platform/clock.h"
@@ -94,8 +95,11 @@ void drawOverlays(const MatchState& match)
     showNotice(game.showMipmapNotice, drawMipmapNotice, game.mipmapsOn);
     showNotice(game.showDisplayListNotice, drawDisplayListNotice, game.useDisplayLists);
     showNotice(game.showFilterNotice, drawFilterNotice, game.trilinearOn);
-    if (game.showFrameRate)
+    if (game.showFrameRate) {
         drawFrameRate(static_cast<int>(game.fps));
+        if (netMatchRunning())
+            drawStatusLine(netHudText().c_str(), netHudLine);
+    }
     // A goal played again has its own label instead of the prompts.
     if (showingGoalReplay())
         drawReplayLabel();
@@ -137,6 +141,10 @@ void displayFrame()
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMenu(game.menuSelection, game.opponent);
+        const NetMenuView netMenu = netMenuView();
+        if (netMenu.open)
+            drawNetworkPanel(netMenu.choice, netMenu.address.c_str());
+        drawStatusLine(netMenuNotice().c_str(), menuNoticeLine);
     } else if (game.state == StateCredits) {
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

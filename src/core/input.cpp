@@ -5,6 +5,7 @@
 #include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/match_flow.h"
+#include "core/net_play.h"
 #include "platform/full_screen.h"
 #include "render/interface.h"
 #include "sound/sound_bank.h"
@@ -152,8 +153,9 @@ void onScreenKey(unsigned char key)
 }
 
 // Menu entries from top to bottom as the menu picture shows them: player 2's
-// side came after the four first entries and keeps their codes apart.
-constexpr int menuOrder[] = {1, 2, 5, 3, 4};
+// side came after the four first entries and keeps their codes apart, and
+// "Network" (6), written beside the credits, after it.
+constexpr int menuOrder[] = {1, 2, 5, 3, 6, 4};
 constexpr int menuEntries = static_cast<int>(sizeof menuOrder / sizeof menuOrder[0]);
 
 // The entry shown step places below (or above, for -1) the selected one, wrapping.
@@ -170,6 +172,8 @@ int menuNeighbour(int selection, int step)
 void onMenuKey(unsigned char key)
 {
     noteMenuInput();
+    if (netMenuKey(key) || (key == keyEscape && cancelNetConnection()))
+        return;
     if (key == keyEscape)
         std::exit(0);
     if (key != keyEnter && key != keySpace)
@@ -185,6 +189,7 @@ void onMenuKey(unsigned char key)
     case 3: game.state = StateCredits; break;
     case 4: std::exit(0);
     case 5: game.opponent = (game.opponent + 1) % (ComputerHard + 1); break;
+    case 6: openNetMenu(); break;
     default: break;
     }
 }
@@ -218,6 +223,8 @@ void onMenuSpecialKey(int code)
     // The entries wrap; the title picture (0) is left only with Enter.
     if (code == GLUT_KEY_F10)
         toggleFullScreen();
+    else if ((code == GLUT_KEY_UP || code == GLUT_KEY_DOWN) && netMenuMove(code == GLUT_KEY_UP ? -1 : 1))
+        return;
     else if (code == GLUT_KEY_UP)
         game.menuSelection = menuNeighbour(game.menuSelection, -1);
     else if (code == GLUT_KEY_DOWN)

@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/demo_match.h"
 #include "core/game_state.h"
+#include "core/net_play.h"
 #include "core/scene_setup.h"
 #include "platform/clock.h"
 #include "replay/replay_files.h"
@@ -26,6 +27,8 @@ constexpr int introWait = 3 * ticksPerSecond;
 constexpr int demoResultWait = 5 * ticksPerSecond;
 constexpr size_t recordingReserve = 15 * 60 * ticksPerSecond;
 
+} // namespace
+
 int screenStateOf(MatchPhase phase)
 {
     switch (phase) {
@@ -36,6 +39,8 @@ int screenStateOf(MatchPhase phase)
     }
     return StateKickOff;
 }
+
+namespace {
 
 uint64_t takeMatchSeed()
 {
@@ -53,7 +58,9 @@ void endIntro()
     game.cameraMode = CameraOverview;
 }
 
-void playEvents(const MatchEvents& events, const MatchState& state)
+} // namespace
+
+void playMatchEvents(const MatchEvents& events, const MatchState& state)
 {
     for (const MatchEvent& event : events) {
         switch (event.type) {
@@ -73,6 +80,8 @@ void playEvents(const MatchEvents& events, const MatchState& state)
         }
     }
 }
+
+namespace {
 
 // One player's record for the next tick: the computer's decision, or what the
 // person holds. The computer does not look at the table during the intro flight.
@@ -128,7 +137,7 @@ void stepAndShow(MatchSession& session, const InputRecord (&inputs)[2])
 {
     session.previous = session.state;
     const MatchEvents events = stepMatch(session.state, inputs);
-    playEvents(events, session.state);
+    playMatchEvents(events, session.state);
     rememberTick(session.goalReplay, session.state);
     for (const MatchEvent& event : events)
         if (event.type == MatchEventType::Goal)
@@ -162,29 +171,37 @@ void runTick()
 
 void beginMatch()
 {
+    if (game.demoMatch == DemoReplay) {
+        Replay replay = std::move(replayToWatch);
+        startMatchWith(replay.seed, replay.settings, NoComputer, NoComputer);
+        matchSession.playingBack = true;
+        matchSession.playback = std::move(replay);
+        return;
+    }
+    MatchSettings settings;
+    settings.manualRodSelection = game.manualRodSelection;
+    startMatchWith(takeMatchSeed(), settings, computerStrength(1), computerStrength(2));
+}
+
+} // namespace
+
+void startMatchWith(uint64_t seed, const MatchSettings& settings, int strength1, int strength2)
+{
     MatchSession& session = matchSession;
     session = MatchSession{};
     clearGoalReplay(session.goalReplay);
-    MatchSettings settings;
-    settings.manualRodSelection = game.manualRodSelection;
-    if (game.demoMatch == DemoReplay) {
-        session.playingBack = true;
-        session.playback = std::move(replayToWatch);
-        session.seed = session.playback.seed;
-        settings = session.playback.settings;
-    } else {
-        session.seed = takeMatchSeed();
-    }
+    session.seed = seed;
     startMatch(session.state, session.seed, settings);
     session.previous = session.state;
+    const int strengths[2] = {strength1, strength2};
     for (int player = 1; player <= 2; ++player) {
-        session.strengths[player - 1] = computerStrength(player);
+        session.strengths[player - 1] = strengths[player - 1];
         session.computers[player - 1] = makeComputerPlayer(player, session.strengths[player - 1], session.seed);
         session.recording.players[player - 1] = playerName(session.strengths[player - 1]);
     }
     // Room for a long match from the start, so that recording does not
     // reallocate (and copy) during play; longer matches still grow it.
-    if (!session.playingBack && game.demoMatch != DemoAttract)
+    if (game.demoMatch != DemoAttract && game.demoMatch != DemoReplay)
         session.recording.ticks.reserve(recordingReserve);
     session.recording.seed = session.seed;
     session.recording.settings = settings;
@@ -202,8 +219,6 @@ void beginMatch()
     }
     game.cameraMode = CameraIntro;
 }
-
-} // namespace
 
 int computerStrength(int player)
 {
@@ -252,6 +267,7 @@ void saveMatchReplay()
 void returnToMenu()
 {
     saveMatchReplay();
+    closeNetMatch();
     releaseAllControls();
     game.demoMatch = DemoOff;
     game.state = StateMenu;
@@ -294,6 +310,10 @@ void pressEnter()
 
 void runMatchFrame(double elapsedSeconds)
 {
+    if (netMatchRunning()) {
+        runNetMatchFrame(elapsedSeconds);
+        return;
+    }
     MatchSession& session = matchSession;
     // The match waits while a goal plays again.
     int ticks = 0;

@@ -3,6 +3,7 @@
 #include "ai/computer_player.h"
 #include "core/goal_replay.h"
 #include "replay/replay.h"
+#include "sim/match_events.h"
 #include "sim/match_state.h"
 #include "sim/tick_clock.h"
 
@@ -48,6 +49,15 @@ bool showingGoalReplay();
 // played back or shown in the attract mode is not recorded. Called on every
 // way out of a match, Ctrl+C included.
 void saveMatchReplay();
+
+// A match of the given seed and settings (a network match: the host's), with
+// who drives each team (NoComputer for a person). Straight to the kick-off.
+void startMatchWith(uint64_t seed, const MatchSettings& settings, int strength1, int strength2);
+
+// The sounds and commentary of one tick's events; state is the match after it.
+void playMatchEvents(const MatchEvents& events, const MatchState& state);
+// The screen code (GameState::state) of a match phase.
+int screenStateOf(MatchPhase phase);
 
 // Esc during a match: sounds stop, the menu music plays, the menu comes back.
 void leaveMatchForMenu();

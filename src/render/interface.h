@@ -42,6 +42,11 @@ void drawMipmapNotice(int on);
 void drawDisplayListNotice(int on);
 void drawFilterNotice(int on);
 void drawFrameRate(int framesPerSecond);
+// One line of yellow text across the frame at height y (nothing for an
+// empty text): the network state under the frame rate and in the menu.
+void drawStatusLine(const char* text, float y);
+constexpr float netHudLine = 470.0f;
+constexpr float menuNoticeLine = 12.0f;
 void drawResult(int player1Won);
 // "Replay" in the top left corner while a goal plays again.
 void drawReplayLabel();
@@ -49,6 +54,8 @@ void drawReplayLabel();
 // Full-screen pictures of the menu and credits states.
 // opponent: player 2's side, GameState::opponent.
 void drawMenu(int selection, int opponent);
+// The menu's network panel over it: choice 0 Host, 1 Join with the address typed.
+void drawNetworkPanel(int choice, const char* address);
 void drawCreditsScreen();
 
 // Six-sided box around the scene, centred at (cx, cy, cz) with size (sx, sy, sz).

@@ -3,12 +3,15 @@
 #include "render/interface_slots.h"
 #include "render/overlay_frame.h"
 
+#include <GL/freeglut.h>
+
 namespace {
 
 constexpr float markerSize = 64.0f;
 constexpr ScreenRect modePictureBox = {340, 468, 320, 352};
 // Player 2's side, under its entry: a second person or the computer's strength.
 constexpr ScreenRect opponentPictureBox = {320, 520, 218, 250};
+constexpr ScreenRect networkPanel = {180, 620, 200, 340};
 
 struct OpponentPicture {
     int picture;
@@ -31,7 +34,11 @@ struct MarkerCorner {
 // Lower-left corner of the selection marker for entries 0 to 5; the title
 // picture's corner also serves any selection outside that range. Entry 5,
 // player 2's side, stands between the rod choice (2) and the credits (3).
-constexpr MarkerCorner markerCorners[] = {{405, 135}, {290, 405}, {215, 336}, {250, 148}, {290, 78}, {215, 234}};
+constexpr MarkerCorner markerCorners[] = {{405, 135}, {290, 405}, {215, 336}, {250, 148},
+                                          {290, 78},  {215, 234}, {500, 112}};
+// "Network" (entry 6) is written on the field beside the credits.
+constexpr float networkLabelX = 570.0f;
+constexpr float networkLabelY = 136.0f;
 constexpr int menuEntryCount = static_cast<int>(sizeof markerCorners / sizeof markerCorners[0]);
 
 MarkerCorner markerCorner(int selection)
@@ -74,7 +81,35 @@ void drawMenu(int selection, int opponent)
         const OpponentPicture& choice = opponentPictures[opponent >= 0 && opponent < opponentChoices ? opponent : 0];
         drawMaskedPicture(choice.mask, choice.picture, opponentPictureBox, QuadLayout::UprightFromBottomLeft);
     }
-    endFullScreen();
+    endOverlayQuads();
+    if (selection != 0) {
+        glColor3f(1.0f, 1.0f, 1.0f);
+        drawText(networkLabelX, networkLabelY, GLUT_BITMAP_TIMES_ROMAN_24, "Network");
+    }
+    endOverlayFrame();
+}
+
+void drawNetworkPanel(int choice, const char* address)
+{
+    const char* lines[2] = {"Host: wait for a friend to join", "Join: "};
+    beginOverlayFrame();
+    drawTintedPanel(SlotNoticePanel, networkPanel, QuadLayout::Inverted);
+    // The next frame's menu picture is added onto black with the blend
+    // function left in force: leave the additive one, not the panel's.
+    glBlendFunc(GL_ONE, GL_ONE);
+    endOverlayQuads();
+    for (int line = 0; line < 2; ++line) {
+        const float y = networkPanel.top - 40.0f - 36.0f * static_cast<float>(line);
+        glColor3f(choice == line ? 1.0f : 0.8f, choice == line ? 1.0f : 0.8f, choice == line ? 0.0f : 0.8f);
+        drawText(networkPanel.left + 20.0f, y, GLUT_BITMAP_HELVETICA_18, choice == line ? ">" : " ");
+        drawText(networkPanel.left + 40.0f, y, GLUT_BITMAP_HELVETICA_18, lines[line]);
+        if (line == 1)
+            drawText(networkPanel.left + 100.0f, y, GLUT_BITMAP_HELVETICA_18, address);
+    }
+    glColor3f(0.8f, 0.8f, 0.8f);
+    drawText(networkPanel.left + 20.0f, networkPanel.bottom + 16.0f, GLUT_BITMAP_HELVETICA_12,
+             "type HOST or HOST:PORT   Enter: start   Esc: back");
+    endOverlayFrame();
 }
 
 void drawCreditsScreen()

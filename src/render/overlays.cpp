@@ -107,6 +107,17 @@ void drawReplayLabel()
     endOverlayFrame();
 }
 
+void drawStatusLine(const char* text, float y)
+{
+    if (text == nullptr || text[0] == '\0')
+        return;
+    beginOverlayFrame();
+    endOverlayQuads();
+    glColor3f(1.0f, 1.0f, 0.0f);
+    drawText(12.0f, y, GLUT_BITMAP_HELVETICA_12, text);
+    endOverlayFrame();
+}
+
 void drawHelp()
 {
     beginOverlayFrame();

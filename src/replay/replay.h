@@ -10,7 +10,12 @@
 
 // The game version written into every replay; a replay made by another
 // version may play differently, and its hash check then says so.
-constexpr const char* gameVersion = "0.17";
+#ifndef QUIRTAL_VERSION
+#define QUIRTAL_VERSION "unknown"
+#endif
+
+// The game's version, written into replays and compared by network peers.
+constexpr const char* gameVersion = QUIRTAL_VERSION;
 
 // Who played a side, as the arena names players ("normal", "person", ...).
 constexpr size_t maxPlayerNameLength = 16;

@@ -61,12 +61,16 @@ class GameSession:
     arguments go on its command line; "{display}" among them stands for the
     private server, which the game then finds without DISPLAY."""
 
-    def __init__(self, binary, root, artifacts, cwd=None, arguments=()):
+    def __init__(self, binary, root, artifacts, cwd=None, arguments=(), beside=None):
+        """beside: another session whose X server this one shares (its
+        window is then the one that session's is not)."""
         self.root = root
         self.binary = binary
         self.artifacts = artifacts
         os.makedirs(artifacts, exist_ok=True)
-        self.server = XServer()
+        self.owns_server = beside is None
+        self.server = XServer() if beside is None else beside.server
+        self.others = () if beside is None else (beside.window,)
         self.env = dict(os.environ)
         self.env.update(DISPLAY=self.server.display, QUIRTAL_NO_MESSAGE_BOX="1",
                         SDL_AUDIODRIVER="dummy", LIBGL_ALWAYS_SOFTWARE="1")
@@ -91,9 +95,9 @@ class GameSession:
             check(self.process.poll() is None,
                   "the game ended before opening its window (status %s)" % self.process.returncode)
             found = self._xdotool("search", "--name", "^%s$" % WINDOW_TITLE)
-            ids = found.stdout.split()
+            ids = [i.decode() for i in found.stdout.split() if i.decode() not in self.others]
             if ids:
-                return ids[0].decode()
+                return ids[0]
             time.sleep(POLL_PAUSE)
         raise CheckFailed("no window titled %r appeared" % WINDOW_TITLE)
 
@@ -174,7 +178,8 @@ class GameSession:
             self.process.kill()
             self.process.wait()
         self.log.close()
-        self.server.stop()
+        if self.owns_server:
+            self.server.stop()
 
     def log_tail(self, lines=30):
         with open(self.log_path, "rb") as f:

@@ -24,10 +24,11 @@ def play(session):
     session.save(screens.wait_for_menu(session, pics, 1, 0, "the menu at entry 1"), "menu")
 
     # Down walks through the entries as shown (player 2's side, 5, between the
-    # rod choice and the credits) and wraps from "quit" back to "start"; Up
-    # wraps the other way. Entry 0 is never reached again.
-    for key, selection in (("Down", 2), ("Down", 5), ("Down", 3), ("Down", 4), ("Down", 1),
-                           ("Up", 4), ("Up", 3), ("Up", 5), ("Up", 2)):
+    # rod choice and the credits, "Network", 6, beside the credits) and wraps
+    # from "quit" back to "start"; Up wraps the other way. Entry 0 is never
+    # reached again.
+    for key, selection in (("Down", 2), ("Down", 5), ("Down", 3), ("Down", 6), ("Down", 4), ("Down", 1),
+                           ("Up", 4), ("Up", 6), ("Up", 3), ("Up", 5), ("Up", 2)):
         session.tap(key)
         screens.wait_for_menu(session, pics, selection, 0,
                               "%s to entry %d" % (key, selection))
