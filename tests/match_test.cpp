@@ -230,6 +230,8 @@ TEST(Match, TwoPlayersPlayAWholeMatchFromTheKeyboard)
         }
     }
     onKeyDown(esc, 0, 0);
+    EXPECT_EQ(game.state, StateKickOff) << "Esc asks before leaving";
+    onKeyDown(enter, 0, 0);
     EXPECT_EQ(game.state, StateMenu);
     setMillisecondClock(nullptr);
     setCalendarClock(nullptr);

@@ -5,10 +5,14 @@
 #include "core/gamepads.h"
 #include "core/demo_match.h"
 #include "core/game_state.h"
+#include "core/play_watch.h"
 #include "core/scene_setup.h"
+#include "core/settings_screen.h"
+#include "core/side_names.h"
 #include "core/timing.h"
 #include "platform/clock.h"
 #include "render/interface.h"
+#include "render/panels.h"
 #include "render/prompts.h"
 #include "render/rods.h"
 #include "render/scene_drawing.h"
@@ -21,7 +25,23 @@
 
 #include <GL/freeglut.h>
 
+#include <cmath>
+
 namespace {
+
+// The view is 60 degrees high in a window of 4:3 or wider, which shows the
+// whole table with both goals. A narrower window keeps the width a 4:3 one
+// sees and opens the view upward and downward instead.
+constexpr double baseFieldOfView = 60.0;
+constexpr double baseAspect = 4.0 / 3.0;
+
+double verticalFieldOfView(double aspect)
+{
+    if (aspect >= baseAspect)
+        return baseFieldOfView;
+    const double halfRadians = baseFieldOfView * M_PI / 360.0;
+    return 360.0 / M_PI * std::atan(std::tan(halfRadians) * baseAspect / aspect);
+}
 
 // Marker spin per frame for team 1, and per figure step for team 2.
 constexpr float arrowSpinTeam1 = 0.05f;
@@ -82,16 +102,24 @@ void drawScene()
     drawBall(ball);
     drawTable(table);
 
-    simulatePlayFrame(game.fps);
+    // A paused match stands still: nothing moves, the match clock included.
+    if (game.pause == MatchPause::None)
+        simulatePlayFrame(game.fps);
     drawFiguresAndMarkers();
-    drawRods(team1, team2);
+    drawRods(team1, team2, game.activePair[0], game.activePair[1]);
 
     glPopMatrix();
 }
 
+ResultFigures resultFigures(int winner)
+{
+    return {winnerLine(winner), {sideName(1), sideName(2)}, {game.goals1, game.goals2},
+            {game.shots[0], game.shots[1]}, static_cast<int>(game.matchSeconds), winner};
+}
+
 void drawOverlays()
 {
-    drawScoreBoard(game.goals1, game.goals2);
+    drawScoreBoard(game.goals1, game.goals2, sideName(1), sideName(2));
     if (game.showHelp)
         drawHelp();
     game.nowSeconds = calendarSeconds();
@@ -105,18 +133,30 @@ void drawOverlays()
 
 void playFrame()
 {
-    updateTiming();
-    updateComputerPlayers(game.fps > 0.0f ? 1.0f / game.fps : 0.0f);
-    updateBackgroundComments();
+    const bool running = game.pause == MatchPause::None;
+    if (running) {
+        updateTiming();
+        updateComputerPlayers(game.fps > 0.0f ? 1.0f / game.fps : 0.0f);
+        updateBackgroundComments();
+    } else {
+        // The next running frame measures afresh and moves nothing.
+        pauseTiming();
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(0.0f, 1.0f, 1.0f);
 
     drawScene();
+    if (running)
+        watchPlay();
     drawOverlays();
 
+    if (!running) {
+        drawPausePanel(game.pause);
+        return;
+    }
     const int winner = checkMatchEnd();
     if (winner >= 0)
-        drawResult(winner);
+        drawResultPanel(resultFigures(winner == 1 ? 1 : 2));
 
     updateCamera();
     if (game.manualRodSelection == 0)
@@ -138,6 +178,10 @@ void displayFrame()
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMenu(game.menuSelection, game.opponent);
+    } else if (game.state == StateSettings) {
+        pauseTiming();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawSettingsScreen(settingsRows(), settingsMessage());
     } else if (game.state == StateCredits) {
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -155,7 +199,7 @@ void reshapeWindow(int width, int height)
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     // A minimised window reports height 0; keep the aspect finite.
-    const double aspect = height > 0 ? static_cast<double>(width) / height : 1.0;
-    gluPerspective(60.0, aspect, 1.0, 10000.0);
+    const double aspect = height > 0 && width > 0 ? static_cast<double>(width) / height : 1.0;
+    gluPerspective(verticalFieldOfView(aspect), aspect, 1.0, 10000.0);
     glMatrixMode(GL_MODELVIEW);
 }

@@ -12,7 +12,12 @@ enum : int {
     StateMenu = 3,
     StateCredits = 4,
     StateResult = 5,
+    StateSettings = 6,
 };
+
+// A match that stands still: paused with P (or a pad's Start), or asking
+// whether to leave after Esc.
+enum class MatchPause { None, Paused, LeaveQuestion };
 
 // Camera mode codes (GameState::cameraMode).
 enum : int {
@@ -47,6 +52,9 @@ struct GameState {
     int goals1 = 0;
     int goals2 = 0;
     float stalledSeconds = 0.0f; // how long the ball in play has looked stopped
+    MatchPause pause = MatchPause::None;
+    float matchSeconds = 0.0f; // time the ball has been in play this match
+    int shots[2] = {0, 0};     // shots at goal, team 1's and team 2's
 
     // Rod control: activePair[0] is team 1's, activePair[1] team 2's.
     int activePair[2] = {1, 1};

@@ -5,6 +5,9 @@
 #include "core/controls.h"
 #include "core/demo_match.h"
 #include "core/game_state.h"
+#include "core/play_watch.h"
+#include "core/player_settings.h"
+#include "core/settings_screen.h"
 #include "core/startup.h"
 #include "platform/full_screen.h"
 #include "render/interface.h"
@@ -44,36 +47,29 @@ void chooseCamera(int mode)
     game.viewYaw = fresh.viewYaw;
 }
 
-// The rod key table; false when the character is not a rod key.
-bool rodKey(unsigned char key, RodControl& rod)
+// The rod a bound key drives; false when the key drives none (the pair
+// switch is no rod action).
+bool rodKey(int code, RodControl& rod)
 {
-    switch (key) {
-    case 'w': rod = {1, 1, RodAction::Slide, SlideMinusZ}; return true;
-    case 's': rod = {1, 1, RodAction::Slide, SlidePlusZ}; return true;
-    case 'd': rod = {1, 1, RodAction::Swing, SwingRising}; return true;
-    case 'a': rod = {1, 1, RodAction::Swing, SwingFalling}; return true;
-    case 'i': rod = {1, 0, RodAction::Slide, SlideMinusZ}; return true;
-    case 'k': rod = {1, 0, RodAction::Slide, SlidePlusZ}; return true;
-    case 'l': rod = {1, 0, RodAction::Swing, SwingRising}; return true;
-    case 'j': rod = {1, 0, RodAction::Swing, SwingFalling}; return true;
-    case '8': rod = {2, 1, RodAction::Slide, SlideMinusZ}; return true;
-    case '5': rod = {2, 1, RodAction::Slide, SlidePlusZ}; return true;
-    case '6': rod = {2, 1, RodAction::Swing, SwingRising}; return true;
-    case '4': rod = {2, 1, RodAction::Swing, SwingFalling}; return true;
-    default: return false;
-    }
+    int player = 0;
+    KeyAction action{};
+    if (!findKeyAction(playerSettings.keys, code, player, action) || action == KeyAction::SwitchPair)
+        return false;
+    const int index = static_cast<int>(action);
+    const int values[] = {SlideMinusZ, SlidePlusZ, SwingRising, SwingFalling};
+    const int kind = index % 4;
+    rod = {player, index < 4 ? 1 : 0, kind < 2 ? RodAction::Slide : RodAction::Swing, values[kind]};
+    return true;
 }
 
-// Player 2's second rod on the arrow keys.
-bool arrowKey(int code, RodControl& rod)
+// The player whose pair switch the key is; 0 for none.
+int pairSwitchKey(int code)
 {
-    switch (code) {
-    case GLUT_KEY_UP: rod = {2, 0, RodAction::Slide, SlideMinusZ}; return true;
-    case GLUT_KEY_DOWN: rod = {2, 0, RodAction::Slide, SlidePlusZ}; return true;
-    case GLUT_KEY_RIGHT: rod = {2, 0, RodAction::Swing, SwingRising}; return true;
-    case GLUT_KEY_LEFT: rod = {2, 0, RodAction::Swing, SwingFalling}; return true;
-    default: return false;
-    }
+    int player = 0;
+    KeyAction action{};
+    if (findKeyAction(playerSettings.keys, code, player, action) && action == KeyAction::SwitchPair)
+        return player;
+    return 0;
 }
 
 // GLUT calls need an open window; the handlers also run without one.
@@ -86,10 +82,11 @@ void postRedisplay()
 }
 
 // A rod key pressed or released; the next frame shows the change. The keys
-// of a team the computer drives do nothing.
+// of a team the computer drives do nothing, and nothing is pressed while the
+// match is paused (a release still counts, so no rod runs on after it).
 void applyRod(const RodControl& rod, bool pressed)
 {
-    if (computerStrength(rod.player) != NoComputer)
+    if (computerStrength(rod.player) != NoComputer || (pressed && game.pause != MatchPause::None))
         return;
     if (pressed)
         pressRodControl(rod);
@@ -100,6 +97,7 @@ void applyRod(const RodControl& rod, bool pressed)
 
 void returnToMenu()
 {
+    game.pause = MatchPause::None;
     stopComputerPlayers();
     game.demoMatch = DemoOff;
     game.state = StateMenu;
@@ -118,15 +116,45 @@ void showNotice(bool& notice)
     notice = true;
 }
 
+// Keys while the match stands still: P resumes from the pause; the leave
+// question takes Enter (or Space) to leave, Esc or P to play on.
+void onPausedKey(unsigned char key)
+{
+    const bool asking = game.pause == MatchPause::LeaveQuestion;
+    if (key == keyPause || (asking && key == keyEscape)) {
+        game.pause = MatchPause::None;
+    } else if (asking && (key == keyEnter || key == keySpace)) {
+        leaveMatchForMenu();
+    } else if (!asking && key == keyEscape) {
+        game.pause = MatchPause::LeaveQuestion;
+    }
+    postRedisplay();
+}
+
 void onPlayKey(unsigned char key)
 {
+    if (game.pause != MatchPause::None) {
+        onPausedKey(key);
+        return;
+    }
+    // A demo match started for watching is left at once, as before.
+    if (key == keyEscape && game.demoMatch != DemoOff) {
+        leaveMatchForMenu();
+        return;
+    }
     RodControl rod{};
     if (rodKey(key, rod)) {
         applyRod(rod, true);
         return;
     }
+    if (const int player = pairSwitchKey(key)) {
+        switchPlayerPair(player);
+        postRedisplay();
+        return;
+    }
     switch (key) {
-    case keyEscape: leaveMatchForMenu(); break;
+    case keyEscape: game.pause = MatchPause::LeaveQuestion; break;
+    case keyPause: game.pause = MatchPause::Paused; break;
     case keyEnter:
     case keySpace:
         requestKickOff();
@@ -135,19 +163,18 @@ void onPlayKey(unsigned char key)
     case '1': chooseCamera(CameraOverview); break;
     case '2': chooseCamera(CameraFollow); break;
     case '3': chooseCamera(CameraClose); break;
-    case 'q':
-    case '7':
-        switchPlayerPair(key == 'q' ? 1 : 2);
-        postRedisplay();
-        break;
     default: break;
     }
 }
 
-// Credits and result screens.
+// Credits and result screens; R on the result screen plays the same match again.
 void onScreenKey(unsigned char key)
 {
-    if (key == keyEscape || key == keyEnter || key == keySpace) {
+    if (game.state == StateResult && (key == 'r' || key == 'R')) {
+        playConfirmSound();
+        stopAllSounds();
+        startMatch();
+    } else if (key == keyEscape || key == keyEnter || key == keySpace) {
         playConfirmSound();
         if (game.state == StateResult) {
             stopAllSounds();
@@ -160,8 +187,8 @@ void onScreenKey(unsigned char key)
 }
 
 // Menu entries from top to bottom as the menu picture shows them: player 2's
-// side came after the four first entries and keeps their codes apart.
-constexpr int menuOrder[] = {1, 2, 5, 3, 4};
+// side and the settings came after the four first entries and keep their codes apart.
+constexpr int menuOrder[] = {1, 2, 5, 6, 3, 4};
 constexpr int menuEntries = static_cast<int>(sizeof menuOrder / sizeof menuOrder[0]);
 
 // The entry shown step places below (or above, for -1) the selected one, wrapping.
@@ -183,6 +210,12 @@ void startMatch()
     }
     startCrowdLoop();
     game.state = StateKickOff;
+    game.pause = MatchPause::None;
+    game.goals1 = 0;
+    game.goals2 = 0;
+    game.matchSeconds = 0.0f;
+    game.shots[0] = game.shots[1] = 0;
+    resetPlayWatch();
     for (int i = 0; i < 3; ++i) {
         game.eye[i] = initialEye[i];
         game.up[i] = initialUp[i];
@@ -214,10 +247,17 @@ void onMenuKey(unsigned char key)
     case 2:
         game.manualRodSelection = game.manualRodSelection == 0 ? 1 : 0;
         setRodSelectionMode(game.manualRodSelection);
+        playerSettings.manualRodSelection = game.manualRodSelection;
+        savePlayerSettings();
         break;
     case 3: game.state = StateCredits; break;
     case 4: std::exit(0);
-    case 5: game.opponent = (game.opponent + 1) % (ComputerHard + 1); break;
+    case 5:
+        game.opponent = (game.opponent + 1) % (ComputerHard + 1);
+        playerSettings.opponent = game.opponent;
+        savePlayerSettings();
+        break;
+    case 6: openSettingsScreen(); break;
     default: break;
     }
 }
@@ -228,6 +268,7 @@ void onKeyDown(unsigned char key, int, int)
         return;
     switch (game.state) {
     case StateMenu: onMenuKey(key); break;
+    case StateSettings: onSettingsKey(key); break;
     case StateCredits:
     case StateResult: onScreenKey(key); break;
     case StateKickOff:
@@ -239,6 +280,8 @@ void onKeyDown(unsigned char key, int, int)
 
 void onKeyUp(unsigned char key, int, int)
 {
+    if (game.state == StateSettings)
+        return;
     RodControl rod{};
     if (rodKey(key, rod))
         applyRod(rod, false);
@@ -265,10 +308,14 @@ void onSpecialKey(int code, int, int)
         onMenuSpecialKey(code);
         return;
     }
+    if (game.state == StateSettings) {
+        onSettingsSpecialKey(code);
+        return;
+    }
     if (game.state < StateKickOff || game.state > StateResult)
         return;
     RodControl rod{};
-    if (arrowKey(code, rod)) {
+    if (rodKey(specialKeyBase + code, rod)) {
         applyRod(rod, true);
         return;
     }
@@ -300,7 +347,7 @@ void onSpecialKey(int code, int, int)
 void onSpecialKeyUp(int code, int, int)
 {
     RodControl rod{};
-    if (arrowKey(code, rod))
+    if (game.state != StateSettings && rodKey(specialKeyBase + code, rod))
         applyRod(rod, false);
 }
 

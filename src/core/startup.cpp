@@ -8,6 +8,7 @@
 #include "core/frame_pacing.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/player_settings.h"
 #include "core/scene_setup.h"
 #include "platform/data_location.h"
 #include "platform/file_names.h"
@@ -78,8 +79,10 @@ int runGame(int argc, char** argv)
     glutInitWindowPosition(100, 100);
     glutInitWindowSize(800, 600);
     glutCreateWindow("Quirtal Orvelcup");
-    openGamepads();
+    openGamepads(settingsDirectory() + "/gamecontrollerdb.txt");
     requestVerticalSync();
+    if (playerSettings.fullScreen)
+        toggleFullScreen();
     loadStartupAssets();
     glutIgnoreKeyRepeat(0);
     glutDisplayFunc(displayFrame);

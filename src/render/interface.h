@@ -31,7 +31,8 @@ void endOverlay2D();
 void drawText(float x, float y, void* font, const char* text);
 
 // Match overlays.
-void drawScoreBoard(int goals1, int goals2);
+// The sides' names as the players know them ("You", "Computer", "Player 1").
+void drawScoreBoard(int goals1, int goals2, const char* name1 = "Player 1", const char* name2 = "Player 2");
 // The bitmap font of the score board at the given window pixels per frame unit.
 void* scoreBoardFont(float pixelsPerUnit);
 void drawHelp();
@@ -39,7 +40,6 @@ void drawMipmapNotice(int on);
 void drawDisplayListNotice(int on);
 void drawFilterNotice(int on);
 void drawFrameRate(int framesPerSecond);
-void drawResult(int player1Won);
 
 // Full-screen pictures of the menu and credits states.
 // opponent: player 2's side, GameState::opponent.

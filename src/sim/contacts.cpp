@@ -239,7 +239,7 @@ void checkBounds()
         if (z >= -halfGoal && z <= halfGoal - plusEndPostWidth) {
             scoreGoal(1);
         } else {
-            playWallSound();
+            playWallSound(Wall::PlusX);
             ball.setDirectionX(-1);
             if (z > halfGoal - plusEndPostWidth && z < halfGoal) {
                 postDeflect(-1);
@@ -250,7 +250,7 @@ void checkBounds()
         if (z >= -halfGoal && z <= halfGoal) {
             scoreGoal(2);
         } else {
-            playWallSound();
+            playWallSound(Wall::MinusX);
             ball.setDirectionX(+1);
             if (z > halfGoal && z < halfGoal + minusEndPostWidth)
                 postDeflect(-1);
@@ -260,10 +260,10 @@ void checkBounds()
     }
     const float sideLimit = table.width / 2.0f - wallMargin;
     if (z > sideLimit) {
-        playWallSound();
+        playWallSound(Wall::PlusZ);
         ball.setDirectionZ(-1);
     } else if (z < -sideLimit) {
-        playWallSound();
+        playWallSound(Wall::MinusZ);
         ball.setDirectionZ(+1);
     }
 }

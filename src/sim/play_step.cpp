@@ -43,8 +43,10 @@ void simulateStep(float fps)
         stepFigure(team1.figures[i], fps);
         stepFigure(team2.figures[i], fps);
     }
-    if (game.state == StatePlay)
+    if (game.state == StatePlay) {
         watchForStall(1.0f / fps);
+        game.matchSeconds += 1.0f / fps;
+    }
 }
 
 // How many steps a frame at this rate is split into; a rate of 1 or less

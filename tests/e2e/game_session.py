@@ -68,8 +68,10 @@ class GameSession:
         os.makedirs(artifacts, exist_ok=True)
         self.server = XServer()
         self.env = dict(os.environ)
+        # Settings of its own, so that no run reads or changes the user's.
         self.env.update(DISPLAY=self.server.display, QUIRTAL_NO_MESSAGE_BOX="1",
-                        SDL_AUDIODRIVER="dummy", LIBGL_ALWAYS_SOFTWARE="1")
+                        SDL_AUDIODRIVER="dummy", LIBGL_ALWAYS_SOFTWARE="1",
+                        XDG_CONFIG_HOME=os.path.join(artifacts, "config"))
         self.log_path = os.path.join(artifacts, "game.log")
         self.log = open(self.log_path, "wb")
         game_env = dict(self.env)
