@@ -9,6 +9,8 @@
 namespace {
 
 constexpr ScreenRect pausePanelBox = {220, 580, 200, 400};
+// Centres of the two players' key columns on the Settings screen.
+constexpr float keyColumns[2] = {615.0f, 720.0f};
 
 struct Colour {
     float r, g, b;
@@ -131,8 +133,8 @@ void drawSettingsScreen(const std::vector<SettingsRow>& rows, const std::string&
     beginPanels();
     drawBox({20, 780, 20, 580}, 0.9f, gold);
     drawLine(400, 545, "Settings", gold, true, 1);
-    drawLine(560, 505, "Player 1", teamColours[0], false, 1);
-    drawLine(690, 505, "Player 2", teamColours[1], false, 1);
+    drawLine(keyColumns[0], 505, "Player 1", teamColours[0], false, 1);
+    drawLine(keyColumns[1], 505, "Player 2", teamColours[1], false, 1);
     for (const SettingsRow& row : rows) {
         const float y = 505.0f - 36.0f * static_cast<float>(row.line + (row.column == 0 ? 0 : 1));
         const Colour& colour = row.selected ? gold : white;
@@ -141,9 +143,9 @@ void drawSettingsScreen(const std::vector<SettingsRow>& rows, const std::string&
             drawLine(260, y, row.value, colour);
         } else {
             if (row.column == 1)
-                drawLine(410, y, row.label, row.selected ? gold : grey, false, 0);
-            const float x = row.column == 1 ? 560.0f : 690.0f;
-            drawLine(x, y, row.selected ? "[" + row.value + "]" : row.value, colour, false, 1);
+                drawLine(400, y, row.label, row.selected ? gold : grey, false, 0);
+            if (!row.value.empty())
+                drawLine(keyColumns[row.column - 1], y, row.selected ? "[" + row.value + "]" : row.value, colour, false, 1);
         }
     }
     drawLine(400, 40, message, grey, false, 1);
