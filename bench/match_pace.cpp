@@ -1,12 +1,9 @@
-// How a played match goes: play minutes to five goals with two players who
-// press keys at random, and with player 1 aiming its shots against a random
-// player 2, through the play frame's order at 60 frames a second.
+// How a played match goes, on the engine through the tick clock: play
+// minutes to five goals for two normal computer players, for two players
+// who press keys at random, and for an aiming player 1 against a random
+// player 2; and whether the drawing rate changes who wins.
 #include "bench_report.h"
 
-#include "core/controls.h"
-#include "core/game_state.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
 #include "sim/match_rules.h"
 #include "support/rules_harness.h"
 
@@ -16,114 +13,132 @@
 namespace {
 
 constexpr float paceFps = 60.0f;
-constexpr int seeds = 25;
 constexpr float longestMatchSeconds = 3600.0f;
-// The eight rod controls of one player.
-constexpr RodAction actions[2] = {RodAction::Slide, RodAction::Swing};
 
-// Presses one of its player's rod controls at random, holds it a random
-// while (a tenth to half a second), and pauses as long between presses.
+// Holds one of its rod controls at random for a tenth to half a second,
+// pauses as long, and presses Enter whenever the ball waits or looks stopped.
 struct RandomPlayer {
-    int player;
     std::mt19937 random;
-    RodControl held{};
-    int framesLeft = 0;
+    InputRecord held{};
+    int ticksLeft = 0;
     bool pressing = false;
 
-    void frame()
+    InputRecord operator()(const MatchState& state)
     {
-        if (--framesLeft > 0)
-            return;
-        if (pressing)
-            releaseRodControl(held);
-        pressing = !pressing;
-        framesLeft = std::uniform_int_distribution<int>(6, 30)(random);
-        if (!pressing)
-            return;
-        const int pick = std::uniform_int_distribution<int>(0, 7)(random);
-        held = {player, pick & 1, actions[(pick >> 1) & 1], 1 + ((pick >> 2) & 1)};
-        pressRodControl(held);
+        if (--ticksLeft <= 0) {
+            held = InputRecord{};
+            pressing = !pressing;
+            ticksLeft = std::uniform_int_distribution<int>(6, 30)(random);
+            if (pressing) {
+                const int pick = std::uniform_int_distribution<int>(0, 7)(random);
+                (pick & 2 ? held.kick : held.slide)[pick & 1] = static_cast<int8_t>(pick & 4 ? 1 : -1);
+            }
+        }
+        InputRecord record = held;
+        record.enter = (state.phase != MatchPhase::InPlay || ballLooksStopped(state.ball)) && state.tick % 2 == 0;
+        return record;
     }
 };
 
 // Player 1 lines a figure of the rod behind the ball up with it and taps the
 // kick once the ball lies within the foot's reach in front of it.
 struct AimingPlayer {
-    int framesKicking = 0;
-    RodControl slide{1, 1, RodAction::Slide, SlideStill};
+    int ticksKicking = 0;
 
-    void frame()
+    InputRecord operator()(const MatchState& state)
     {
-        releaseRodControl(slide);
-        if (framesKicking > 0 && --framesKicking == 0) {
-            releaseRodControl({1, 1, RodAction::Swing, SwingRising});
-            releaseRodControl({1, 0, RodAction::Swing, SwingRising});
-        }
+        InputRecord record;
+        record.enter = (state.phase != MatchPhase::InPlay || ballLooksStopped(state.ball)) && state.tick % 2 == 0;
+        const Ball& ball = state.ball;
         // Of the driven rods, the one nearest behind the ball, and its figure nearest in z.
         const Figure* best = nullptr;
-        for (const Figure& figure : team1.figures) {
-            if (figure.rod / 2 != game.activePair[0] || figure.position.x > ball.position.x)
+        for (const Figure& figure : state.teams[0].figures) {
+            if (figure.rod / 2 != state.activePair[0] || figure.position.x > ball.position.x)
                 continue;
             if (!best || figure.position.x > best->position.x ||
                 (figure.position.x == best->position.x &&
                  std::fabs(figure.position.z - ball.position.z) < std::fabs(best->position.z - ball.position.z)))
                 best = &figure;
         }
+        if (ticksKicking > 0)
+            --ticksKicking;
         if (!best)
-            return;
-        const int first = best->rod % 2 == 0 ? 1 : 0;
+            return record;
+        const int slot = best->rod % 2;
         const float dz = ball.position.z - best->position.z;
-        if (std::fabs(dz) > 1.5f) {
-            slide = {1, first, RodAction::Slide, dz < 0.0f ? SlideMinusZ : SlidePlusZ};
-            pressRodControl(slide);
-        }
+        if (std::fabs(dz) > 1.5f)
+            record.slide[slot] = static_cast<int8_t>(dz < 0.0f ? -1 : 1);
         const float ahead = ball.position.x - best->position.x;
-        if (framesKicking == 0 && best->angle == 0.0f && ahead < 28.0f && std::fabs(dz) < 10.0f) {
-            pressRodControl({1, first, RodAction::Swing, SwingRising});
-            framesKicking = static_cast<int>(paceFps / 10.0f);
-        }
+        if (ticksKicking == 0 && best->angle == 0.0f && ahead < 28.0f && std::fabs(dz) < 10.0f)
+            ticksKicking = ticksPerSecond / 10;
+        if (ticksKicking > 0)
+            record.kick[slot] = 1;
+        return record;
     }
 };
 
-// Play seconds until one player has five goals; Enter after every goal and
-// whenever the ball looks stopped.
-template <typename Player1>
-double matchSeconds(Player1& player1, RandomPlayer& player2)
+struct Played {
+    double minutes;
+    int goals1;
+    int goals2;
+};
+
+Played play(HeadlessTable& table)
 {
-    startHeadlessMatch();
-    int frames = 0;
-    while (game.state != StateResult && frames < longestMatchSeconds * paceFps) {
-        if (game.state != StatePlay || ballLooksStopped())
-            requestKickOff();
-        player1.frame();
-        player2.frame();
-        playFrame(paceFps);
-        ++frames;
-    }
-    stopHeadlessMatch();
-    return frames / paceFps;
+    table.playMatch(longestMatchSeconds);
+    return {table.state.tick / 60.0 / ticksPerSecond, table.state.goals[0], table.state.goals[1]};
 }
+
+Played computersAt(uint64_t seed, float fps)
+{
+    HeadlessTable table(seed);
+    table.fps = fps;
+    table.letComputerPlay(1, ComputerNormal);
+    table.letComputerPlay(2, ComputerNormal);
+    return play(table);
+}
+
+int winner(const Played& p) { return p.goals1 > p.goals2 ? 1 : p.goals2 > p.goals1 ? 2 : 0; }
 
 } // namespace
 
 int main()
 {
-    double random[seeds];
-    double aiming[seeds];
+    constexpr int paceSeeds = 40;
+    double normal[paceSeeds];
+    for (int seed = 0; seed < paceSeeds; ++seed)
+        normal[seed] = computersAt(static_cast<uint64_t>(seed + 1), paceFps).minutes;
+    report("match to five goals, normal against normal (median of 40)", median(normal, paceSeeds), "play min");
+
+    constexpr int winnerSeeds = 100;
+    int sameWinner = 0;
+    for (int seed = 1; seed <= winnerSeeds; ++seed) {
+        const int at60 = winner(computersAt(static_cast<uint64_t>(seed), 60.0f));
+        sameWinner += winner(computersAt(static_cast<uint64_t>(seed), 20.0f)) == at60 &&
+                      winner(computersAt(static_cast<uint64_t>(seed), 144.0f)) == at60;
+    }
+    report("same winner at 20, 60 and 144 fps (100 seeded matches)", 100.0 * sameWinner / winnerSeeds, "%");
+
+    constexpr int randomSeeds = 25;
+    double random[randomSeeds];
+    double aiming[randomSeeds];
     int aimerGoals = 0;
     int allGoals = 0;
-    for (int seed = 0; seed < seeds; ++seed) {
-        RandomPlayer first{1, std::mt19937(seed)};
-        RandomPlayer second{2, std::mt19937(1000 + seed)};
-        random[seed] = matchSeconds(first, second) / 60.0;
-        AimingPlayer aimer;
-        RandomPlayer against{2, std::mt19937(2000 + seed)};
-        aiming[seed] = matchSeconds(aimer, against) / 60.0;
-        aimerGoals += game.goals1;
-        allGoals += game.goals1 + game.goals2;
+    for (int seed = 0; seed < randomSeeds; ++seed) {
+        HeadlessTable randomTable(static_cast<uint64_t>(seed));
+        randomTable.scripts[0] = RandomPlayer{std::mt19937(seed)};
+        randomTable.scripts[1] = RandomPlayer{std::mt19937(1000 + seed)};
+        random[seed] = play(randomTable).minutes;
+        HeadlessTable aimingTable(static_cast<uint64_t>(seed));
+        aimingTable.scripts[0] = AimingPlayer{};
+        aimingTable.scripts[1] = RandomPlayer{std::mt19937(2000 + seed)};
+        const Played aimed = play(aimingTable);
+        aiming[seed] = aimed.minutes;
+        aimerGoals += aimed.goals1;
+        allGoals += aimed.goals1 + aimed.goals2;
     }
-    report("match to five goals, two random players (median of 25)", median(random, seeds), "play min");
-    report("match to five goals, player 1 aiming (median of 25)", median(aiming, seeds), "play min");
+    report("match to five goals, two random players (median of 25)", median(random, randomSeeds), "play min");
+    report("match to five goals, player 1 aiming (median of 25)", median(aiming, randomSeeds), "play min");
     report("goals scored by the aiming player", 100.0 * aimerGoals / allGoals, "%");
     return 0;
 }

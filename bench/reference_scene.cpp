@@ -9,13 +9,12 @@
 #include "core/camera.h"
 #include "core/frame.h"
 #include "core/game_state.h"
+#include "core/match_flow.h"
 #include "core/scene_setup.h"
 #include "render/interface.h"
 #include "render/rods.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
 
 #include <GL/freeglut.h>
 
@@ -37,23 +36,24 @@ void drawMarkers(float x0, float x1, float angle)
 
 void recordScene()
 {
+    const MatchState& match = matchSession.state;
     glPushMatrix();
     applyViewTransform();
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     drawSceneSkybox();
     setWorkingDiffuse(1.0f, 1.0f, 1.0f);
-    drawBall(ball);
+    drawBall(match.ball);
     drawTable(table);
     setWorkingDiffuse(0.0f, 0.0f, 1.0f);
     drawMarkers(static_cast<float>(layoutTeam1[3].x), static_cast<float>(layoutTeam1[8].x), 0.0f);
     for (int i = 0; i < figuresPerTeam; ++i) {
         setWorkingDiffuse(0.0f, 0.0f, 1.0f);
-        drawFigure(team1.figures[i], 0.0f, 0.0f, 1.0f);
+        drawFigure(match.teams[0].figures[i], 0.0f, 0.0f, 1.0f);
         setWorkingDiffuse(1.0f, 0.0f, 0.0f);
         drawMarkers(static_cast<float>(layoutTeam2[3].x), static_cast<float>(layoutTeam2[8].x), 0.0f);
-        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f, facingMinusX);
+        drawFigure(match.teams[1].figures[i], 1.0f, 0.0f, 0.0f, facingMinusX);
     }
-    drawRods(team1, team2);
+    drawRods(match.teams[0], match.teams[1]);
     glPopMatrix();
     drawScoreBoard(0, 0);
 }

@@ -1,102 +1,73 @@
-// The simulation of one play frame without drawing: ball step, walls and
-// goals, rod limits, the slide, swing and ball contact of all 22 figures, the
-// stall watch and the automatic rod choice, with the rods worked the way
-// players work them. Then frames played by two computer players (hard against
-// normal), their decisions timed on their own, clock readings included, so
-// the figure is an upper bound.
+// One tick of the match: the engine alone with the rods worked the way
+// players work them, and the engine with two computer players (normal
+// against normal) deciding every tick, which is how the game and the arena
+// run it. Whole matches are played again from the kick-off as they end.
 #include "bench_report.h"
 
 #include "ai/computer_player.h"
-#include "core/game_state.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
-#include "sim/play_step.h"
+#include "sim/match_engine.h"
 
 namespace {
 
-constexpr int framesPerRun = 200000;
+constexpr int ticksPerRun = 300000;
 constexpr int runCount = 5;
-constexpr float benchFps = 60.0f;
 
-void simulateFrame()
+// Every 30 ticks each player changes what both active rods do, and presses Enter.
+void workRods(uint32_t tick, InputRecord (&inputs)[2])
 {
-    if (game.state != StatePlay) {
-        // A goal: straight back into play, as Enter would do.
-        ball.clear();
-        game.state = StatePlay;
-        ball.speedX = static_cast<float>(kickSpeed);
-        ball.setDirectionX(1);
+    const int phase = static_cast<int>(tick / 30) % 4;
+    for (int slot = 0; slot < 2; ++slot) {
+        inputs[0].slide[slot] = phase < 2 ? -1 : 1;
+        inputs[1].slide[slot] = phase % 2 ? -1 : 1;
+        inputs[0].kick[slot] = phase == 0 ? 1 : 0;
+        inputs[1].kick[slot] = phase == 2 ? -1 : 0;
     }
-    simulatePlayFrame(benchFps);
-    chooseActivePairs(ball.position.x);
+    inputs[0].enter = tick % 30 == 0;
 }
 
-// Every 30 frames each player changes what both active rods do.
-void workRods(int frame)
+// Median microseconds per tick of runCount runs of ticksPerRun ticks.
+template <typename Tick> double microsecondsPerTick(Tick tick)
 {
-    const int phase = (frame / 30) % 4;
-    for (int first = 0; first <= 1; ++first) {
-        setRodSlide(team1, layoutTeam1, game.activePair[0], phase < 2 ? SlideMinusZ : SlidePlusZ, first);
-        setRodSlide(team2, layoutTeam2, game.activePair[1], phase % 2 ? SlideMinusZ : SlidePlusZ, first);
-        setRodSwing(team1, layoutTeam1, game.activePair[0], phase == 0 ? SwingRising : SwingReturn, first);
-        setRodSwing(team2, layoutTeam2, game.activePair[1], phase == 2 ? SwingFalling : SwingReturn, first);
-    }
-}
-
-void startTable()
-{
-    game = GameState{};
-    team1 = Team{};
-    team2 = Team{};
-    ball = Ball{};
-    placeTeams();
-    game.state = StatePlay;
-    game.fps = benchFps;
-    ball.speedX = ball.speedZ = static_cast<float>(kickSpeed);
-    ball.setDirectionX(1);
-    ball.setDirectionZ(1);
-}
-
-// Median microseconds per frame of runCount runs of framesPerRun frames.
-template <typename Frame> double microsecondsPerFrame(Frame frame)
-{
-    double perFrame[runCount];
+    double perTick[runCount];
     for (int run = 0; run < runCount; ++run) {
         const double start = secondsNow();
-        for (int i = 0; i < framesPerRun; ++i)
-            frame(i);
-        perFrame[run] = (secondsNow() - start) * 1e6 / framesPerRun;
+        for (int i = 0; i < ticksPerRun; ++i)
+            tick();
+        perTick[run] = (secondsNow() - start) * 1e6 / ticksPerRun;
     }
-    return median(perFrame, runCount);
+    return median(perTick, runCount);
 }
 
 } // namespace
 
 int main()
 {
-    startTable();
-    const double simulation = microsecondsPerFrame([](int frame) {
-        if (frame % 30 == 0)
-            workRods(frame);
-        simulateFrame();
+    MatchState state;
+    uint64_t seed = 1;
+    startMatch(state, seed, MatchSettings{});
+    const double engine = microsecondsPerTick([&] {
+        InputRecord inputs[2];
+        workRods(state.tick, inputs);
+        stepMatch(state, inputs);
+        if (state.phase == MatchPhase::Result)
+            startMatch(state, ++seed, MatchSettings{});
     });
-    report("simulation_per_frame", simulation, "us");
+    report("tick_engine_scripted_rods", engine, "us");
 
     ComputerPlayer computers[2];
-    double deciding[runCount];
-    for (double& seconds : deciding) {
-        startTable();
-        computers[0] = makeComputerPlayer(1, ComputerHard, 1);
-        computers[1] = makeComputerPlayer(2, ComputerNormal, 2);
-        seconds = 0.0;
-        for (int i = 0; i < framesPerRun; ++i) {
-            const double start = secondsNow();
-            for (ComputerPlayer& computer : computers)
-                stepComputerPlayer(computer, 1.0f / benchFps);
-            seconds += secondsNow() - start;
-            simulateFrame();
-        }
-    }
-    report("computer_player_per_frame", median(deciding, runCount) * 1e6 / framesPerRun / 2.0, "us");
+    const auto restart = [&] {
+        startMatch(state, ++seed, MatchSettings{});
+        computers[0] = makeComputerPlayer(1, ComputerNormal, seed);
+        computers[1] = makeComputerPlayer(2, ComputerNormal, seed);
+    };
+    restart();
+    const double withComputers = microsecondsPerTick([&] {
+        const InputRecord inputs[2] = {decideComputerInput(computers[0], state),
+                                       decideComputerInput(computers[1], state)};
+        stepMatch(state, inputs);
+        if (state.phase == MatchPhase::Result)
+            restart();
+    });
+    report("tick_with_two_computer_players", withComputers, "us");
     return 0;
 }

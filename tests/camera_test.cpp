@@ -1,6 +1,5 @@
 #include "core/camera.h"
 #include "core/game_state.h"
-#include "sim/ball.h"
 #include "support/gl_window.h"
 #include "support/play_setup.h"
 #include "support/recording_audio.h"
@@ -58,8 +57,7 @@ TEST_F(Camera, PlayingModesPlaceEyeAndCenterFromTheBall)
         game.cameraMode = c.mode;
         setEye(12, 34, 56);
         setCenter(-7, -100, 9);
-        ball.position = c.ballAt;
-        updateCamera();
+        updateCamera(c.ballAt);
         EXPECT_DOUBLE_EQ(game.eye[0], c.eye.x);
         EXPECT_DOUBLE_EQ(game.eye[1], c.eye.y);
         EXPECT_DOUBLE_EQ(game.eye[2], c.eye.z);
@@ -92,11 +90,11 @@ Flight flyWithFramesOf(uint32_t frameMs)
         game.center[i] = initialCenter[i];
     }
     Flight flight;
-    updateCamera(); // the first step after a pause moves at most a short step
+    updateCamera({}); // the first step after a pause moves at most a short step
     while (game.cameraMode == CameraIntro && flight.seconds < 60.0) {
         flightClockMs += frameMs;
         flight.seconds += frameMs * 0.001;
-        updateCamera();
+        updateCamera({});
         flight.lowestEye = std::min(flight.lowestEye, game.eye[1]);
     }
     setMillisecondClock(nullptr);
@@ -128,8 +126,7 @@ TEST_F(Camera, IntroFlightTakesTheSameSecondsAtAnyFrameRateAndStaysAboveTheFigur
 
     // The close camera keeps the centre height the flight left.
     game.cameraMode = CameraClose;
-    ball.position = {0, 0, 0};
-    updateCamera();
+    updateCamera({0, 0, 0});
     EXPECT_NEAR(game.center[1], -100.0, 1e-6);
 }
 
@@ -137,16 +134,16 @@ TEST_F(Camera, IntroSoundWaitsForAFreeChannelAndPlaysOncePerRun)
 {
     recordingAudio().markPlaying(channelWhistle);
     for (int i = 0; i < 5; ++i)
-        updateCamera();
+        updateCamera({});
     EXPECT_EQ(playsOn(channelWhistle), 0);
     recordingAudio().markPlaying(channelWhistle, false);
-    updateCamera();
+    updateCamera({});
     EXPECT_EQ(playsOn(channelWhistle), 1);
     // A second start in the same run: no second intro sound.
     game.cameraMode = CameraIntro;
     setEye(0, 800, 1);
     for (int i = 0; i < 5; ++i)
-        updateCamera();
+        updateCamera({});
     EXPECT_EQ(playsOn(channelWhistle), 1);
 }
 

@@ -1,10 +1,5 @@
-#include "core/game_state.h"
-#include "platform/clock.h"
-#include "render/table.h"
-#include "sim/ball.h"
 #include "sim/contacts.h"
-#include "sim/figure.h"
-#include "support/play_setup.h"
+#include "sim/match_engine.h"
 
 #include <gtest/gtest.h>
 
@@ -15,19 +10,29 @@ Figure figureAtOrigin()
 {
     Figure figure;
     figure.place(0, 2, 0, RodMidfield);
-    figure.swingSpeed = 8.0f; // 100 frames per second
     return figure;
 }
 
-constexpr float blockOffset = 2.5297f; // swingOffset at 8 degrees a step
-
+// A match in play, and the events of the contacts tested on it.
 class Contacts : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { reset(); }
+    void reset()
     {
-        resetPlay();
-        recordSounds();
+        startMatch(state, 1, MatchSettings{});
+        state.phase = MatchPhase::InPlay;
+        events = MatchEvents{};
     }
+    int count(MatchEventType type) const
+    {
+        int n = 0;
+        for (const MatchEvent& event : events)
+            n += event.type == type;
+        return n;
+    }
+    MatchState state;
+    Ball& ball = state.ball;
+    MatchEvents events;
 };
 
 } // namespace
@@ -124,10 +129,8 @@ TEST_F(Contacts, SwungFootMeetsARestingBallFromTheFrontEvenWhenItSwingsPast)
         ball = Ball{};
         ball.position = c.p;
         ball.speedX = 130.0f;
-        previousPosition = c.q;
-        stepPosition = c.p;
         EXPECT_EQ(Figure(figure).hitTest(c.p, c.q), c.expected);
-        figureContact(figure);
+        figureContact(state, figure, 1, {c.q, c.p}, events);
         EXPECT_NEAR(ball.speedX, c.speedX, 1e-3f);
         EXPECT_FLOAT_EQ(ball.direction.x, c.dirX);
         EXPECT_FLOAT_EQ(ball.position.x, c.ballX);
@@ -172,35 +175,38 @@ struct Response {
     bool blocked;
 };
 
-void runResponses(const Response* cases, size_t count)
+} // namespace
+
+static void expectResponses(MatchState& state, const Response* cases, size_t count)
 {
+    Ball& ball = state.ball;
     for (size_t i = 0; i < count; ++i) {
         const Response& c = cases[i];
         SCOPED_TRACE(c.what);
-        forgetSounds();
+        MatchEvents events;
         ball = Ball{};
         ball.position = {50.0f, 0.0f, 60.0f};
         ball.direction = {0.5f, 0.0f, 0.5f}; // neither sign, so every change shows
         ball.speedX = c.speedX;
         ball.speedZ = c.speedZ;
         const Approach a = approachFor(c.contact);
-        stepPosition = a.p;
-        previousPosition = a.q;
         Figure figure = figureAtOrigin();
         figure.swingState = c.swingState;
         figure.angle = c.angle;
         figure.slideState = c.slideState;
         ASSERT_EQ(Figure(figure).hitTest(a.p, a.q), c.contact);
-        figureContact(figure);
+        figureContact(state, figure, 2, {a.q, a.p}, events);
         EXPECT_NEAR(ball.speedX, c.expectX, 1e-3f);
         EXPECT_NEAR(ball.speedZ, c.expectZ, 1e-3f);
         EXPECT_FLOAT_EQ(ball.direction.x, c.dirX == 0.0f ? 0.5f : c.dirX);
         EXPECT_FLOAT_EQ(ball.direction.z, c.dirZ == 0.0f ? 0.5f : c.dirZ);
-        EXPECT_EQ(playsOn(channelContact), c.sounds);
-        for (int slot : slotsOn(channelContact))
-            EXPECT_EQ(slot, slotBallHit);
+        EXPECT_EQ(events.count, c.sounds);
+        for (const MatchEvent& event : events)
+            EXPECT_TRUE(event.type == MatchEventType::Contact && event.team == 2 && event.detail == c.contact);
         if (c.blocked) {
+            // Stopped against the box, one swing step's foot offset out.
             const bool minusSide = c.contact == MinusXCentre || c.contact == MinusXLow || c.contact == MinusXHigh;
+            const float blockOffset = swingStepOffset();
             EXPECT_NEAR(ball.position.x, minusSide ? -10.0f - blockOffset : 10.0f + blockOffset, 1e-3f);
         } else {
             EXPECT_FLOAT_EQ(ball.position.x, 50.0f);
@@ -208,8 +214,6 @@ void runResponses(const Response* cases, size_t count)
         EXPECT_FLOAT_EQ(ball.position.z, 60.0f);
     }
 }
-
-} // namespace
 
 TEST_F(Contacts, CentreResponsesInEachSwingCase)
 {
@@ -237,7 +241,7 @@ TEST_F(Contacts, CentreResponsesInEachSwingCase)
         {"+x moving away", PlusXCentre, SwingFalling, -20.0f, SlideStill, 129, 26, 43, 26, 1, 0, 0, false},
         {"+x moving away raised", PlusXCentre, SwingFalling, -45.0f, SlideStill, 129, 26, 0, 6.5f, 1, 0, 0, true},
     };
-    runResponses(cases, sizeof cases / sizeof cases[0]);
+    expectResponses(state, cases, sizeof cases / sizeof cases[0]);
 }
 
 TEST_F(Contacts, EdgeResponsesInEachSwingCase)
@@ -262,7 +266,7 @@ TEST_F(Contacts, EdgeResponsesInEachSwingCase)
         {"+x low moving away raised", PlusXLow, SwingFalling, -48.0f, SlideStill, 129, 26, 0, 3.25f, 1, -1, 0, true},
         {"+x low past the limit", PlusXLow, SwingRising, 46.0f, SlideStill, 129, 26, 129, 26, 1, -1, 0, false},
     };
-    runResponses(cases, sizeof cases / sizeof cases[0]);
+    expectResponses(state, cases, sizeof cases / sizeof cases[0]);
 }
 
 TEST_F(Contacts, SideResponsesPushOnlyWithTheSlide)
@@ -274,16 +278,14 @@ TEST_F(Contacts, SideResponsesPushOnlyWithTheSlide)
         {"+z side, rod sliding +z", PlusZSide, SwingFalling, -48.0f, SlidePlusZ, 130, 26, 130, 200, 0, 1, 1, false},
         {"+z side, rod sliding -z", PlusZSide, SwingReturn, 0.0f, SlideMinusZ, 130, 26, 130, 26, 0, 1, 1, false},
     };
-    runResponses(cases, sizeof cases / sizeof cases[0]);
+    expectResponses(state, cases, sizeof cases / sizeof cases[0]);
 }
 
 TEST_F(Contacts, ContactWorksOnACopyAndLeavesTheFigureAlone)
 {
-    Figure& figure = team1.figures[5];
-    stepPosition = {figure.position.x - 8.0f, 0, 0};
-    previousPosition = {figure.position.x - 20.0f, 0, 0};
+    Figure& figure = state.teams[0].figures[5];
     ball.speedX = 130.0f;
-    figureContact(figure);
+    figureContact(state, figure, 1, {{figure.position.x - 20.0f, 0, 0}, {figure.position.x - 8.0f, 0, 0}}, events);
     EXPECT_NEAR(ball.speedX, 100.0f, 1e-3f);
     EXPECT_EQ(figure.boxMinX, 0.0f);
     EXPECT_EQ(figure.boxMaxX, 0.0f);
@@ -336,72 +338,31 @@ TEST_F(Contacts, EndWallsPostsAndGoalMouths)
     };
     for (const Bounds& c : cases) {
         SCOPED_TRACE(c.what);
-        resetPlay();
-        game.state = StatePlay;
-        forgetSounds();
+        reset();
         ball.position = {c.x, 0.0f, c.z};
         ball.direction = {0.5f, 0.0f, 0.5f};
         ball.speedX = 200.0f;
         ball.speedZ = 100.0f;
-        checkBounds();
-        EXPECT_EQ(game.goals1, c.scorer == 1 ? 1 : 0);
-        EXPECT_EQ(game.goals2, c.scorer == 2 ? 1 : 0);
-        EXPECT_EQ(game.state, c.scorer ? StateGoal : StatePlay);
+        checkBounds(state, events);
+        EXPECT_EQ(state.goals[0], c.scorer == 1 ? 1 : 0);
+        EXPECT_EQ(state.goals[1], c.scorer == 2 ? 1 : 0);
+        EXPECT_EQ(state.phase, c.scorer ? MatchPhase::Goal : MatchPhase::InPlay);
         EXPECT_FLOAT_EQ(ball.position.x, c.expectX);
         EXPECT_FLOAT_EQ(ball.position.z, c.z);
         EXPECT_FLOAT_EQ(ball.speedX, c.speedX);
         EXPECT_FLOAT_EQ(ball.speedZ, c.speedZ);
         EXPECT_FLOAT_EQ(ball.direction.x, c.dirX == 0.0f ? 0.5f : c.dirX);
         EXPECT_FLOAT_EQ(ball.direction.z, c.dirZ == 0.0f ? 0.5f : c.dirZ);
-        // A goal plays the ball sound on the wall channel too, with the goal sound.
-        EXPECT_EQ(playsOn(channelGoal), c.scorer ? 1 : 0);
-        EXPECT_EQ(playsOn(channelWall), c.wallSounds + (c.scorer ? 1 : 0));
-        if (!c.postBand && !c.scorer) {
-            EXPECT_EQ(playsOn(channelCommentary), 0);
-        }
-    }
-}
-
-TEST_F(Contacts, OnlyThePlusEndPostsComment)
-{
-    // The post remark is a random pick that plays nothing half of the time;
-    // over many calendar seconds the +x post must speak and the -x bands never.
-    static int32_t second = 0;
-    setCalendarClock([]() { return second; });
-    int plusPostRemarks = 0;
-    int minusBandRemarks = 0;
-    for (second = 1000; second < 1040; ++second) {
-        for (float x : {237.0f, -237.0f}) {
-            resetPlay();
-            forgetSounds();
-            ball.position = {x, 0.0f, x > 0 ? 30.0f : 45.0f};
-            ball.speedX = 200.0f;
-            checkBounds();
-            for (int slot : slotsOn(channelCommentary)) {
-                EXPECT_TRUE(slot == 55 || slot == 56) << slot;
-                (x > 0 ? plusPostRemarks : minusBandRemarks) += 1;
+        EXPECT_EQ(count(MatchEventType::Goal), c.scorer ? 1 : 0);
+        EXPECT_EQ(count(MatchEventType::Wall), c.wallSounds);
+        // A post in the band the remarks are for says so with the +x end; the
+        // -x end's bands deflect as posts too.
+        const bool post = c.speedX == 150.0f;
+        EXPECT_EQ(count(MatchEventType::Post), post ? 1 : 0);
+        for (const MatchEvent& event : events) {
+            if (event.type == MatchEventType::Post) {
+                EXPECT_EQ(event.detail > 0, c.postBand);
             }
         }
     }
-    setCalendarClock(nullptr);
-    EXPECT_GT(plusPostRemarks, 5);
-    EXPECT_LT(plusPostRemarks, 40);
-    EXPECT_EQ(minusBandRemarks, 0);
-}
-
-TEST_F(Contacts, SideWallIsCheckedInTheFrameOfAGoal)
-{
-    // With the standard table no goal can lie beyond a side margin, so a wide
-    // goal shows that the side check still runs after one.
-    const float goalWidth = table.goalWidth;
-    table.goalWidth = 300.0f;
-    game.state = StatePlay;
-    ball.position = {-237.0f, 0.0f, 137.0f};
-    ball.direction = {-1.0f, 0.0f, 1.0f};
-    checkBounds();
-    table.goalWidth = goalWidth;
-    EXPECT_EQ(game.goals2, 1);
-    EXPECT_EQ(game.state, StateGoal);
-    EXPECT_FLOAT_EQ(ball.direction.z, -1.0f);
-    EXPECT_EQ(playsOn(channelWall), 2); // goal sounds and the side wall
 }

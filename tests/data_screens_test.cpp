@@ -4,6 +4,7 @@
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/match_flow.h"
 #include "platform/clock.h"
 #include "render/interface.h"
 #include "support/gl_window.h"
@@ -207,8 +208,8 @@ TEST_F(DataScreens, PromptsAndGoalCelebrationShowOverTheMatch)
     const double rimShare = share(kickOff, 260, 400, 540, 470, golden);
     for (int scorer : {2, 1}) {
         SCOPED_TRACE(scorer);
-        (scorer == 1 ? game.goals1 : game.goals2) += 1;
-        game.state = StateGoal;
+        putMatchIn(MatchPhase::Goal, matchSession.state.goals[0] + (scorer == 1 ? 1 : 0),
+                   matchSession.state.goals[1] + (scorer == 2 ? 1 : 0));
         const Screen goal = frameShot(2);
         keepScreenshot(goal, scorer == 1 ? "goal_player1" : "goal_player2");
         EXPECT_GT(changed(kickOff, goal, 250, 330, 550, 480), 0.5) << "the panel over the match";
@@ -217,8 +218,7 @@ TEST_F(DataScreens, PromptsAndGoalCelebrationShowOverTheMatch)
         EXPECT_LT(share(goal, 300, 340, 500, 385, scorer == 1 ? red : blue), 0.01);
         fakeMilliseconds += 8000; // celebrated for a few seconds only
     }
-    game.goals1 = game.goals2 = 0;
-    game.state = StateKickOff;
+    putMatchIn(MatchPhase::KickOffPending);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
@@ -230,7 +230,7 @@ TEST_F(DataScreens, ResultScreenNamesTheWinner)
     }
     game.cameraMode = CameraOverview;
     const Screen before = frameShot(3);
-    game.goals1 = game.goalsToWin;
+    putMatchIn(MatchPhase::Result, 5, 0);
     const Screen result = frameShot(2);
     keepScreenshot(result, "result");
     EXPECT_EQ(game.state, StateResult);

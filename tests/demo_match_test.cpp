@@ -1,13 +1,13 @@
-#include "ai/computer_match.h"
 #include "ai/computer_player.h"
 #include "core/command_line.h"
+#include "core/controls.h"
 #include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/match_flow.h"
 #include "platform/clock.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
 #include "support/play_setup.h"
+#include "support/rules_harness.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
@@ -26,11 +26,12 @@ constexpr float frameSeconds = 1.0f / 60.0f;
 uint32_t fakeMilliseconds = 0;
 uint32_t fakeClock() { return fakeMilliseconds; }
 
-// Play frames as far as the computer players are concerned.
+// Play frames as far as the match is concerned, its ticks and their
+// inputs, while the game shows the match.
 void computerFrames(float seconds)
 {
-    for (float t = 0.0f; t < seconds; t += frameSeconds)
-        updateComputerPlayers(frameSeconds);
+    for (float t = 0.0f; t < seconds && game.state != StateMenu; t += frameSeconds)
+        runMatchFrame(frameSeconds);
 }
 
 // A slide or a swing held on some rod of the team.
@@ -42,7 +43,7 @@ bool anyRodMoving(const Team& team)
     return false;
 }
 
-bool controlsAtRest() { return !anyRodMoving(team1) && !anyRodMoving(team2); }
+bool controlsAtRest() { return !anyRodMoving(matchSession.state.teams[0]) && !anyRodMoving(matchSession.state.teams[1]); }
 
 int readArguments(std::vector<const char*> arguments)
 {
@@ -87,6 +88,10 @@ TEST(CommandLine, SetsTheOpponentOrDemoAndRefusesWhatItDoesNotKnow)
         {{"--demo", "--fast"}, 2, NoComputer, DemoCommandLine},
         {{"-display"}, 2, NoComputer, DemoOff},
         {{"computer"}, 2, NoComputer, DemoOff},
+        {{"--seed", "12", "--demo"}, -1, NoComputer, DemoCommandLine},
+        {{"--seed", "-3"}, 2, NoComputer, DemoOff},
+        {{"--seed", "99999999999999999999"}, 2, NoComputer, DemoOff},
+        {{"--seed"}, 2, NoComputer, DemoOff},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "arguments " << c.arguments.size() << " first "
@@ -97,6 +102,7 @@ TEST(CommandLine, SetsTheOpponentOrDemoAndRefusesWhatItDoesNotKnow)
         const std::string message = testing::internal::GetCapturedStderr();
         EXPECT_EQ(game.opponent, c.opponent);
         EXPECT_EQ(game.demoMatch, c.demo);
+        EXPECT_EQ(game.nextSeed, c.arguments.size() == 3 && c.exitStatus < 0 ? 12 : -1);
         if (c.exitStatus == 2) {
             // One line: what was wrong, then the usage.
             EXPECT_NE(message.find("usage: quirtal [--opponent"), std::string::npos) << message;
@@ -153,38 +159,51 @@ TEST_F(DemoMatch, AttractModeAfterAQuietMinuteInTheMenuEndsOnAnyInput)
         EXPECT_EQ(game.state, StateMenu);
         EXPECT_EQ(game.menuSelection, 5) << "the menu as it was left";
         EXPECT_EQ(game.demoMatch, DemoOff);
-        EXPECT_TRUE(controlsAtRest()) << "the computer lets go of everything";
         EXPECT_EQ(slotsOn(channelMusic).back(), slotMenuMusic);
         EXPECT_FALSE(game.showHelp);
     }
 }
 
-TEST_F(DemoMatch, CommandLineDemoTakesBothTeamsAndEscLeavesItForTheMenu)
+TEST_F(DemoMatch, SeededCommandLineDemoPlaysTheEnginesMatchIgnoresRodKeysAndEscLeavesIt)
 {
     game.opponent = ComputerHard;
-    ASSERT_EQ(readArguments({"--demo"}), -1);
-    menuIdleFrame();
-    ASSERT_EQ(game.state, StateKickOff);
-    EXPECT_EQ(game.cameraMode, CameraOverview);
-    onKeyDown('w', 0, 0);
-    onSpecialKey(GLUT_KEY_UP, 0, 0);
-    EXPECT_FALSE(anyRodMoving(team1)) << "the keys of a computer team do nothing";
-    EXPECT_FALSE(anyRodMoving(team2));
-    computerFrames(5.0f);
-    ASSERT_EQ(game.state, StatePlay);
-    onKeyDown('x', 0, 0);
-    EXPECT_EQ(game.state, StatePlay) << "only Esc leaves a demo asked for";
-    onKeyDown(esc, 0, 0);
-    EXPECT_EQ(game.state, StateMenu);
-    EXPECT_EQ(game.demoMatch, DemoOff);
-    EXPECT_TRUE(controlsAtRest());
-    EXPECT_EQ(computerStrength(1), NoComputer);
-    EXPECT_EQ(computerStrength(2), ComputerHard) << "player 2's side from the menu is kept";
+    // The same seed with rod keys held throughout, and without.
+    uint64_t hashes[2] = {};
+    for (bool keysHeld : {true, false}) {
+        SCOPED_TRACE(keysHeld ? "keys held" : "no keys");
+        ASSERT_EQ(readArguments({"--demo", "--seed", "5"}), -1);
+        menuIdleFrame();
+        ASSERT_EQ(game.state, StateKickOff);
+        EXPECT_EQ(game.cameraMode, CameraOverview);
+        if (keysHeld) {
+            onKeyDown('w', 0, 0);
+            onSpecialKey(GLUT_KEY_UP, 0, 0);
+        }
+        computerFrames(20.0f);
+        onKeyDown('x', 0, 0);
+        EXPECT_NE(game.state, StateMenu) << "only Esc leaves a demo asked for";
+        hashes[keysHeld ? 0 : 1] = hashMatchState(matchSession.state);
+        // The engine with two normal computer players from the same seed.
+        HeadlessTable table(5);
+        table.letComputerPlay(1, ComputerNormal);
+        table.letComputerPlay(2, ComputerNormal);
+        while (table.state.tick < matchSession.state.tick)
+            table.tick();
+        EXPECT_EQ(hashMatchState(table.state), hashMatchState(matchSession.state));
+        EXPECT_GT(matchSession.state.tick, 1000u);
+        onKeyDown(esc, 0, 0);
+        EXPECT_EQ(game.state, StateMenu);
+        EXPECT_EQ(game.demoMatch, DemoOff);
+        EXPECT_EQ(sampleHeldInput(1), InputRecord{});
+        EXPECT_EQ(computerStrength(1), NoComputer);
+        EXPECT_EQ(computerStrength(2), ComputerHard) << "player 2's side from the menu is kept";
+    }
+    EXPECT_EQ(hashes[0], hashes[1]) << "the keys of a computer team do nothing";
 
     // A demo's result goes back to the menu by itself.
     ASSERT_EQ(readArguments({"--demo"}), -1);
     menuIdleFrame();
-    game.state = StateResult;
+    putMatchIn(MatchPhase::Result, 5, 3);
     computerFrames(4.9f);
     EXPECT_EQ(game.state, StateResult);
     computerFrames(0.2f);
@@ -199,11 +218,12 @@ TEST_F(DemoMatch, ComputerOpponentTakesPlayer2sKeysEndsTheIntroAndKicksOff)
     ASSERT_EQ(game.state, StateKickOff);
     EXPECT_EQ(game.cameraMode, CameraIntro);
     onKeyDown('8', 0, 0);
-    EXPECT_FALSE(anyRodMoving(team2));
     onKeyDown('w', 0, 0);
-    EXPECT_TRUE(anyRodMoving(team1)) << "player 1 plays on the keys";
+    computerFrames(0.1f);
+    EXPECT_FALSE(anyRodMoving(matchSession.state.teams[1])) << "player 2's keys do nothing";
+    EXPECT_TRUE(anyRodMoving(matchSession.state.teams[0])) << "player 1 plays on the keys";
     onKeyUp('w', 0, 0);
-    computerFrames(2.9f);
+    computerFrames(2.8f);
     EXPECT_EQ(game.cameraMode, CameraIntro);
     computerFrames(0.2f);
     EXPECT_EQ(game.cameraMode, CameraOverview);
@@ -211,10 +231,12 @@ TEST_F(DemoMatch, ComputerOpponentTakesPlayer2sKeysEndsTheIntroAndKicksOff)
     computerFrames(2.1f);
     EXPECT_EQ(game.state, StatePlay);
     // A ball that has come to rest gets a new push from the computer's Enter.
+    Ball& ball = matchSession.state.ball;
+    ball.position = {60.0f, 0.0f, 0.0f};
     ball.speedX = 0.5f;
     ball.speedZ = 0.5f;
     computerFrames(2.1f);
-    EXPECT_EQ(ball.speedX, static_cast<float>(kickSpeed));
+    EXPECT_GT(ball.speedX, 100.0f) << "pushed at 200 two seconds in, not five";
     // Without the computer nobody presses Enter.
     onKeyDown(esc, 0, 0);
     game.opponent = NoComputer;

@@ -1,9 +1,11 @@
 #include "core/frame.h"
 #include "core/game_state.h"
+#include "core/scene_setup.h"
 #include "core/startup.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
-#include "sim/ball.h"
+#include "core/match_flow.h"
+#include "support/play_setup.h"
 #include "support/gl_window.h"
 
 #include <GL/freeglut.h>
@@ -80,13 +82,13 @@ TEST_F(Frame, EveryStateDrawsWithoutGlErrorAndBalancedStacks)
     game.sceneReady = true;
     while (glGetError() != GL_NO_ERROR) {
     }
-    game.state = StateKickOff;
+    putMatchIn(MatchPhase::KickOffPending);
     runFramesCleanly(5, "kick-off");
-    EXPECT_EQ(ball.position.x, 0.0f) << "the ball waits at the centre";
+    EXPECT_EQ(matchSession.state.ball.position.x, 0.0f) << "the ball waits at the centre";
 
-    game.state = StatePlay;
-    ball.speedX = 200.0f;
-    ball.setDirectionX(1);
+    putMatchIn(MatchPhase::InPlay);
+    matchSession.state.ball.speedX = 200.0f;
+    matchSession.state.ball.setDirectionX(1);
     runFramesCleanly(5, "play");
 
     game.showHelp = game.showFrameRate = true;
@@ -96,11 +98,10 @@ TEST_F(Frame, EveryStateDrawsWithoutGlErrorAndBalancedStacks)
     runFramesCleanly(2, "overlays, no display lists");
     EXPECT_FALSE(game.showMipmapNotice) << "an expired notice goes away";
 
-    game.goals1 = game.goalsToWin;
+    putMatchIn(MatchPhase::Result, 5, 2);
     runFramesCleanly(2, "result");
     EXPECT_EQ(game.state, StateResult);
-    game.goals1 = 0;
-    game.state = StateMenu;
+    resetPlay();
     game.useDisplayLists = true;
 }
 

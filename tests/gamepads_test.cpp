@@ -1,11 +1,11 @@
 // Pads are SDL virtual joysticks, made controllers by SDL's own game-controller layer.
-#include "ai/computer_match.h"
 #include "ai/computer_player.h"
+#include "core/controls.h"
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/gamepads.h"
 #include "core/input.h"
-#include "sim/figure.h"
+#include "core/match_flow.h"
 #include "support/gl_window.h"
 #include "support/play_setup.h"
 
@@ -53,23 +53,17 @@ struct VirtualPad {
     SDL_Joystick* joystick;
 };
 
-// A team's active pair: {first rod slide, second slide, first swing, second swing},
-// or all -1 while a rod off the pair moves.
+// What a player holds, as the next tick's record will have it: {first rod
+// slide, second slide, first kick, second kick}; slides -1 toward -z, kicks
+// +1 toward +x.
 using Rods = std::array<int, 4>;
 Rods pairState(int player)
 {
-    const LayoutEntry* layout = player == 1 ? layoutTeam1 : layoutTeam2;
-    Rods state{};
-    for (int i = 0; i < figuresPerTeam; ++i) {
-        const Figure& f = (player == 1 ? team1 : team2).figures[i];
-        const int r = layout[i].rod - game.activePair[player - 1] * 2;
-        if (r == 0 || r == 1)
-            state[r] = f.slideState, state[2 + r] = f.swingState;
-        else if (f.slideState || f.swingState)
-            return {-1, -1, -1, -1};
-    }
-    return state;
+    const InputRecord record = sampleHeldInput(player);
+    return {record.slide[0], record.slide[1], record.kick[0], record.kick[1]};
 }
+
+constexpr int minusZ = -1, plusZ = 1, towardPlusX = 1, towardMinusX = -1;
 
 Rods only(int index, int value)
 {
@@ -105,7 +99,7 @@ protected:
         testRunning = false;
         game.opponent = NoComputer;
         game.demoMatch = DemoOff;
-        setGamepadPlayers(true, true);
+        matchSession = MatchSession{};
         closeGamepads();
     }
 };
@@ -118,26 +112,25 @@ TEST_F(Gamepads, EachControlDrivesItsRodForThePlayerOfItsPad)
         const char* name;
         int button; // -1 for an axis
         int axis, value, rod; // rod: index into Rods
-        int player1, player2; // the state it sets; toward the opponent is +x for player 1
+        int player1, player2; // the value it holds; toward the opponent is +x for player 1
     };
     const Control controls[] = {
-        {"left stick up", -1, leftY, -full, 0, SlideMinusZ, SlideMinusZ},
-        {"left stick down", -1, leftY, full, 0, SlidePlusZ, SlidePlusZ},
-        {"D-pad up", SDL_CONTROLLER_BUTTON_DPAD_UP, 0, 0, 0, SlideMinusZ, SlideMinusZ},
-        {"D-pad down", SDL_CONTROLLER_BUTTON_DPAD_DOWN, 0, 0, 0, SlidePlusZ, SlidePlusZ},
-        {"right stick up", -1, rightY, -full, 1, SlideMinusZ, SlideMinusZ},
-        {"right stick down", -1, rightY, full, 1, SlidePlusZ, SlidePlusZ},
-        {"left trigger", -1, leftTrigger, full, 2, SwingRising, SwingFalling},
-        {"A", SDL_CONTROLLER_BUTTON_A, 0, 0, 2, SwingRising, SwingFalling},
-        {"X", SDL_CONTROLLER_BUTTON_X, 0, 0, 2, SwingFalling, SwingRising},
-        {"right trigger", -1, rightTrigger, full, 3, SwingRising, SwingFalling},
-        {"B", SDL_CONTROLLER_BUTTON_B, 0, 0, 3, SwingRising, SwingFalling},
-        {"Y", SDL_CONTROLLER_BUTTON_Y, 0, 0, 3, SwingFalling, SwingRising},
+        {"left stick up", -1, leftY, -full, 0, minusZ, minusZ},
+        {"left stick down", -1, leftY, full, 0, plusZ, plusZ},
+        {"D-pad up", SDL_CONTROLLER_BUTTON_DPAD_UP, 0, 0, 0, minusZ, minusZ},
+        {"D-pad down", SDL_CONTROLLER_BUTTON_DPAD_DOWN, 0, 0, 0, plusZ, plusZ},
+        {"right stick up", -1, rightY, -full, 1, minusZ, minusZ},
+        {"right stick down", -1, rightY, full, 1, plusZ, plusZ},
+        {"left trigger", -1, leftTrigger, full, 2, towardPlusX, towardMinusX},
+        {"A", SDL_CONTROLLER_BUTTON_A, 0, 0, 2, towardPlusX, towardMinusX},
+        {"X", SDL_CONTROLLER_BUTTON_X, 0, 0, 2, towardMinusX, towardPlusX},
+        {"right trigger", -1, rightTrigger, full, 3, towardPlusX, towardMinusX},
+        {"B", SDL_CONTROLLER_BUTTON_B, 0, 0, 3, towardPlusX, towardMinusX},
+        {"Y", SDL_CONTROLLER_BUTTON_Y, 0, 0, 3, towardMinusX, towardPlusX},
     };
     VirtualPad pads[2];
     for (int player : {1, 2}) {
         for (const Control& c : controls) {
-            game.activePair[player - 1] = (game.activePair[player - 1] + 1) % 2; // both pairs in turn
             SCOPED_TRACE(testing::Message() << c.name << ", player " << player);
             VirtualPad& pad = pads[player - 1];
             const int rest = c.axis == leftTrigger || c.axis == rightTrigger ? lowest : 0;
@@ -161,17 +154,20 @@ TEST_F(Gamepads, SticksActOnlyWhenCrossingTheirThresholdsBesideTheKeyboard)
     EXPECT_EQ(pairState(1), Rods{});
     pad.axis(leftY, 20000);
     pollGamepads();
-    EXPECT_EQ(pairState(1), only(0, SlidePlusZ));
-    // The wall stops the rod; the stick, eased back but not let go, presses nothing again.
-    setRodSlide(team1, layoutTeam1, 1, SlideStill, 1);
+    EXPECT_EQ(pairState(1), only(0, plusZ));
+    // Eased back but not let go, the stick still holds.
     pad.axis(leftY, 12000);
     pollGamepads();
-    EXPECT_EQ(pairState(1), Rods{});
-    // The keyboard slides the rod meanwhile; the stick let go stops it.
-    onKeyDown('w', 0, 0);
+    EXPECT_EQ(pairState(1), only(0, plusZ));
     pad.axis(leftY, 2000);
     pollGamepads();
     EXPECT_EQ(pairState(1), Rods{});
+    // The keyboard comes first where both hold something; the pad fills in the rest.
+    onKeyDown('w', 0, 0);
+    pad.axis(leftY, full);
+    pad.axis(rightY, full);
+    pollGamepads();
+    EXPECT_EQ(pairState(1), (Rods{minusZ, plusZ, 0, 0}));
 }
 
 TEST_F(Gamepads, UnpluggedPadsLetGoAndTheComputerOpponentLeavesEveryPadToPlayerOne)
@@ -182,43 +178,40 @@ TEST_F(Gamepads, UnpluggedPadsLetGoAndTheComputerOpponentLeavesEveryPadToPlayerO
     second.button(SDL_CONTROLLER_BUTTON_Y, true);
     onKeyDown('8', 0, 0); // the keyboard on player 2's first rod
     pollGamepads();
-    EXPECT_EQ(pairState(1), (Rods{SlideMinusZ, 0, 0, SwingRising}));
-    EXPECT_EQ(pairState(2), (Rods{SlideMinusZ, 0, 0, SwingRising}));
+    EXPECT_EQ(pairState(1), (Rods{minusZ, 0, 0, towardPlusX}));
+    EXPECT_EQ(pairState(2), (Rods{minusZ, 0, 0, towardPlusX}));
     first.unplug();
     pollGamepads();
     EXPECT_EQ(pairState(1), Rods{});
-    EXPECT_EQ(pairState(2), (Rods{SlideMinusZ, 0, 0, SwingRising}));
+    EXPECT_EQ(pairState(2), (Rods{minusZ, 0, 0, towardPlusX}));
 
     VirtualPad third; // takes the free place: player 1
     third.button(SDL_CONTROLLER_BUTTON_B, true);
     pollGamepads();
-    EXPECT_EQ(pairState(1), only(3, SwingRising));
+    EXPECT_EQ(pairState(1), only(3, towardPlusX));
     second.button(SDL_CONTROLLER_BUTTON_Y, false); // unseen until the next poll
     game.opponent = ComputerEasy; // a match against the computer starts
-    startComputerPlayers(1);
+    startMatch();
     EXPECT_EQ(pairState(1), Rods{}); // let go, to be taken up again for the new player
-    EXPECT_EQ(pairState(2), only(0, SlideMinusZ));
+    EXPECT_EQ(pairState(2), Rods{});
     second.button(SDL_CONTROLLER_BUTTON_X, true);
     pollGamepads();
-    EXPECT_EQ(pairState(1), (Rods{0, 0, SwingFalling, SwingRising})); // X back toward -x, B toward +x
+    EXPECT_EQ(pairState(1), (Rods{0, 0, towardMinusX, towardPlusX})); // X back toward -x, B toward +x
+    EXPECT_EQ(pairState(2), Rods{}) << "the computer's side holds nothing from the pads";
     game.demoMatch = DemoCommandLine; // the computer on both sides
-    startComputerPlayers(1);
+    startMatch();
     pollGamepads();
     EXPECT_EQ(pairState(1), Rods{});
-    EXPECT_EQ(pairState(2), only(0, SlideMinusZ));
+    EXPECT_EQ(pairState(2), Rods{});
 }
 
-TEST_F(Gamepads, ShoulderSwitchesThePairInManualModeAndHeldControlsFollowThePair)
+TEST_F(Gamepads, ShoulderSwitchesThePairOnlyInManualMode)
 {
     VirtualPad first, second;
     first.axis(leftY, full);
     first.button(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, true);
     pollGamepads();
-    EXPECT_EQ(game.activePair[0], 1) << "automatic mode keeps the pair";
-    chooseActivePairs(-200.0f); // the ball deep in player 1's half
-    pollGamepads();
-    ASSERT_EQ(game.activePair[0], 0);
-    EXPECT_EQ(pairState(1), only(0, SlidePlusZ));
+    EXPECT_FALSE(sampleHeldInput(1).switchPair) << "automatic mode keeps the pair";
 
     game.manualRodSelection = 1;
     for (int shoulder : {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER}) {
@@ -226,10 +219,11 @@ TEST_F(Gamepads, ShoulderSwitchesThePairInManualModeAndHeldControlsFollowThePair
         pollGamepads();
         first.button(shoulder, true);
         pollGamepads();
-        EXPECT_EQ(game.activePair[0], shoulder == SDL_CONTROLLER_BUTTON_LEFTSHOULDER ? 1 : 0);
-        EXPECT_EQ(pairState(1), only(0, SlidePlusZ)); // and the pair left stands still
+        const InputRecord record = sampleHeldInput(1);
+        EXPECT_TRUE(record.switchPair);
+        EXPECT_EQ(record.slide[0], plusZ) << "the stick still holds, on whichever pair is active";
+        EXPECT_FALSE(sampleHeldInput(2).switchPair);
     }
-    EXPECT_EQ(game.activePair[1], 1);
 }
 
 TEST_F(Gamepads, AMappedPadWorksTheMenuAndTheMatchThroughTheFrame)
@@ -272,9 +266,9 @@ TEST_F(Gamepads, AMappedPadWorksTheMenuAndTheMatchThroughTheFrame)
 
     game.state = StatePlay;
     frame(a, SDL_HAT_DOWN);
-    EXPECT_EQ(pairState(1), (Rods{SlidePlusZ, 0, SwingRising, 0}));
+    EXPECT_EQ(pairState(1), (Rods{plusZ, 0, towardPlusX, 0}));
     frame(x, SDL_HAT_DOWN);
-    EXPECT_EQ(pairState(1), (Rods{SlidePlusZ, 0, SwingFalling, 0}));
+    EXPECT_EQ(pairState(1), (Rods{plusZ, 0, towardMinusX, 0}));
     frame(start, SDL_HAT_DOWN);
     EXPECT_EQ(game.pause, MatchPause::Paused) << "Start pauses the ball in play";
     frame(none, SDL_HAT_DOWN);

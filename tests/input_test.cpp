@@ -1,16 +1,15 @@
+#include "core/controls.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/match_flow.h"
 #include "render/interface.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
+#include "sim/match_engine.h"
 #include "support/gl_window.h"
 #include "support/play_setup.h"
 #include "support/recording_audio.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,23 +26,12 @@ void release(unsigned char key) { onKeyUp(key, 0, 0); }
 void pressSpecial(int code) { onSpecialKey(code, 0, 0); }
 void releaseSpecial(int code) { onSpecialKeyUp(code, 0, 0); }
 
-// Figure indices of a rod, from the layout.
-std::vector<int> rodFigures(int rod)
+// What each player's record holds after the keys so far.
+InputRecord held(int player)
 {
-    std::vector<int> indices;
-    for (int i = 0; i < figuresPerTeam; ++i)
-        if (layoutTeam1[i].rod == rod)
-            indices.push_back(i);
-    return indices;
-}
-
-// Slide (true) or swing state of every figure of a team.
-std::vector<int> rodStates(const Team& team, bool slide)
-{
-    std::vector<int> states;
-    for (const Figure& figure : team.figures)
-        states.push_back(slide ? figure.slideState : figure.swingState);
-    return states;
+    InputRecord record = sampleHeldInput(player);
+    record.switchPair = false;
+    return record;
 }
 
 class Input : public ::testing::Test {
@@ -56,26 +44,33 @@ protected:
     }
 };
 
-// One rod key: who, which rod of the pair, slide or swing, and the state it sets.
+// One rod key: who, which rod of the pair (0 first), slide or swing, and
+// the direction it holds (a swing +1 toward +x).
 struct RodKeyCase {
     int key; // a character, or a GLUT special-key code when special
     bool special;
     int player;
-    int first;
+    int slot;
     bool slide;
     int value;
 };
 
 const RodKeyCase rodKeyCases[] = {
-    {'w', false, 1, 1, true, SlideMinusZ},  {'s', false, 1, 1, true, SlidePlusZ},
-    {'d', false, 1, 1, false, SwingRising}, {'a', false, 1, 1, false, SwingFalling},
-    {'i', false, 1, 0, true, SlideMinusZ},  {'k', false, 1, 0, true, SlidePlusZ},
-    {'l', false, 1, 0, false, SwingRising}, {'j', false, 1, 0, false, SwingFalling},
-    {'8', false, 2, 1, true, SlideMinusZ},  {'5', false, 2, 1, true, SlidePlusZ},
-    {'6', false, 2, 1, false, SwingRising}, {'4', false, 2, 1, false, SwingFalling},
-    {GLUT_KEY_UP, true, 2, 0, true, SlideMinusZ},   {GLUT_KEY_DOWN, true, 2, 0, true, SlidePlusZ},
-    {GLUT_KEY_RIGHT, true, 2, 0, false, SwingRising}, {GLUT_KEY_LEFT, true, 2, 0, false, SwingFalling},
+    {'w', false, 1, 0, true, -1},  {'s', false, 1, 0, true, 1},  {'d', false, 1, 0, false, 1},
+    {'a', false, 1, 0, false, -1}, {'i', false, 1, 1, true, -1}, {'k', false, 1, 1, true, 1},
+    {'l', false, 1, 1, false, 1},  {'j', false, 1, 1, false, -1}, {'8', false, 2, 0, true, -1},
+    {'5', false, 2, 0, true, 1},   {'6', false, 2, 0, false, 1},  {'4', false, 2, 0, false, -1},
+    {GLUT_KEY_UP, true, 2, 1, true, -1},   {GLUT_KEY_DOWN, true, 2, 1, true, 1},
+    {GLUT_KEY_RIGHT, true, 2, 1, false, 1}, {GLUT_KEY_LEFT, true, 2, 1, false, -1},
 };
+
+// The record a rod key alone gives its player.
+InputRecord recordOf(const RodKeyCase& c)
+{
+    InputRecord record;
+    (c.slide ? record.slide : record.kick)[c.slot] = static_cast<int8_t>(c.value);
+    return record;
+}
 
 void pressRodKey(const RodKeyCase& c)
 {
@@ -95,33 +90,32 @@ void releaseRodKey(const RodKeyCase& c)
 
 } // namespace
 
-TEST_F(Input, RodKeysDriveTheChosenRodOfTheActivePairInPlay)
+TEST_F(Input, RodKeysFillTheirPlayersRecordInPlayAndTheLaterOfTwoDirectionsCounts)
 {
     for (const RodKeyCase& c : rodKeyCases) {
         for (int state : {StateKickOff, StatePlay, StateGoal}) {
-            for (int pair : {0, 1}) {
-                SCOPED_TRACE(testing::Message() << "key " << c.key << " state " << state << " pair " << pair);
-                resetPlay();
-                game.state = state;
-                game.activePair[c.player - 1] = pair;
-                pressRodKey(c);
-                const Team& own = c.player == 1 ? team1 : team2;
-                const Team& other = c.player == 1 ? team2 : team1;
-                std::vector<int> expected(figuresPerTeam, 0);
-                for (int i : rodFigures(pair * 2 + (c.first ? 0 : 1)))
-                    expected[i] = c.value;
-                EXPECT_EQ(rodStates(own, c.slide), expected);
-                EXPECT_EQ(rodStates(own, !c.slide), std::vector<int>(figuresPerTeam, 0));
-                EXPECT_EQ(rodStates(other, true), std::vector<int>(figuresPerTeam, 0));
-                EXPECT_EQ(rodStates(other, false), std::vector<int>(figuresPerTeam, 0));
-                // A repeat sets the same state again; the release sets it back to 0.
-                pressRodKey(c);
-                EXPECT_EQ(rodStates(own, c.slide), expected);
-                releaseRodKey(c);
-                EXPECT_EQ(rodStates(own, c.slide), std::vector<int>(figuresPerTeam, 0));
-            }
+            SCOPED_TRACE(testing::Message() << "key " << c.key << " state " << state);
+            resetPlay();
+            game.state = state;
+            pressRodKey(c);
+            EXPECT_EQ(held(c.player), recordOf(c));
+            EXPECT_EQ(held(3 - c.player), InputRecord{});
+            pressRodKey(c); // a repeat holds the same
+            EXPECT_EQ(held(c.player), recordOf(c));
+            releaseRodKey(c);
+            EXPECT_EQ(held(c.player), InputRecord{});
         }
     }
+    // w then s: s counts while both are down; letting go of s gives w back.
+    resetPlay();
+    game.state = StatePlay;
+    press('w');
+    press('s');
+    EXPECT_EQ(held(1).slide[0], 1);
+    release('s');
+    EXPECT_EQ(held(1).slide[0], -1);
+    release('w');
+    EXPECT_EQ(held(1).slide[0], 0);
 }
 
 TEST_F(Input, LetterAndDigitRodKeysAreIgnoredOutsidePlayWhileArrowsStillAct)
@@ -133,12 +127,8 @@ TEST_F(Input, LetterAndDigitRodKeysAreIgnoredOutsidePlayWhileArrowsStillAct)
             game.state = state;
             game.menuSelection = 2;
             pressRodKey(c);
-            const Team& own = c.player == 1 ? team1 : team2;
             const bool acts = c.special && state != StateMenu;
-            int changed = 0;
-            for (int s : rodStates(own, c.slide))
-                changed += s != 0;
-            EXPECT_EQ(changed, acts ? (c.first ? 5 : 3) : 0);
+            EXPECT_EQ(held(c.player), acts ? recordOf(c) : InputRecord{});
             EXPECT_EQ(game.state, state);
         }
     }
@@ -146,39 +136,34 @@ TEST_F(Input, LetterAndDigitRodKeysAreIgnoredOutsidePlayWhileArrowsStillAct)
     game.state = StatePlay;
     for (unsigned char key : {'W', 'S', 'D', 'A', 'I', 'K', 'L', 'J', 'Q', 'P', 'x'}) {
         press(key);
-        EXPECT_EQ(rodStates(team1, true), std::vector<int>(figuresPerTeam, 0)) << key;
-        EXPECT_EQ(rodStates(team1, false), std::vector<int>(figuresPerTeam, 0)) << key;
-        EXPECT_EQ(game.activePair[0], 1) << key;
+        EXPECT_EQ(sampleHeldInput(1), InputRecord{}) << key;
     }
 }
 
-TEST_F(Input, KeyUpActsOnThePairActiveAtRelease)
+TEST_F(Input, HeldKeysActOnThePairActiveAtEachTickAndQSwitchesAtTheNext)
 {
-    game.state = StatePlay;
-    game.activePair[0] = 0;
-    press('d'); // goalkeeper swings
-    EXPECT_EQ(team1.figures[0].swingState, SwingRising);
-    press('w');
-    EXPECT_EQ(team1.figures[0].slideState, SlideMinusZ);
-    press('q'); // now midfield and attack; the goalkeeper stops and swings back to rest
-    EXPECT_EQ(game.activePair[0], 1);
-    EXPECT_EQ(team1.figures[0].slideState, SlideStill);
+    MatchSettings manual;
+    manual.manualRodSelection = 1;
+    startMatch(matchSession.state, 1, manual);
+    game.state = StateKickOff;
+    game.cameraMode = CameraOverview;
+    const Team& team1 = matchSession.state.teams[0];
+    press('d');
+    runMatchFrame(tickSeconds);
+    EXPECT_EQ(team1.figures[5].swingState, SwingRising) << "midfield, the first rod of the pair";
     EXPECT_EQ(team1.figures[0].swingState, SwingReturn);
-    setRodSwing(team1, layoutTeam1, 1, SwingFalling, 1);
-    setRodSlide(team1, layoutTeam1, 1, SlidePlusZ, 1);
-    setRodSwing(team1, layoutTeam1, 0, SwingRising, 1);
-    release('d');
-    release('w');
-    EXPECT_EQ(team1.figures[0].swingState, SwingRising);
-    for (int i : rodFigures(RodMidfield)) {
-        EXPECT_EQ(team1.figures[i].swingState, SwingReturn) << i;
-        EXPECT_EQ(team1.figures[i].slideState, SlideStill) << i;
-    }
-    // Key-up acts in every state, the menu included.
-    game.state = StateMenu;
-    team2.figures[3].swingState = SwingRising;
-    release('6');
-    EXPECT_EQ(team2.figures[3].swingState, SwingReturn);
+    press('q');
+    EXPECT_EQ(matchSession.state.activePair[0], 1) << "not before the tick";
+    runMatchFrame(tickSeconds);
+    EXPECT_EQ(matchSession.state.activePair[0], 0);
+    EXPECT_EQ(team1.figures[0].swingState, SwingRising) << "the held key goes with the pair";
+    EXPECT_EQ(team1.figures[5].swingState, SwingReturn) << "the pair left swings back";
+    runMatchFrame(tickSeconds);
+    EXPECT_EQ(matchSession.state.activePair[0], 0) << "one press, one switch";
+    // The menu lets go of everything held.
+    press(esc);
+    press(enter);
+    EXPECT_EQ(sampleHeldInput(1), InputRecord{});
 }
 
 TEST_F(Input, TogglesFlipOnEveryRepeat)
@@ -197,8 +182,8 @@ TEST_F(Input, TogglesFlipOnEveryRepeat)
         {"F5 mipmaps", GLUT_KEY_F5, 0, [] { return int{game.mipmapsOn}; }},
         {"F7 display lists", GLUT_KEY_F7, 0, [] { return int{game.useDisplayLists}; }},
         {"F10 full screen", GLUT_KEY_F10, 0, [] { return game.fullScreen; }},
-        {"q pair", -1, 'q', [] { return game.activePair[0]; }},
-        {"7 pair", -1, '7', [] { return game.activePair[1]; }},
+        {"q pair", -1, 'q', [] { return int{sampleHeldInput(1).switchPair}; }},
+        {"7 pair", -1, '7', [] { return int{sampleHeldInput(2).switchPair}; }},
     };
     for (const Case& c : cases) {
         for (int state : {StateKickOff, StatePlay, StateGoal, StateCredits, StateResult}) {
@@ -216,7 +201,9 @@ TEST_F(Input, TogglesFlipOnEveryRepeat)
                 seen.push_back(c.value());
             }
             const int flipped = before ? 0 : 1;
-            if (acts)
+            if (c.code < 0) // a pair switch is noted for the next tick each time
+                EXPECT_EQ(seen, (std::vector<int>(3, acts ? 1 : 0)));
+            else if (acts)
                 EXPECT_EQ(seen, (std::vector<int>{flipped, before, flipped}));
             else
                 EXPECT_EQ(seen, (std::vector<int>{before, before, before}));
@@ -303,11 +290,9 @@ TEST_F(Input, EscapeEnterAndSpaceLeaveMatchAndScreensForTheMenu)
         resetPlay();
         forgetSounds();
         game.state = c.state;
-        game.goals1 = 5;
-        game.goals2 = 3;
         game.menuSelection = 3;
-        team1.figures[4].position.z = -60.0f;
         game.cameraMode = CameraClose;
+        press('w');
         if (c.key == esc && c.state <= StateGoal) {
             press(esc);
             EXPECT_EQ(game.state, c.state) << "Esc in a match asks first";
@@ -317,13 +302,10 @@ TEST_F(Input, EscapeEnterAndSpaceLeaveMatchAndScreensForTheMenu)
             press(c.key);
         }
         EXPECT_EQ(game.state, c.stateAfter);
-        const bool left = c.stateAfter == StateMenu;
-        EXPECT_EQ(game.goals1, left ? 0 : 5);
-        EXPECT_EQ(game.goals2, left ? 0 : 3);
+        EXPECT_EQ(held(1).slide[0], 0) << "w acts only in a match, and leaving it lets go";
         // Everything else stays as it was.
         EXPECT_EQ(game.menuSelection, 3);
         EXPECT_EQ(game.cameraMode, CameraClose);
-        EXPECT_FLOAT_EQ(team1.figures[4].position.z, -60.0f);
         std::vector<int> stopped = recordingAudio().stoppedChannels();
         std::vector<int> allPlayChannels;
         for (int channel = 1; channel <= 14; ++channel)
@@ -342,8 +324,7 @@ TEST_F(Input, PBringsBloopersOnTheScreensAndPausesAMatch)
         game.state = state;
         press('p');
         const bool screen = state == StateCredits || state == StateResult;
-        const std::vector<int> heard = slotsOn(channelInterface);
-        EXPECT_EQ(std::count(heard.begin(), heard.end(), slotBloopers), screen ? 1 : 0) << state;
+        EXPECT_EQ(slotsOn(channelInterface), screen ? std::vector<int>{slotBloopers} : std::vector<int>{}) << state;
         EXPECT_EQ(game.pause == MatchPause::Paused, state == StatePlay) << state;
         EXPECT_EQ(game.state, state);
     }
@@ -380,19 +361,17 @@ TEST_F(Input, MenuKeysMoveTheHighlightToggleTheRodModeAndStartAMatch)
         EXPECT_EQ(game.menuSelection, c.selectionAfter);
         EXPECT_EQ(game.state, c.stateAfter);
         EXPECT_FALSE(game.showHelp);
-        EXPECT_EQ(rodStates(team2, false), std::vector<int>(figuresPerTeam, 0));
+        EXPECT_EQ(held(2), InputRecord{});
         EXPECT_EQ(slotsOn(channelInterface), std::vector<int>{c.code == 0 ? slotConfirm : slotMenuMove});
     }
 
     // Entry 2 flips between automatic and manual and tells the menu picture.
     resetPlay();
     game.menuSelection = 2;
-    game.activePair[0] = 0;
     for (int expected : {1, 0, 1}) {
         press(space);
         EXPECT_EQ(game.manualRodSelection, expected);
         EXPECT_EQ(gameInterface.rodSelectionMode, expected);
-        EXPECT_EQ(game.activePair[0], 0);
     }
     // Entry 5 steps player 2's side: a person, then the computer easy, normal, hard, and round.
     game.menuSelection = 5;
@@ -408,15 +387,19 @@ TEST_F(Input, MenuKeysMoveTheHighlightToggleTheRodModeAndStartAMatch)
     }
 }
 
-TEST_F(Input, StartThenEnterTwiceEndsTheIntroAndKicksOff)
+TEST_F(Input, StartThenEnterTwiceEndsTheIntroAndKicksOffAtTheNextTick)
 {
     game.menuSelection = 1;
     game.eye[0] = -250.0;
     game.center[1] = -100.0;
     game.cameraMode = CameraFollow;
-    ball.speedX = 0.0f;
-    team1.figures[0].position.z = 44.0f;
+    game.manualRodSelection = 1;
+    game.nextSeed = 77;
+    const Ball& ball = matchSession.state.ball;
     press(enter);
+    EXPECT_EQ(matchSession.seed, 77u);
+    EXPECT_EQ(game.nextSeed, -1) << "--seed fixes one match";
+    EXPECT_EQ(matchSession.state.settings.manualRodSelection, 1);
     EXPECT_EQ(game.state, StateKickOff);
     EXPECT_EQ(game.cameraMode, CameraIntro);
     for (int i = 0; i < 3; ++i) {
@@ -424,7 +407,6 @@ TEST_F(Input, StartThenEnterTwiceEndsTheIntroAndKicksOff)
         EXPECT_EQ(game.center[i], initialCenter[i]);
         EXPECT_EQ(game.up[i], initialUp[i]);
     }
-    EXPECT_FLOAT_EQ(team1.figures[0].position.z, 44.0f); // the scene is not set up again
     EXPECT_EQ(slotsOn(channelMusic), std::vector<int>{slotCrowdLoop});
     EXPECT_EQ(recordingAudio().volumeOf(channelMusic), 240);
 
@@ -437,15 +419,17 @@ TEST_F(Input, StartThenEnterTwiceEndsTheIntroAndKicksOff)
 
     forgetSounds();
     press(space);
+    EXPECT_EQ(game.state, StateKickOff);
+    runMatchFrame(tickSeconds);
     EXPECT_EQ(game.state, StatePlay);
-    EXPECT_FLOAT_EQ(ball.speedX, 200.0f);
+    EXPECT_FLOAT_EQ(ball.speedX, 199.8f);
     EXPECT_FLOAT_EQ(ball.direction.x, 1.0f);
     EXPECT_EQ(slotsOn(channelWhistle), std::vector<int>{slotWhistle});
 
-    ball.speedX = 150.0f;
     forgetSounds();
     press(enter);
-    EXPECT_FLOAT_EQ(ball.speedX, 150.0f);
+    runMatchFrame(tickSeconds);
+    EXPECT_NEAR(ball.speedX, 199.6f, 1e-3f) << "a moving ball gets no push";
     EXPECT_EQ(playsOn(channelWhistle), 0);
 }
 

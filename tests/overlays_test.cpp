@@ -352,17 +352,17 @@ TEST_F(ScoreTextTest, FrameRateStartsAtItsPointAndAnyValueFitsItsBuffer)
 }  // namespace
 
 // A goal is celebrated for three seconds, and on while its remark plays up to
-// seven; then the kick-off prompt. The result screen has no prompt.
+// seven; then the kick-off prompt. On the result screen only the winning
+// goal's celebration shows, above the result panel.
 TEST(MatchPrompts, GoalIsCelebratedWhileItsRemarkPlaysUpToALimit)
 {
     resetPlay();
     recordSounds();
-    game.state = StatePlay;
+    putMatchIn(MatchPhase::InPlay);
     game.cameraMode = CameraOverview;
     const uint32_t goalAt = 100000;
     EXPECT_EQ(choosePrompt(goalAt - 500), Prompt::None);
-    game.goals2 = 1;
-    game.state = StateGoal;
+    putMatchIn(MatchPhase::Goal, 0, 1);
     EXPECT_EQ(choosePrompt(goalAt), Prompt::GoalPlayer2);
     EXPECT_EQ(choosePrompt(goalAt + 2900), Prompt::GoalPlayer2);
     recordingAudio().markPlaying(channelCommentary);
@@ -371,9 +371,9 @@ TEST(MatchPrompts, GoalIsCelebratedWhileItsRemarkPlaysUpToALimit)
     recordingAudio().markPlaying(channelCommentary, false);
 
     // A new match puts the scores back: nothing to celebrate.
-    game.goals2 = 0;
-    game.state = StateKickOff;
+    putMatchIn(MatchPhase::KickOffPending);
     EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::KickOff);
-    game.state = StateResult;
-    EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::None);
+    putMatchIn(MatchPhase::Result, 5, 1);
+    EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::GoalPlayer1);
+    EXPECT_EQ(choosePrompt(goalAt + 11100), Prompt::None);
 }

@@ -2,8 +2,9 @@
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/match_flow.h"
 #include "platform/clock.h"
-#include "sim/figure.h"
+#include "sim/match_engine.h"
 #include "support/gl_window.h"
 #include "support/play_setup.h"
 #include "support/recording_audio.h"
@@ -87,6 +88,9 @@ ScreenPoint project(const Vec3& p)
     return {static_cast<int>(x), static_cast<int>(y)};
 }
 
+const Team& team1() { return matchSession.state.teams[0]; }
+const Team& team2() { return matchSession.state.teams[1]; }
+
 class PlayScreen : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -116,13 +120,13 @@ TEST_F(PlayScreen, HeldRodKeyMovesThatRodsFiguresOnScreen)
     game.cameraMode = CameraOverview;
     frames(2);
     ASSERT_EQ(game.state, StateKickOff);
-    ASSERT_EQ(game.activePair[0], 1);
+    ASSERT_EQ(matchSession.state.activePair[0], 1);
     const Screenshot before = frameShot();
     keepScreenshot(before, "rod_before");
     std::vector<ScreenPoint> oldPlaces;
     for (int i = 3; i <= 7; ++i)
-        oldPlaces.push_back(project(team1.figures[i].position));
-    const ScreenPoint keeper = project(team2.figures[0].position);
+        oldPlaces.push_back(project(team1().figures[i].position));
+    const ScreenPoint keeper = project(team2().figures[0].position);
 
     // Player 1 holds S for a second: team 1's midfield rod slides toward +z.
     for (int i = 0; i < 50; ++i) {
@@ -130,7 +134,7 @@ TEST_F(PlayScreen, HeldRodKeyMovesThatRodsFiguresOnScreen)
         frames(1);
     }
     onKeyUp('s', 0, 0);
-    EXPECT_GT(team1.figures[5].position.z, 30.0f);
+    EXPECT_GT(team1().figures[5].position.z, 30.0f);
     const Screenshot after = frameShot();
     keepScreenshot(after, "rod_after");
 
@@ -204,7 +208,7 @@ TEST_F(PlayScreen, RodsRunThroughTheFiguresAndSlideWithThem)
         const Screenshot shot = frameShot();
         keepScreenshot(shot, lists ? "rods_lists" : "rods_immediate");
         // Halfway between two figures of each rod with more than one figure.
-        for (const Team* team : {&team1, &team2}) {
+        for (const Team* team : {&team1(), &team2()}) {
             for (int i : {1, 3, 4, 5, 6, 8, 9}) {
                 const Vec3& a = team->figures[i].position;
                 const Vec3 between{a.x, a.y + 10.0f, (a.z + team->figures[i + 1].position.z) / 2.0f};
@@ -217,7 +221,7 @@ TEST_F(PlayScreen, RodsRunThroughTheFiguresAndSlideWithThem)
     // Team 2's midfield handle lies beyond the -z wall, lit red while player 2
     // drives that rod; player 2 slides it toward +z.
     auto handle = [] {
-        const Figure& f = team2.figures[3];
+        const Figure& f = team2().figures[3];
         return project({f.position.x, f.position.y + f.height / 3.0f, f.position.z - (140.0f - 96.0f) - 34.0f - 12.0f - 16.0f});
     };
     const ScreenPoint before = handle();
@@ -245,8 +249,8 @@ TEST_F(PlayScreen, FiguresWearTheirTeamColourAndFaceTheGoalTheyAttack)
     frames(3);
     const Screenshot shot = frameShot();
     keepScreenshot(shot, "figures_close");
-    const Figure& blue = team1.figures[5];
-    const Figure& red = team2.figures[5];
+    const Figure& blue = team1().figures[5];
+    const Figure& red = team2().figures[5];
     // Share of clearly lit pixels of the given colour channel over a figure's body.
     auto teamColoured = [&shot](const Figure& f, int c) {
         const ScreenPoint low = project({f.position.x - 4.0f, f.position.y - 8.0f, f.position.z});
@@ -275,5 +279,31 @@ TEST_F(PlayScreen, FiguresWearTheirTeamColourAndFaceTheGoalTheyAttack)
     EXPECT_GT(headSide(blue, 1.0f), headSide(blue, -1.0f) + 60) << "team 1 looks toward +x";
     EXPECT_GT(headSide(red, -1.0f), headSide(red, 1.0f) + 60) << "team 2 looks toward -x";
     onKeyDown('1', 0, 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// Drawn faster than the ticks run, the ball shows where it is between the
+// last two ticks, not where the newest one left it.
+TEST_F(PlayScreen, BetweenTicksTheBallIsDrawnPartWay)
+{
+    onKeyDown('1', 0, 0);
+    frames(2);
+    MatchState& match = matchSession.state;
+    match.phase = MatchPhase::InPlay;
+    match.ball.speedX = match.ball.speedZ = 0.0f;
+    match.ball.position = {110.0f, 0.0f, -120.0f};
+    matchSession.previous = match;
+    matchSession.previous.ball.position.x = 50.0f;
+    matchSession.clock.accumulated = 0.5 * tickSeconds; // half a tick into the next
+    displayFrame(); // the camera of one frame is used by the next; no time passes, no tick runs
+    const Screenshot shot = captureBackBuffer(screenWidth, screenHeight);
+    keepScreenshot(shot, "ball_between_ticks");
+    EXPECT_EQ(match.ball.position.x, 110.0f) << "drawing leaves the state alone";
+    const auto ballAt = [&shot](float x) {
+        return brightness(meanAround(shot, project({x, 5.0f, -120.0f}), 1)) > 600;
+    };
+    EXPECT_TRUE(ballAt(80.0f));
+    EXPECT_FALSE(ballAt(110.0f));
+    EXPECT_FALSE(ballAt(50.0f));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -1,8 +1,9 @@
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/match_flow.h"
 #include "core/player_settings.h"
 #include "settings/settings.h"
-#include "sim/figure.h"
+#include "sim/match_engine.h"
 #include "support/play_setup.h"
 
 #include <GL/freeglut.h>
@@ -113,27 +114,36 @@ TEST(Settings, ARemappedKeyDrivesTheRodAndTheOldKeyNoLongerDoes)
 {
     resetPlay();
     playerSettings = Settings{};
-    game.state = StatePlay;
-    const Figure& midfield = team1.figures[5];
+    startMatch(matchSession.state, 1, MatchSettings{});
+    game.state = StateKickOff;
+    game.cameraMode = CameraOverview;
+    const Team& team1 = matchSession.state.teams[0];
+    const Team& team2 = matchSession.state.teams[1];
 
     const char* refusal = nullptr;
     EXPECT_FALSE(assignKey(playerSettings.keys, 1, KeyAction::FirstDown, '8', refusal)) << "player 2's key";
     EXPECT_STREQ(refusal, "That key is in use by the other player");
     EXPECT_FALSE(assignKey(playerSettings.keys, 1, KeyAction::FirstDown, 'p', refusal));
-    ASSERT_TRUE(assignKey(playerSettings.keys, 1, KeyAction::FirstDown, 'g', refusal));
+    ASSERT_TRUE(assignKey(playerSettings.keys, 1, KeyAction::FirstDown, 'G', refusal)) << "bound as g";
 
     onKeyDown('s', 0, 0);
-    EXPECT_EQ(midfield.slideState, SlideStill) << "the old key";
+    runMatchFrame(tickSeconds);
+    EXPECT_EQ(team1.figures[5].slideState, SlideStill) << "the old key";
     onKeyDown('g', 0, 0);
-    EXPECT_EQ(midfield.slideState, SlidePlusZ) << "the new key";
+    runMatchFrame(tickSeconds);
+    EXPECT_EQ(team1.figures[5].slideState, SlidePlusZ) << "the new key";
     onKeyUp('g', 0, 0);
-    EXPECT_EQ(midfield.slideState, SlideStill);
+    runMatchFrame(tickSeconds);
+    EXPECT_EQ(team1.figures[5].slideState, SlideStill);
 
     // Player 2's remapped arrow: the special key drives the rod, Up no longer does.
     ASSERT_TRUE(assignKey(playerSettings.keys, 2, KeyAction::SecondUp, specialKeyBase + GLUT_KEY_HOME, refusal));
     onSpecialKey(GLUT_KEY_UP, 0, 0);
+    runMatchFrame(tickSeconds);
     EXPECT_EQ(team2.figures[8].slideState, SlideStill);
     onSpecialKey(GLUT_KEY_HOME, 0, 0);
+    runMatchFrame(tickSeconds);
     EXPECT_EQ(team2.figures[8].slideState, SlideMinusZ);
+    onSpecialKeyUp(GLUT_KEY_HOME, 0, 0);
     playerSettings = Settings{};
 }

@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 #include "platform/file_names.h"
+#include "sim/match_events.h"
 #include "sound/sound_bank.h"
 #include "support/recording_audio.h"
 
@@ -178,7 +179,7 @@ TEST_F(SoundBankTest, EachOperationPlaysItsSlotOnItsChannel)
         {"intro sound", playIntroSound, 7, 57},
         {"whistle", playKickOffWhistle, 7, 0},
         {"contact", playContactSound, 8, 3},
-        {"wall", [] { playWallSound(Wall::PlusZ); }, 9, 3},
+        {"wall", [] { playWallSound(wallPlusZ); }, 9, 3},
         {"confirm", playConfirmSound, 15, 60},
         {"menu move", playMenuMoveSound, 15, 59},
         {"bloopers", playBloopers, 15, 62},
@@ -211,8 +212,8 @@ TEST_F(SoundBankTest, PlayIsHeardOnceAndRemarksNeverOverlap)
 
     // A ball rattling along one wall clicks once per 100 ms; another wall is its own.
     for (int ms = 0; ms < 300; ms += 20, nowMs += 20)
-        playWallSound(Wall::PlusZ);
-    playWallSound(Wall::MinusX);
+        playWallSound(wallPlusZ);
+    playWallSound(wallMinusX);
     EXPECT_EQ(recordingAudio().slotsPlayedOn(wallChannel).size(), 4u);
 
     // A remark on the play waits for the one before to end, and for the gap.
@@ -445,7 +446,7 @@ TEST_F(SoundBankTest, FailedInitLeavesTheGameSilent)
     playIntroComment();
     playKickOffWhistle();
     playContactSound();
-    playWallSound(Wall::MinusX);
+    playWallSound(wallMinusX);
     playPostComment();
     playGoalCommentary(5, 0, 5);
     playGoalCommentary(1, 0, 5);

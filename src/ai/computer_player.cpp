@@ -1,10 +1,8 @@
 #include "ai/computer_player.h"
 
-#include "core/controls.h"
-#include "core/game_state.h"
-#include "render/table.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
+#include "sim/match_engine.h"
+#include "sim/match_rules.h"
+#include "sim/table_layout.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -14,7 +12,7 @@ namespace {
 // What sets the strengths apart: how often it looks, how well it aims, and
 // whether it meets the ball where it will cross a rod or where it is now.
 struct StrengthProfile {
-    float reaction;  // seconds between decisions
+    int reaction;    // ticks between decisions
     float aimSpread; // z error of its aim, table units either side
     float timing;    // error of its kick timing, seconds either side
     bool predicts;   // follows the ball's path to each rod, walls included
@@ -24,10 +22,15 @@ struct StrengthProfile {
 };
 
 constexpr StrengthProfile strengthProfiles[] = {
-    {0.30f, 14.0f, 0.05f, false, false, false, false}, // easy
-    {0.12f, 4.0f, 0.02f, true, true, true, true},      // normal
-    {0.08f, 0.0f, 0.0f, true, true, true, true},       // hard
+    {18, 14.0f, 0.05f, false, false, false, false}, // easy
+    {7, 4.0f, 0.02f, true, true, true, true},       // normal
+    {5, 0.0f, 0.0f, true, true, true, true},        // hard
 };
+
+// Ticks the computer waits before it presses Enter at a kick-off and at a
+// ball that looks stopped (sooner than the game's own push).
+constexpr int kickOffWait = 2 * ticksPerSecond;
+constexpr int stalledWait = 2 * ticksPerSecond;
 
 // Ball x beyond which manual rod choice takes the defensive pair, as the
 // automatic choice does.
@@ -35,9 +38,10 @@ constexpr float defensiveZone = 70.0f;
 // A kick meets the ball halfway through the foot's swing to the limit, which
 // carries the front of its hit box about kickSweep units toward the ball.
 constexpr float kickSweep = 12.0f;
-constexpr float kickHold = 0.15f;
+constexpr int kickHold = 9;
 // A back swing held this long reaches its limit before the kick through.
-constexpr float windUpSeconds = 0.1f;
+constexpr int windUpTicks = 6;
+constexpr float windUpSeconds = static_cast<float>(windUpTicks) / ticksPerSecond;
 // Half the x size of a figure's hit box.
 constexpr float boxHalfX = 10.0f;
 // Slides shorter than this are not worth a key press.
@@ -59,7 +63,7 @@ constexpr float guardMargin = 6.0f;
 // once the foot's sweep reaches it, and is met by the goalkeeper pair.
 constexpr float slowBall = 20.0f;
 // One second, the window of the change limit.
-constexpr float changeWindow = 1.0f;
+constexpr int changeWindow = ticksPerSecond;
 
 const StrengthProfile& profileOf(int strength)
 {
@@ -67,31 +71,31 @@ const StrengthProfile& profileOf(int strength)
     return strengthProfiles[index];
 }
 
-uint32_t nextRandom(uint32_t& state)
+// Uniform in [-spread, spread].
+float randomSpread(MatchRandom& random, float spread)
 {
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return state;
+    return spread * (static_cast<float>(random.nextU32() % 2001u) / 1000.0f - 1.0f);
 }
 
-// Uniform in [-spread, spread].
-float randomSpread(uint32_t& state, float spread)
-{
-    return spread * (static_cast<float>(nextRandom(state) % 2001u) / 1000.0f - 1.0f);
-}
+// The computer player and the match it looks at, for one tick.
+struct Look {
+    ComputerPlayer& computer;
+    const MatchState& state;
+    const Ball& ball;
+};
 
 int attackSign(int player) { return player == 1 ? 1 : -1; }
-Team& teamOf(int player) { return player == 1 ? team1 : team2; }
-const LayoutEntry* layoutOf(int player) { return player == 1 ? layoutTeam1 : layoutTeam2; }
+const Team& teamOf(const Look& look) { return look.state.teams[look.computer.player - 1]; }
+const LayoutEntry* layoutOf(int player) { return layoutOfTeam(player - 1); }
+int activePairOf(const Look& look) { return look.state.activePair[look.computer.player - 1]; }
 
-float velocityX() { return ball.direction.x * ball.speedX; }
-float velocityZ() { return ball.direction.z * ball.speedZ; }
+float velocityX(const Ball& ball) { return ball.direction.x * ball.speedX; }
+float velocityZ(const Ball& ball) { return ball.direction.z * ball.speedZ; }
 
 // A z past a side wall folded back onto the table, as the walls reflect the ball.
-float foldIntoTable(float z)
+float foldIntoTable(const Ball& ball, float z)
 {
-    const float limit = table.width / 2.0f - ball.radius;
+    const float limit = tableWidth / 2.0f - ball.radius;
     if (z >= -limit && z <= limit)
         return z;
     const float period = 4.0f * limit;
@@ -104,9 +108,9 @@ float foldIntoTable(float z)
 }
 
 // The ball's z where it will cross x, looking at most predictionHorizon ahead.
-float zWhereBallCrosses(float x)
+float zWhereBallCrosses(const Ball& ball, float x)
 {
-    const float vx = velocityX();
+    const float vx = velocityX(ball);
     if (vx == 0.0f)
         return ball.position.z;
     float t = (x - ball.position.x) / vx;
@@ -114,7 +118,7 @@ float zWhereBallCrosses(float x)
         return ball.position.z;
     if (t > predictionHorizon)
         t = predictionHorizon;
-    return foldIntoTable(ball.position.z + velocityZ() * t);
+    return foldIntoTable(ball, ball.position.z + velocityZ(ball) * t);
 }
 
 // One rod as the computer sees it: where it stands and how far it may slide.
@@ -128,9 +132,9 @@ struct RodView {
     float highOffset = 0.0f;
 };
 
-RodView viewRod(int player, int rod)
+RodView viewRod(const Look& look, int rod)
 {
-    const LayoutEntry* layout = layoutOf(player);
+    const LayoutEntry* layout = layoutOf(look.computer.player);
     RodView view;
     view.first = -1;
     for (int i = 0; i < figuresPerTeam; ++i) {
@@ -146,9 +150,9 @@ RodView viewRod(int player, int rod)
         return view;
     }
     const int last = view.first + view.count - 1;
-    const float limit = table.width / 2.0f - rodSideMargin;
+    const float limit = tableWidth / 2.0f - rodSideMargin;
     view.x = static_cast<float>(layout[view.first].x);
-    view.offset = teamOf(player).figures[view.first].position.z - static_cast<float>(layout[view.first].z);
+    view.offset = teamOf(look).figures[view.first].position.z - static_cast<float>(layout[view.first].z);
     view.lowOffset = -limit - static_cast<float>(layout[view.first].z);
     view.highOffset = limit - static_cast<float>(layout[last].z);
     return view;
@@ -205,17 +209,17 @@ float offsetToDodge(const RodView& rod, const LayoutEntry* layout, float z)
 }
 
 // Figures between a shot from fromX and the far goal that stand in its way.
-int figuresInTheWay(float fromX, float ballZ, float vz, int sign)
+int figuresInTheWay(const Look& look, float fromX, float ballZ, float vz, int sign)
 {
     const float shotSpeed = 2.0f * static_cast<float>(kickSpeed);
     int count = 0;
-    for (const Team* team : {&team1, &team2}) {
-        for (const Figure& figure : team->figures) {
+    for (const Team& team : look.state.teams) {
+        for (const Figure& figure : team.figures) {
             const float ahead = sign * (figure.position.x - fromX);
             if (ahead <= boxHalfX)
                 continue;
-            const float z = foldIntoTable(ballZ + vz * ahead / shotSpeed);
-            if (std::fabs(z - figure.position.z) < figure.sizeZ + ball.radius)
+            const float z = foldIntoTable(look.ball, ballZ + vz * ahead / shotSpeed);
+            if (std::fabs(z - figure.position.z) < figure.sizeZ + look.ball.radius)
                 ++count;
         }
     }
@@ -225,16 +229,16 @@ int figuresInTheWay(float fromX, float ballZ, float vz, int sign)
 // Figure z relative to the ball for the hit that sends the ball past the
 // figures in its way and nearest the middle of the far goal: the middle of
 // the foot keeps the ball's z speed, an edge gives it the kick speed across.
-float aimOffset(float rodX, float ballZ, int sign)
+float aimOffset(const Look& look, float rodX, float ballZ, int sign)
 {
     const float kick = static_cast<float>(kickSpeed);
-    const float flight = std::fabs(sign * table.length / 2.0f - rodX) / (2.0f * kick);
-    const float hits[3][2] = {{0.0f, velocityZ()}, {edgeOffset, -kick}, {-edgeOffset, kick}};
+    const float flight = std::fabs(sign * tableLength / 2.0f - rodX) / (2.0f * kick);
+    const float hits[3][2] = {{0.0f, velocityZ(look.ball)}, {edgeOffset, -kick}, {-edgeOffset, kick}};
     float best = 0.0f;
     float bestCost = 1e9f;
     for (const auto& hit : hits) {
-        const float cost = std::fabs(foldIntoTable(ballZ + hit[1] * flight)) +
-                           blockedShotCost * static_cast<float>(figuresInTheWay(rodX, ballZ, hit[1], sign));
+        const float cost = std::fabs(foldIntoTable(look.ball, ballZ + hit[1] * flight)) +
+                           blockedShotCost * static_cast<float>(figuresInTheWay(look, rodX, ballZ, hit[1], sign));
         if (cost < bestCost) {
             bestCost = cost;
             best = hit[0];
@@ -246,7 +250,7 @@ float aimOffset(float rodX, float ballZ, int sign)
 // Takes one of the ten changes of the last second; false when they are used up.
 bool takeChange(ComputerPlayer& computer)
 {
-    float& oldest = computer.changeTimes[computer.nextChange];
+    int& oldest = computer.changeTimes[computer.nextChange];
     if (computer.clock - oldest < changeWindow)
         return false;
     oldest = computer.clock;
@@ -254,46 +258,43 @@ bool takeChange(ComputerPlayer& computer)
     return true;
 }
 
-RodControl slideControl(const ComputerPlayer& computer, int slot, int value)
-{
-    return {computer.player, slot, RodAction::Slide, value};
-}
-
-RodControl kickControl(const ComputerPlayer& computer, int slot)
-{
-    return {computer.player, slot, RodAction::Swing, computer.player == 1 ? SwingRising : SwingFalling};
-}
+// Toward the opponent is +x for player 1 and -x for player 2.
+int8_t kickToward(const ComputerPlayer& computer) { return computer.player == 1 ? 1 : -1; }
 
 void releaseSlide(ComputerPlayer& computer, int slot)
 {
-    if (computer.slideHeld[slot] == SlideStill || !takeChange(computer))
+    if (computer.slideHeld[slot] == 0 || !takeChange(computer))
         return;
-    releaseRodControl(slideControl(computer, slot, computer.slideHeld[slot]));
-    computer.slideHeld[slot] = SlideStill;
+    computer.slideHeld[slot] = 0;
 }
 
 void releaseKick(ComputerPlayer& computer, int slot)
 {
-    if (!computer.kickHeld[slot] || !takeChange(computer))
+    if (computer.kickHeld[slot] == 0 || !takeChange(computer))
         return;
-    releaseRodControl(kickControl(computer, slot));
-    computer.kickHeld[slot] = false;
+    computer.kickHeld[slot] = 0;
 }
+
+int rodOfSlot(int pair, int slot) { return pair * 2 + slot; }
+
+int8_t slideOf(int slideState) { return slideState == SlideMinusZ ? -1 : slideState == SlidePlusZ ? 1 : 0; }
+int8_t kickOf(int swingState) { return swingState == SwingRising ? 1 : swingState == SwingFalling ? -1 : 0; }
 
 // After the pair changed under it, the computer takes stock of what the new
 // pair's rods are doing, as a person sees their figures move.
-void takeStockOfPair(ComputerPlayer& computer)
+void takeStockOfPair(const Look& look)
 {
-    const int pair = game.activePair[computer.player - 1];
+    ComputerPlayer& computer = look.computer;
+    const int pair = activePairOf(look);
     computer.heldPair = pair;
     for (int slot = 0; slot < 2; ++slot) {
-        const RodView rod = viewRod(computer.player, pair * 2 + (slot == 1 ? 0 : 1));
-        const Figure& figure = teamOf(computer.player).figures[rod.first];
-        computer.slideHeld[slot] = figure.slideState;
+        const RodView rod = viewRod(look, rodOfSlot(pair, slot));
+        const Figure& figure = teamOf(look).figures[rod.first];
+        computer.slideHeld[slot] = slideOf(figure.slideState);
         computer.slideUntil[slot] = computer.clock;
-        computer.kickHeld[slot] = figure.swingState != SwingReturn;
+        computer.kickHeld[slot] = kickOf(figure.swingState);
         computer.kickSince[slot] = computer.clock - kickHold;
-        computer.kickAt[slot] = -1.0f;
+        computer.kickAt[slot] = -1;
         computer.windUp[slot] = false;
     }
 }
@@ -305,40 +306,39 @@ void steerRod(ComputerPlayer& computer, int slot, float distance)
         releaseSlide(computer, slot);
         return;
     }
-    const int direction = distance > 0.0f ? SlidePlusZ : SlideMinusZ;
+    const int8_t direction = distance > 0.0f ? 1 : -1;
     if (computer.slideHeld[slot] != direction) {
         if (!takeChange(computer))
             return;
-        pressRodControl(slideControl(computer, slot, direction));
         computer.slideHeld[slot] = direction;
     }
-    computer.slideUntil[slot] = computer.clock + std::fabs(distance) / slideRate;
+    computer.slideUntil[slot] = computer.clock + static_cast<int>(std::ceil(std::fabs(distance) / slideStepDistance()));
 }
-
-int rodOfSlot(int pair, int slot) { return pair * 2 + (slot == 1 ? 0 : 1); }
 
 float swingSeconds() { return 45.0f / static_cast<float>(swingRate); }
 
-// Plans a kick for the moment the ball will be halfway into the sweep of a
+// Plans a kick for the tick the ball will be halfway into the sweep of a
 // figure of the rod: now for a ball already there, later for one still coming.
-void planKick(ComputerPlayer& computer, const StrengthProfile& profile, int slot)
+void planKick(const Look& look, const StrengthProfile& profile, int slot)
 {
-    computer.kickAt[slot] = -1.0f;
-    if (game.state != StatePlay || computer.kickHeld[slot])
+    ComputerPlayer& computer = look.computer;
+    const Ball& ball = look.ball;
+    computer.kickAt[slot] = -1;
+    if (look.state.phase != MatchPhase::InPlay || computer.kickHeld[slot] != 0)
         return;
     const int sign = attackSign(computer.player);
-    const RodView rod = viewRod(computer.player, rodOfSlot(computer.heldPair, slot));
+    const RodView rod = viewRod(look, rodOfSlot(computer.heldPair, slot));
     const float gap = sign * (ball.position.x - rod.x) - boxHalfX;
-    const float closing = -sign * velocityX();
+    const float closing = -sign * velocityX(ball);
     // A slow ball on the rod's own line is met by swinging back and then
     // through it: the foot comes onto it from the front.
     const bool onRodLine = closing <= slowBall && gap < 0.0f && gap >= -2.0f * boxHalfX;
     if (gap < -boxHalfX / 2.0f && !onRodLine)
         return;
-    const float ballZ = closing > 0.0f ? zWhereBallCrosses(rod.x)
-                        : onRodLine  ? foldIntoTable(ball.position.z + velocityZ() * windUpSeconds)
+    const float ballZ = closing > 0.0f ? zWhereBallCrosses(ball, rod.x)
+                        : onRodLine  ? foldIntoTable(ball, ball.position.z + velocityZ(ball) * windUpSeconds)
                                      : ball.position.z;
-    const Figure* figures = teamOf(computer.player).figures;
+    const Figure* figures = teamOf(look).figures;
     float nearest = 1e9f;
     for (int i = rod.first; i < rod.first + rod.count; ++i)
         nearest = std::fmin(nearest, std::fabs(figures[i].position.z - ballZ));
@@ -350,135 +350,159 @@ void planKick(ComputerPlayer& computer, const StrengthProfile& profile, int slot
     else if (gap > kickSweep)
         return;
     delay += randomSpread(computer.random, profile.timing);
-    if (delay < profile.reaction) {
-        computer.kickAt[slot] = computer.clock + (delay > 0.0f ? delay : 0.0f);
+    const int delayTicks = static_cast<int>(std::lround(delay * ticksPerSecond));
+    if (delayTicks < profile.reaction) {
+        computer.kickAt[slot] = computer.clock + (delayTicks > 0 ? delayTicks : 0);
         computer.windUp[slot] = onRodLine;
     }
 }
 
 void pressSwing(ComputerPlayer& computer, int slot, bool back)
 {
-    RodControl control = kickControl(computer, slot);
-    if (back)
-        control.value = control.value == SwingRising ? SwingFalling : SwingRising;
-    pressRodControl(control);
-    computer.kickHeld[slot] = true;
+    const int8_t toward = kickToward(computer);
+    computer.kickHeld[slot] = back ? static_cast<int8_t>(-toward) : toward;
     computer.kickSince[slot] = computer.clock;
 }
 
-// Planned kicks go off and held ones end, frame by frame.
+// Planned kicks go off and held ones end, tick by tick.
 void runKicks(ComputerPlayer& computer)
 {
     for (int slot = 0; slot < 2; ++slot) {
-        const float held = computer.clock - computer.kickSince[slot];
-        if (computer.kickHeld[slot] && computer.windUp[slot]) {
-            if (held >= windUpSeconds && takeChange(computer)) {
+        const int held = computer.clock - computer.kickSince[slot];
+        if (computer.kickHeld[slot] != 0 && computer.windUp[slot]) {
+            if (held >= windUpTicks && takeChange(computer)) {
                 pressSwing(computer, slot, false);
                 computer.windUp[slot] = false;
             }
-        } else if (computer.kickHeld[slot]) {
+        } else if (computer.kickHeld[slot] != 0) {
             if (held >= kickHold)
                 releaseKick(computer, slot);
-        } else if (computer.kickAt[slot] >= 0.0f && computer.clock >= computer.kickAt[slot] && takeChange(computer)) {
+        } else if (computer.kickAt[slot] >= 0 && computer.clock >= computer.kickAt[slot] && takeChange(computer)) {
             pressSwing(computer, slot, computer.windUp[slot]);
-            computer.kickAt[slot] = -1.0f;
+            computer.kickAt[slot] = -1;
         }
     }
 }
 
-void decideSlide(ComputerPlayer& computer, const StrengthProfile& profile, int slot)
+void decideSlide(const Look& look, const StrengthProfile& profile, int slot)
 {
+    ComputerPlayer& computer = look.computer;
+    const Ball& ball = look.ball;
     const int sign = attackSign(computer.player);
     const LayoutEntry* layout = layoutOf(computer.player);
-    const RodView rod = viewRod(computer.player, rodOfSlot(computer.heldPair, slot));
-    const float vx = velocityX();
+    const RodView rod = viewRod(look, rodOfSlot(computer.heldPair, slot));
+    const float vx = velocityX(ball);
     const bool coming = (rod.x - ball.position.x) * vx > 0.0f;
-    const float ballZ = profile.predicts && coming ? zWhereBallCrosses(rod.x) : ball.position.z;
+    const float ballZ = profile.predicts && coming ? zWhereBallCrosses(ball, rod.x) : ball.position.z;
     float offset = rod.offset;
-    if (game.state != StatePlay) {
+    if (look.state.phase != MatchPhase::InPlay) {
         // Before the kick-off every rod lines up on the middle, where the ball starts.
         offset = offsetToMeet(rod, layout, 0.0f);
     } else if (profile.dodges && sign * (ball.position.x - rod.x) < 0.0f && sign * vx > 0.0f) {
         offset = offsetToDodge(rod, layout, ballZ);
     } else if (profile.guards && computer.heldPair == 0) {
-        const float post = table.goalWidth / 2.0f + guardMargin;
+        const float post = tableGoalWidth / 2.0f + guardMargin;
         const bool goingAway = sign * vx > slowBall;
         const float z = goingAway ? ballZ * guardLean : std::fmax(-post, std::fmin(post, ballZ));
         offset = offsetToMeet(rod, layout, z);
     } else {
-        const float aim = profile.aims ? aimOffset(rod.x, ballZ, sign) : 0.0f;
+        const float aim = profile.aims ? aimOffset(look, rod.x, ballZ, sign) : 0.0f;
         offset = offsetToMeet(rod, layout, ballZ + aim + computer.aimError);
     }
     steerRod(computer, slot, offset - rod.offset);
 }
 
 // In manual rod choice the computer switches pairs itself, by the ball's half.
-void choosePair(ComputerPlayer& computer)
+void choosePair(const Look& look)
 {
-    if (game.manualRodSelection == 0)
+    if (look.state.settings.manualRodSelection == 0)
         return;
-    const int wanted = attackSign(computer.player) * ball.position.x < -defensiveZone ? 0 : 1;
-    if (wanted == game.activePair[computer.player - 1] || !takeChange(computer))
+    const int wanted = attackSign(look.computer.player) * look.ball.position.x < -defensiveZone ? 0 : 1;
+    if (wanted == activePairOf(look) || !takeChange(look.computer))
         return;
-    switchPlayerPair(computer.player);
+    look.computer.switchPair = true;
 }
 
-void decide(ComputerPlayer& computer)
+void decide(const Look& look)
 {
+    ComputerPlayer& computer = look.computer;
     const StrengthProfile& profile = profileOf(computer.strength);
     computer.nextDecision = computer.clock + profile.reaction;
-    if (ball.direction.x != computer.lastDirectionX) {
-        computer.lastDirectionX = ball.direction.x;
+    if (look.ball.direction.x != computer.lastDirectionX) {
+        computer.lastDirectionX = look.ball.direction.x;
         computer.aimError = randomSpread(computer.random, profile.aimSpread);
     }
-    choosePair(computer);
-    if (game.activePair[computer.player - 1] != computer.heldPair)
-        takeStockOfPair(computer);
+    choosePair(look);
     // The rod nearer the ball goes first when changes run short.
-    const float firstX = viewRod(computer.player, rodOfSlot(computer.heldPair, 1)).x;
-    const float secondX = viewRod(computer.player, rodOfSlot(computer.heldPair, 0)).x;
-    const int nearSlot = std::fabs(firstX - ball.position.x) <= std::fabs(secondX - ball.position.x) ? 1 : 0;
+    const float firstX = viewRod(look, rodOfSlot(computer.heldPair, 0)).x;
+    const float secondX = viewRod(look, rodOfSlot(computer.heldPair, 1)).x;
+    const float ballX = look.ball.position.x;
+    const int nearSlot = std::fabs(firstX - ballX) <= std::fabs(secondX - ballX) ? 0 : 1;
     for (int slot : {nearSlot, 1 - nearSlot})
-        planKick(computer, profile, slot);
+        planKick(look, profile, slot);
     for (int slot : {nearSlot, 1 - nearSlot})
-        decideSlide(computer, profile, slot);
+        decideSlide(look, profile, slot);
+}
+
+// How long the computer waits in the current phase before it presses Enter; 0 for never.
+int enterWait(const MatchState& state)
+{
+    switch (state.phase) {
+    case MatchPhase::KickOffPending:
+    case MatchPhase::Goal: return kickOffWait;
+    case MatchPhase::InPlay: return ballLooksStopped(state.ball) ? stalledWait : 0;
+    default: return 0;
+    }
+}
+
+bool enterDue(ComputerPlayer& computer, const MatchState& state)
+{
+    const int wait = enterWait(state);
+    const int phase = static_cast<int>(state.phase);
+    if (wait <= 0 || phase != computer.waitingFor) {
+        computer.waiting = 0;
+        computer.waitingFor = wait > 0 ? phase : -1;
+        return false;
+    }
+    if (++computer.waiting < wait)
+        return false;
+    computer.waiting = 0;
+    return true;
 }
 
 } // namespace
 
-ComputerPlayer makeComputerPlayer(int player, int strength, uint32_t seed)
+ComputerPlayer makeComputerPlayer(int player, int strength, uint64_t matchSeed)
 {
     ComputerPlayer computer;
     computer.player = player == 1 ? 1 : 2;
     computer.strength = strength;
-    computer.random = seed != 0 ? seed : 1;
-    for (float& time : computer.changeTimes)
+    computer.random.seed(matchSeed * 2u + static_cast<uint64_t>(computer.player));
+    for (int& time : computer.changeTimes)
         time = -changeWindow;
     return computer;
 }
 
-void stepComputerPlayer(ComputerPlayer& computer, float frameSeconds)
+InputRecord decideComputerInput(ComputerPlayer& computer, const MatchState& state)
 {
-    if (frameSeconds > 0.0f)
-        computer.clock += frameSeconds;
-    if (game.activePair[computer.player - 1] != computer.heldPair)
-        takeStockOfPair(computer);
+    const Look look{computer, state, state.ball};
+    ++computer.clock;
+    computer.switchPair = false;
+    if (activePairOf(look) != computer.heldPair)
+        takeStockOfPair(look);
     for (int slot = 0; slot < 2; ++slot)
-        if (computer.slideHeld[slot] != SlideStill && computer.clock >= computer.slideUntil[slot])
+        if (computer.slideHeld[slot] != 0 && computer.clock >= computer.slideUntil[slot])
             releaseSlide(computer, slot);
     if (computer.clock >= computer.nextDecision)
-        decide(computer);
+        decide(look);
     runKicks(computer);
-}
 
-void releaseComputerControls(ComputerPlayer& computer)
-{
+    InputRecord record;
     for (int slot = 0; slot < 2; ++slot) {
-        if (computer.slideHeld[slot] != SlideStill)
-            releaseRodControl(slideControl(computer, slot, computer.slideHeld[slot]));
-        if (computer.kickHeld[slot])
-            releaseRodControl(kickControl(computer, slot));
-        computer.slideHeld[slot] = SlideStill;
-        computer.kickHeld[slot] = false;
+        record.slide[slot] = computer.slideHeld[slot];
+        record.kick[slot] = computer.kickHeld[slot];
     }
+    record.switchPair = computer.switchPair;
+    record.enter = enterDue(computer, state);
+    return record;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "sim/input_record.h"
+#include "sim/match_random.h"
+#include "sim/match_state.h"
+
 #include <cstdint>
 
 // Who drives a team: a person, or the computer at one of three strengths.
@@ -13,32 +17,37 @@ enum ComputerStrength : int {
 // A quick person changes keys about ten times a second; the computer never does more.
 constexpr int maxChangesPerSecond = 10;
 
-// One computer player: what it holds and remembers between frames. Rod slots
-// follow the controls: index 1 the first rod of the active pair, 0 the second.
+// One computer player: what it holds and remembers between ticks. Slots
+// follow the input record: 0 the first rod of the active pair, 1 the second.
+// Every time it keeps is a tick count.
 struct ComputerPlayer {
     int player = 2;
     int strength = ComputerNormal;
-    float clock = 0.0f; // seconds of play it has seen
-    float nextDecision = 0.0f;
-    int slideHeld[2] = {0, 0}; // SlideStill, SlideMinusZ or SlidePlusZ
-    float slideUntil[2] = {0.0f, 0.0f};
-    bool kickHeld[2] = {false, false};
-    float kickSince[2] = {0.0f, 0.0f};
-    float kickAt[2] = {-1.0f, -1.0f}; // a kick planned for this time; negative for none
-    bool windUp[2] = {false, false};  // the planned or held kick starts with a back swing
-    int heldPair = -1; // the pair its held controls act on
+    int clock = 0; // ticks it has seen
+    int nextDecision = 0;
+    int8_t slideHeld[2] = {0, 0}; // as the record's slide
+    int slideUntil[2] = {0, 0};
+    int8_t kickHeld[2] = {0, 0}; // as the record's kick
+    int kickSince[2] = {0, 0};
+    int kickAt[2] = {-1, -1};        // a kick planned for this tick; negative for none
+    bool windUp[2] = {false, false}; // the planned or held kick starts with a back swing
+    int heldPair = -1;               // the pair its held controls act on
+    bool switchPair = false;         // a pair switch to send with the next record
     float aimError = 0.0f;
     float lastDirectionX = 0.0f;
-    float changeTimes[maxChangesPerSecond] = {};
+    int changeTimes[maxChangesPerSecond] = {};
     int nextChange = 0;
-    uint32_t random = 1;
+    // Enter: how long it has waited in the phase it waits in.
+    int waiting = 0;
+    int waitingFor = -1;
+    MatchRandom random;
 };
 
-ComputerPlayer makeComputerPlayer(int player, int strength, uint32_t seed);
+// A computer player for player 1 or 2; its random source is seeded from the
+// match seed and its side, so the same match seed gives the same play.
+ComputerPlayer makeComputerPlayer(int player, int strength, uint64_t matchSeed);
 
-// One frame of play: the computer looks at the ball and the figures and
-// presses or releases the player's rod controls, as a person at the keys would.
-void stepComputerPlayer(ComputerPlayer& computer, float frameSeconds);
-
-// Lets go of every control it holds (at the end of a match).
-void releaseComputerControls(ComputerPlayer& computer);
+// One tick: the computer looks at the ball and the figures as a person at
+// the keys would and says what it holds, including Enter at a kick-off or at
+// a ball that looks stopped.
+InputRecord decideComputerInput(ComputerPlayer& player, const MatchState& state);

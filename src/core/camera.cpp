@@ -2,7 +2,6 @@
 
 #include "core/game_state.h"
 #include "platform/clock.h"
-#include "sim/ball.h"
 #include "sound/sound_bank.h"
 
 #include <GL/glu.h>
@@ -61,9 +60,9 @@ void applyViewTransform()
               game.up[1], game.up[2]);
 }
 
-void updateCamera()
+void updateCamera(const Vec3& ballPosition)
 {
-    const Vec3& b = ball.position;
+    const Vec3& b = ballPosition;
     switch (game.cameraMode) {
     case CameraIntro:
         playIntroSound();

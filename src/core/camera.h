@@ -3,8 +3,11 @@
 // Mouse view angles and gluLookAt of the current camera values.
 void applyViewTransform();
 
-// Recomputes eye and center for the camera mode (used by the next frame).
-void updateCamera();
+#include "assets/vec3.h"
+
+// Recomputes eye and center for the camera mode and the ball where it is
+// drawn (used by the next frame).
+void updateCamera(const Vec3& ballPosition);
 
 // One step of the intro flight, as far as the millisecond clock has run
 // since the previous step.

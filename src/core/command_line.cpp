@@ -3,6 +3,7 @@
 #include "ai/computer_player.h"
 #include "core/game_state.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -10,7 +11,8 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [-display NAME] [-geometry WxH+X+Y]\n";
+    "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [--seed N] [-display NAME] "
+    "[-geometry WxH+X+Y]\n";
 
 bool isGlutOptionWithValue(const char* option)
 {
@@ -45,6 +47,20 @@ int opponentNamed(const char* value)
     return -1;
 }
 
+// A whole decimal number from 0 up; -1 for anything else.
+int64_t seedNamed(const char* value)
+{
+    if (!value || !*value)
+        return -1;
+    int64_t seed = 0;
+    for (const char* c = value; *c; ++c) {
+        if (*c < '0' || *c > '9' || seed > (INT64_MAX - 9) / 10)
+            return -1;
+        seed = seed * 10 + (*c - '0');
+    }
+    return seed;
+}
+
 int badOption(const char* option)
 {
     std::fprintf(stderr, "quirtal: unknown option '%s'; %s", option, usage);
@@ -67,6 +83,12 @@ int readCommandLine(int argc, char** argv)
             continue;
         } else if (std::strcmp(option, "--demo") == 0) {
             game.demoMatch = DemoCommandLine;
+        } else if (std::strcmp(option, "--seed") == 0) {
+            const int64_t seed = i + 1 < argc ? seedNamed(argv[i + 1]) : -1;
+            if (seed < 0)
+                return badOption(i + 1 < argc ? argv[i + 1] : option);
+            game.nextSeed = seed;
+            ++i;
         } else if (std::strcmp(option, "--help") == 0) {
             std::printf("%s", usage);
             return 0;

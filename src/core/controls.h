@@ -1,19 +1,35 @@
 #pragma once
 
-// The rod controls a player has, whatever drives them: the keyboard, a
-// gamepad or the computer opponent. Each acts on the pair the player drives now.
+#include "sim/input_record.h"
+
+// What the people at the table hold, from the keyboard and the gamepads.
+// Key and pad callbacks only note it here; at the start of each tick the
+// match flow samples it into each person's input record.
 enum class RodAction { Slide, Swing };
 
-struct RodControl {
-    int player; // 1 (team 1) or 2 (team 2)
-    int first;  // 1 for the first rod of the pair, 0 for the second
-    RodAction action;
-    int value; // SlideMinusZ / SlidePlusZ, or SwingRising / SwingFalling
-};
+// Sources that hold controls at once: the keyboard and one per gamepad slot.
+constexpr int controlSources = 3;
+constexpr int keyboardSource = 0;
 
-// Press: the rod slides, or its figures swing, as value says.
-void pressRodControl(const RodControl& control);
-// Release: the rod stops sliding, or its figures swing back to rest.
-void releaseRodControl(const RodControl& control);
-// Manual switch of a player's rod pair (Q and 7).
-void switchPlayerPair(int player);
+// A key pressed or released. slot 0 is the first rod of the player's active
+// pair, 1 the second; direction -1 or +1 as in the input record (for a
+// swing, +1 swings the foot toward +x). While both directions are held the
+// later press counts.
+void pressControl(int player, int slot, RodAction action, int direction);
+void releaseControl(int player, int slot, RodAction action, int direction);
+
+// A pad's (source 1 or 2) whole reading for one rod action: -1, 0 or +1.
+void setPadControl(int source, int player, int slot, RodAction action, int value);
+
+// Q or 7, a pad's shoulder button: the player's pair switches at the next tick.
+void notePairSwitch(int player);
+// Enter or Space, a pad's Start, during a match: sent with the next tick.
+void noteEnter();
+
+// The record of what a player holds now; takes the pair switch noted since
+// the last sample. Enter is taken apart, by takeEnter.
+InputRecord sampleHeldInput(int player);
+bool takeEnter();
+
+// Lets go of everything held and noted (a match starts or ends).
+void releaseAllControls();

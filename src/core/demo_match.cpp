@@ -1,42 +1,22 @@
 #include "core/demo_match.h"
 
 #include "core/game_state.h"
-#include "core/input.h"
 #include "platform/clock.h"
 
 namespace {
 
 constexpr uint32_t attractAfterMilliseconds = 60000;
 
-// Straight to the table: no intro flight; the computer kicks off.
-void startDemoMatch(int kind)
-{
-    game.demoMatch = kind;
-    startMatch();
-    game.cameraMode = CameraOverview;
-}
-
 } // namespace
 
-void menuIdleFrame()
+int demoMatchDue()
 {
     const uint32_t now = millisecondsNow();
-    if (game.demoMatch != DemoOff) {
-        startDemoMatch(game.demoMatch);
-        return;
-    }
+    if (game.demoMatch != DemoOff)
+        return game.demoMatch;
     if (game.menuIdleSince == 0)
         game.menuIdleSince = now;
-    if (now - game.menuIdleSince >= attractAfterMilliseconds)
-        startDemoMatch(DemoAttract);
+    return now - game.menuIdleSince >= attractAfterMilliseconds ? DemoAttract : DemoOff;
 }
 
 void noteMenuInput() { game.menuIdleSince = millisecondsNow(); }
-
-bool endAttractOnInput()
-{
-    if (game.demoMatch != DemoAttract || game.state == StateMenu)
-        return false;
-    leaveMatchForMenu();
-    return true;
-}

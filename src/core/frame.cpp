@@ -1,11 +1,9 @@
 #include "core/frame.h"
 
-#include "ai/computer_match.h"
 #include "core/camera.h"
 #include "core/gamepads.h"
-#include "core/demo_match.h"
 #include "core/game_state.h"
-#include "core/play_watch.h"
+#include "core/match_flow.h"
 #include "core/scene_setup.h"
 #include "core/settings_screen.h"
 #include "core/side_names.h"
@@ -17,10 +15,8 @@
 #include "render/rods.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
-#include "sim/match_rules.h"
-#include "sim/play_step.h"
+#include "sim/match_engine.h"
+#include "sim/match_state.h"
 #include "sound/sound_bank.h"
 
 #include <GL/freeglut.h>
@@ -68,25 +64,25 @@ void showNotice(bool& visible, void (*drawNotice)(int), bool setting)
         visible = false;
 }
 
-// The rod markers and the figures where this frame's steps left them, team 1
-// and team 2 interleaved figure by figure; team 2's markers turn once per figure.
-void drawFiguresAndMarkers()
+// The rod markers and the figures, team 1 and team 2 interleaved figure by
+// figure; team 2's markers turn once per figure.
+void drawFiguresAndMarkers(const MatchState& match)
 {
     setWorkingDiffuse(0.0f, 0.0f, 1.0f);
     game.arrowAngleTeam1 += arrowSpinTeam1;
-    drawTeamArrows(layoutTeam1, game.activePair[0], game.arrowAngleTeam1);
+    drawTeamArrows(layoutTeam1, match.activePair[0], game.arrowAngleTeam1);
 
     for (int i = 0; i < figuresPerTeam; ++i) {
         setWorkingDiffuse(0.0f, 0.0f, 1.0f);
-        drawFigure(team1.figures[i], 0.0f, 0.0f, 1.0f);
+        drawFigure(match.teams[0].figures[i], 0.0f, 0.0f, 1.0f);
         setWorkingDiffuse(1.0f, 0.0f, 0.0f);
         game.arrowAngleTeam2 -= arrowSpinTeam2;
-        drawTeamArrows(layoutTeam2, game.activePair[1], game.arrowAngleTeam2);
-        drawFigure(team2.figures[i], 1.0f, 0.0f, 0.0f, facingMinusX);
+        drawTeamArrows(layoutTeam2, match.activePair[1], game.arrowAngleTeam2);
+        drawFigure(match.teams[1].figures[i], 1.0f, 0.0f, 0.0f, facingMinusX);
     }
 }
 
-void drawScene()
+void drawScene(const MatchState& match)
 {
     glPushMatrix();
     applyViewTransform();
@@ -97,29 +93,25 @@ void drawScene()
 
     drawSceneSkybox();
 
-    // The ball is drawn where the last frame left it, before this frame moves it.
     setWorkingDiffuse(1.0f, 1.0f, 1.0f);
-    drawBall(ball);
+    drawBall(match.ball);
     drawTable(table);
-
-    // A paused match stands still: nothing moves, the match clock included.
-    if (game.pause == MatchPause::None)
-        simulatePlayFrame(game.fps);
-    drawFiguresAndMarkers();
-    drawRods(team1, team2, game.activePair[0], game.activePair[1]);
+    drawFiguresAndMarkers(match);
+    drawRods(match.teams[0], match.teams[1], match.activePair[0], match.activePair[1]);
 
     glPopMatrix();
 }
 
-ResultFigures resultFigures(int winner)
+ResultFigures resultFigures(const MatchState& match)
 {
-    return {winnerLine(winner), {sideName(1), sideName(2)}, {game.goals1, game.goals2},
-            {game.shots[0], game.shots[1]}, static_cast<int>(game.matchSeconds), winner};
+    const MatchSession& session = matchSession;
+    return {winnerLine(match.winner), {sideName(1), sideName(2)}, {match.goals[0], match.goals[1]},
+            {session.shots[0], session.shots[1]}, session.playTicks / ticksPerSecond, match.winner};
 }
 
-void drawOverlays()
+void drawOverlays(const MatchState& match)
 {
-    drawScoreBoard(game.goals1, game.goals2, sideName(1), sideName(2));
+    drawScoreBoard(match.goals[0], match.goals[1], sideName(1), sideName(2));
     if (game.showHelp)
         drawHelp();
     game.nowSeconds = calendarSeconds();
@@ -131,36 +123,32 @@ void drawOverlays()
     drawMatchPrompts();
 }
 
+// The match's ticks that are due, then the picture of the match between its
+// last two ticks. A paused match runs no ticks: its clock stands still, and
+// the first frame after the pause starts a fresh stretch of time.
 void playFrame()
 {
     const bool running = game.pause == MatchPause::None;
     if (running) {
-        updateTiming();
-        updateComputerPlayers(game.fps > 0.0f ? 1.0f / game.fps : 0.0f);
+        runMatchFrame(updateTiming());
         updateBackgroundComments();
     } else {
-        // The next running frame measures afresh and moves nothing.
         pauseTiming();
     }
+    const MatchState match = drawnMatch();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(0.0f, 1.0f, 1.0f);
 
-    drawScene();
-    if (running)
-        watchPlay();
-    drawOverlays();
-
+    drawScene(match);
+    drawOverlays(match);
     if (!running) {
         drawPausePanel(game.pause);
         return;
     }
-    const int winner = checkMatchEnd();
-    if (winner >= 0)
-        drawResultPanel(resultFigures(winner == 1 ? 1 : 2));
+    if (match.phase == MatchPhase::Result)
+        drawResultPanel(resultFigures(match));
 
-    updateCamera();
-    if (game.manualRodSelection == 0)
-        chooseActivePairs(ball.position.x);
+    updateCamera(match.ball.position);
 }
 
 } // namespace

@@ -1,38 +1,3 @@
 #include "core/game_state.h"
 
 GameState game;
-
-const LayoutEntry layoutTeam1[figuresPerTeam] = {
-    {-210, 2, 0, RodGoalkeeper},
-    {-150, 2, -28, RodDefence},
-    {-150, 2, 28, RodDefence},
-    {-30, 2, -96, RodMidfield},
-    {-30, 2, -48, RodMidfield},
-    {-30, 2, 0, RodMidfield},
-    {-30, 2, 48, RodMidfield},
-    {-30, 2, 96, RodMidfield},
-    {90, 2, -72, RodAttack},
-    {90, 2, 0, RodAttack},
-    {90, 2, 72, RodAttack},
-};
-
-const LayoutEntry layoutTeam2[figuresPerTeam] = {
-    {210, 2, 0, RodGoalkeeper},
-    {150, 2, -28, RodDefence},
-    {150, 2, 28, RodDefence},
-    {30, 2, -96, RodMidfield},
-    {30, 2, -48, RodMidfield},
-    {30, 2, 0, RodMidfield},
-    {30, 2, 48, RodMidfield},
-    {30, 2, 96, RodMidfield},
-    {-90, 2, -72, RodAttack},
-    {-90, 2, 0, RodAttack},
-    {-90, 2, 72, RodAttack},
-};
-
-Vec3 previousPosition;
-Vec3 stepPosition;
-
-int kickSpeed = 200;
-float slideRate = 100.0f;
-int swingRate = 800;

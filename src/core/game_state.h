@@ -1,10 +1,11 @@
 #pragma once
 
-#include "assets/vec3.h"
+#include "sim/table_layout.h"
 
 #include <cstdint>
 
-// Game state codes (GameState::state).
+// Screen codes (GameState::state). During a match the match flow sets the
+// first three and the result from the match's phase after every frame's ticks.
 enum : int {
     StateKickOff = 0,
     StatePlay = 1,
@@ -34,31 +35,15 @@ enum : int {
     DemoAttract = 2,     // after a minute without input in the menu; any key leaves it
 };
 
-// Rod indices of a layout entry and a figure.
-enum : int {
-    RodGoalkeeper = 0,
-    RodDefence = 1,
-    RodMidfield = 2,
-    RodAttack = 3,
-};
-
-constexpr int figuresPerTeam = 11;
-
 // Every program-wide value the game's behaviour hangs on.
 struct GameState {
-    // Match
     int state = StateMenu;
-    int goalsToWin = 5;
-    int goals1 = 0;
-    int goals2 = 0;
-    float stalledSeconds = 0.0f; // how long the ball in play has looked stopped
     MatchPause pause = MatchPause::None;
-    float matchSeconds = 0.0f; // time the ball has been in play this match
-    int shots[2] = {0, 0};     // shots at goal, team 1's and team 2's
-
-    // Rod control: activePair[0] is team 1's, activePair[1] team 2's.
-    int activePair[2] = {1, 1};
+    // Settings of the next match: goals to win, rod selection by hand (1) or
+    // by the engine (0), and the seed --seed fixed (negative: none).
+    int goalsToWin = 5;
     int manualRodSelection = 0;
+    int64_t nextSeed = -1;
 
     // Menu and scene
     int menuSelection = 0;
@@ -86,14 +71,12 @@ struct GameState {
     int noticeUntil = 0;
     int nowSeconds = 0;
 
-    // Timing
+    // Timing: fps is measured for the frame-rate box only.
     float fps = 0.0f;
-    float framesThisSecond = 0.0f;
-    float lastRateTime = 0.0f;
-    float lastPlayFrameTime = 0.0f;
+    int framesThisWindow = 0;
+    uint32_t windowStartMs = 0;
+    uint32_t lastPlayFrameMs = 0;
     bool timingRunning = false; // the previous frame was a play frame
-    bool rateSettled = false;   // fps comes from a whole counted window
-    bool untimedFrame = false;  // first play frame of a stretch: no interval known yet
 
     // Camera and view
     int cameraMode = CameraIntro;
@@ -107,27 +90,7 @@ struct GameState {
     int lastMouseY = 0;
 };
 
-// Placement of one figure: foot position and rod index.
-struct LayoutEntry {
-    int x;
-    int y;
-    int z;
-    int rod;
-};
-
 extern GameState game;
-
-extern const LayoutEntry layoutTeam1[figuresPerTeam];
-extern const LayoutEntry layoutTeam2[figuresPerTeam];
-
-// Ball snapshots around the latest step, read by the figure hit test.
-extern Vec3 previousPosition;
-extern Vec3 stepPosition;
-
-// Shot speed unit, slide speed (units per second), swing speed (degrees per second).
-extern int kickSpeed;
-extern float slideRate;
-extern int swingRate;
 
 // Camera values of a start from the menu.
 constexpr double initialEye[3] = {0.0, 800.0, 1.0};

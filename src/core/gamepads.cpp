@@ -3,12 +3,13 @@
 #include "core/controls.h"
 #include "core/game_state.h"
 #include "core/input.h"
-#include "sim/figure.h"
+#include "core/match_flow.h"
 
 #include <GL/freeglut.h>
 #include <SDL.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 namespace {
 
@@ -20,20 +21,13 @@ constexpr int maxPads = 2;
 constexpr int engageTravel = 16000;
 constexpr int releaseTravel = 8000;
 
-// Rows and columns of Pad::held.
-constexpr int rodSecond = 0;
-constexpr int rodFirst = 1;
-constexpr int actionSlide = 0;
-constexpr int actionSwing = 1;
+// Rod slots as the input record counts them.
+constexpr int rodFirst = 0;
+constexpr int rodSecond = 1;
 
 struct Pad {
     SDL_GameController* controller = nullptr;
     SDL_JoystickID id = -1;
-    // The pair of its player that the held values were pressed on.
-    int pair = -1;
-    // Value pressed on each rod and action, [rodFirst or rodSecond][action];
-    // 0 (SlideStill / SwingReturn) while released.
-    int held[2][2] = {};
     // Stick directions (-1 up, 0 centre, 1 down) and triggers, with the gap above.
     int leftStick = 0;
     int rightStick = 0;
@@ -42,16 +36,26 @@ struct Pad {
 };
 
 Pad pads[maxPads];
-bool padPlayers[2] = {true, true};
+// Pads play only for the people at the table: in a match not for a side the
+// computer drives; in the menu and on the credits for both players.
+bool personPlays(int player)
+{
+    const bool inMenu = game.state == StateMenu || game.state == StateCredits;
+    return inMenu || matchSession.strengths[player - 1] == NoComputer;
+}
 
-// Player (1 or 2) the pad in a slot drives, 0 for none.
+// Player (1 or 2) the pad in a slot drives, 0 for none: with both players
+// people the first pad is player 1's and the second player 2's; with one,
+// every pad is that player's.
 int playerOf(int slot)
 {
-    if (padPlayers[0] && padPlayers[1])
+    const bool first = personPlays(1);
+    const bool second = personPlays(2);
+    if (first && second)
         return slot + 1;
-    if (padPlayers[0])
+    if (first)
         return 1;
-    return padPlayers[1] ? 2 : 0;
+    return second ? 2 : 0;
 }
 
 Pad* padWithId(SDL_JoystickID id)
@@ -64,32 +68,18 @@ Pad* padWithId(SDL_JoystickID id)
 
 int slotOf(const Pad& pad) { return static_cast<int>(&pad - pads); }
 
+// The pads hold controls as sources 1 and 2, beside the keyboard.
+int sourceOf(const Pad& pad) { return slotOf(pad) + 1; }
+
 bool inMatch() { return game.state == StateKickOff || game.state == StatePlay || game.state == StateGoal; }
 
-// Moves a pad's held value for one rod action to want, pressing or releasing
-// only on a change.
-void holdRod(Pad& pad, int player, int rod, int action, int want)
-{
-    int& held = pad.held[rod][action];
-    if (held == want)
-        return;
-    const RodAction rodAction = action == actionSlide ? RodAction::Slide : RodAction::Swing;
-    if (want == 0)
-        releaseRodControl({player, rod, rodAction, held});
-    else
-        pressRodControl({player, rod, rodAction, want});
-    held = want;
-}
-
-// A pad drives no rod while its player is the computer's, so then it holds nothing.
+// Lets go of whatever the pad held, for either player.
 void releaseAll(Pad& pad)
 {
-    const int player = playerOf(slotOf(pad));
-    if (player == 0)
-        return;
-    for (int rod = 0; rod < 2; ++rod)
-        for (int action = 0; action < 2; ++action)
-            holdRod(pad, player, rod, action, 0);
+    for (int player = 1; player <= 2; ++player)
+        for (int rod = 0; rod < 2; ++rod)
+            for (RodAction action : {RodAction::Slide, RodAction::Swing})
+                setPadControl(sourceOf(pad), player, rod, action, 0);
 }
 
 // Stick direction after the reading value, given the direction before.
@@ -111,19 +101,20 @@ bool triggerPressed(bool before, int value)
     return value >= engageTravel || (before && value > releaseTravel);
 }
 
+// Up the stick is toward -z.
 int slideValue(bool up, bool down)
 {
     if (up == down)
-        return SlideStill;
-    return up ? SlideMinusZ : SlidePlusZ;
+        return 0;
+    return up ? -1 : +1;
 }
 
 // Toward the opponent is +x for player 1 and -x for player 2.
 int swingValue(int player, bool toward, bool away)
 {
     if (toward == away)
-        return SwingReturn;
-    return toward == (player == 1) ? SwingRising : SwingFalling;
+        return 0;
+    return toward == (player == 1) ? +1 : -1;
 }
 
 // Reads the pad's sticks, triggers and buttons and brings its rods in line.
@@ -140,13 +131,8 @@ void updateRods(Pad& pad)
     const int player = playerOf(slotOf(pad));
     if (player == 0)
         return;
-    // After a change of pair the new pair takes up whatever the pad holds.
-    const int pair = game.activePair[player - 1];
-    if (pad.pair != pair) {
-        pad.pair = pair;
-        for (auto& rod : pad.held)
-            rod[actionSlide] = rod[actionSwing] = 0;
-    }
+    // The records act on the active pair, so after a change of pair the new
+    // pair takes up whatever the pad holds.
     const bool live = inMatch();
     const int firstSlide = slideValue(button(SDL_CONTROLLER_BUTTON_DPAD_UP) || pad.leftStick < 0,
         button(SDL_CONTROLLER_BUTTON_DPAD_DOWN) || pad.leftStick > 0);
@@ -155,10 +141,11 @@ void updateRods(Pad& pad)
         button(SDL_CONTROLLER_BUTTON_X));
     const int secondSwing = swingValue(player, pad.rightTrigger || button(SDL_CONTROLLER_BUTTON_B),
         button(SDL_CONTROLLER_BUTTON_Y));
-    holdRod(pad, player, rodFirst, actionSlide, live ? firstSlide : 0);
-    holdRod(pad, player, rodSecond, actionSlide, live ? secondSlide : 0);
-    holdRod(pad, player, rodFirst, actionSwing, live ? firstSwing : 0);
-    holdRod(pad, player, rodSecond, actionSwing, live ? secondSwing : 0);
+    const int source = sourceOf(pad);
+    setPadControl(source, player, rodFirst, RodAction::Slide, live ? firstSlide : 0);
+    setPadControl(source, player, rodSecond, RodAction::Slide, live ? secondSlide : 0);
+    setPadControl(source, player, rodFirst, RodAction::Swing, live ? firstSwing : 0);
+    setPadControl(source, player, rodSecond, RodAction::Swing, live ? secondSwing : 0);
 }
 
 void plugIn(int deviceIndex)
@@ -204,8 +191,7 @@ void pressButton(Pad& pad, int button)
     case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
         // In automatic mode the frame picks the pair; a switch would only stop the rods.
         if (inMatch() && game.manualRodSelection != 0 && playerOf(slotOf(pad)) != 0) {
-            releaseAll(pad);
-            switchPlayerPair(playerOf(slotOf(pad)));
+            notePairSwitch(playerOf(slotOf(pad)));
         }
         break;
     default: break;
@@ -262,12 +248,4 @@ void closeGamepads()
             unplug(pad);
     if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) != 0)
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-}
-
-void setGamepadPlayers(bool player1, bool player2)
-{
-    for (Pad& pad : pads)
-        releaseAll(pad);
-    padPlayers[0] = player1;
-    padPlayers[1] = player2;
 }

@@ -1,23 +1,17 @@
 #include "core/input.h"
 
-#include "ai/computer_match.h"
 #include "ai/computer_player.h"
 #include "core/controls.h"
 #include "core/demo_match.h"
 #include "core/game_state.h"
-#include "core/play_watch.h"
+#include "core/match_flow.h"
 #include "core/player_settings.h"
 #include "core/settings_screen.h"
-#include "core/startup.h"
 #include "platform/full_screen.h"
 #include "render/interface.h"
-#include "sim/figure.h"
-#include "sim/match_rules.h"
 #include "sound/sound_bank.h"
 
 #include <GL/freeglut.h>
-
-#include "platform/clock.h"
 
 #include <cstdlib>
 
@@ -47,18 +41,28 @@ void chooseCamera(int mode)
     game.viewYaw = fresh.viewYaw;
 }
 
-// The rod a bound key drives; false when the key drives none (the pair
-// switch is no rod action).
-bool rodKey(int code, RodControl& rod)
+// One rod key: whose, which rod of the active pair (0 first, 1 second), and
+// the direction as the input record counts it (a swing +1 toward +x).
+struct RodKey {
+    int player;
+    int slot;
+    RodAction action;
+    int direction;
+};
+
+// The rod a bound key drives (see the Settings screen); false when the key
+// drives none (the pair switch is no rod action).
+bool rodKey(int code, RodKey& rod)
 {
     int player = 0;
     KeyAction action{};
     if (!findKeyAction(playerSettings.keys, code, player, action) || action == KeyAction::SwitchPair)
         return false;
+    // Per rod: up (-z), down (+z), swing toward +x, swing toward -x.
+    const int directions[] = {-1, +1, +1, -1};
     const int index = static_cast<int>(action);
-    const int values[] = {SlideMinusZ, SlidePlusZ, SwingRising, SwingFalling};
     const int kind = index % 4;
-    rod = {player, index < 4 ? 1 : 0, kind < 2 ? RodAction::Slide : RodAction::Swing, values[kind]};
+    rod = {player, index < 4 ? 0 : 1, kind < 2 ? RodAction::Slide : RodAction::Swing, directions[kind]};
     return true;
 }
 
@@ -81,29 +85,18 @@ void postRedisplay()
         glutPostRedisplay();
 }
 
-// A rod key pressed or released; the next frame shows the change. The keys
-// of a team the computer drives do nothing, and nothing is pressed while the
+// A rod key pressed or released; the next tick takes it up. The match flow
+// reads no keys for a team the computer drives. Nothing is pressed while the
 // match is paused (a release still counts, so no rod runs on after it).
-void applyRod(const RodControl& rod, bool pressed)
+void applyRod(const RodKey& rod, bool pressed)
 {
-    if (computerStrength(rod.player) != NoComputer || (pressed && game.pause != MatchPause::None))
+    if (pressed && game.pause != MatchPause::None)
         return;
     if (pressed)
-        pressRodControl(rod);
+        pressControl(rod.player, rod.slot, rod.action, rod.direction);
     else
-        releaseRodControl(rod);
+        releaseControl(rod.player, rod.slot, rod.action, rod.direction);
     postRedisplay();
-}
-
-void returnToMenu()
-{
-    game.pause = MatchPause::None;
-    stopComputerPlayers();
-    game.demoMatch = DemoOff;
-    game.state = StateMenu;
-    game.goals1 = 0;
-    game.goals2 = 0;
-    noteMenuInput();
 }
 
 // Shows one settings notice for a while, hiding the other two.
@@ -121,13 +114,12 @@ void showNotice(bool& notice)
 void onPausedKey(unsigned char key)
 {
     const bool asking = game.pause == MatchPause::LeaveQuestion;
-    if (key == keyPause || (asking && key == keyEscape)) {
+    if (key == keyPause || (asking && key == keyEscape))
         game.pause = MatchPause::None;
-    } else if (asking && (key == keyEnter || key == keySpace)) {
+    else if (asking && (key == keyEnter || key == keySpace))
         leaveMatchForMenu();
-    } else if (!asking && key == keyEscape) {
+    else if (!asking && key == keyEscape)
         game.pause = MatchPause::LeaveQuestion;
-    }
     postRedisplay();
 }
 
@@ -142,13 +134,13 @@ void onPlayKey(unsigned char key)
         leaveMatchForMenu();
         return;
     }
-    RodControl rod{};
+    RodKey rod{};
     if (rodKey(key, rod)) {
         applyRod(rod, true);
         return;
     }
     if (const int player = pairSwitchKey(key)) {
-        switchPlayerPair(player);
+        notePairSwitch(player);
         postRedisplay();
         return;
     }
@@ -157,7 +149,7 @@ void onPlayKey(unsigned char key)
     case keyPause: game.pause = MatchPause::Paused; break;
     case keyEnter:
     case keySpace:
-        requestKickOff();
+        pressEnter();
         postRedisplay();
         break;
     case '1': chooseCamera(CameraOverview); break;
@@ -201,37 +193,6 @@ int menuNeighbour(int selection, int step)
 }
 
 } // namespace
-
-void startMatch()
-{
-    if (!game.sceneReady) {
-        initScene();
-        game.sceneReady = true;
-    }
-    startCrowdLoop();
-    game.state = StateKickOff;
-    game.pause = MatchPause::None;
-    game.goals1 = 0;
-    game.goals2 = 0;
-    game.matchSeconds = 0.0f;
-    game.shots[0] = game.shots[1] = 0;
-    resetPlayWatch();
-    for (int i = 0; i < 3; ++i) {
-        game.eye[i] = initialEye[i];
-        game.up[i] = initialUp[i];
-        game.center[i] = initialCenter[i];
-    }
-    game.cameraMode = CameraIntro;
-    startComputerPlayers(static_cast<uint32_t>(calendarSeconds()));
-}
-
-void leaveMatchForMenu()
-{
-    stopAllSounds();
-    playConfirmSound();
-    playMenuMusic();
-    returnToMenu();
-}
 
 void onMenuKey(unsigned char key)
 {
@@ -280,9 +241,7 @@ void onKeyDown(unsigned char key, int, int)
 
 void onKeyUp(unsigned char key, int, int)
 {
-    if (game.state == StateSettings)
-        return;
-    RodControl rod{};
+    RodKey rod{};
     if (rodKey(key, rod))
         applyRod(rod, false);
 }
@@ -314,7 +273,7 @@ void onSpecialKey(int code, int, int)
     }
     if (game.state < StateKickOff || game.state > StateResult)
         return;
-    RodControl rod{};
+    RodKey rod{};
     if (rodKey(specialKeyBase + code, rod)) {
         applyRod(rod, true);
         return;
@@ -346,8 +305,8 @@ void onSpecialKey(int code, int, int)
 
 void onSpecialKeyUp(int code, int, int)
 {
-    RodControl rod{};
-    if (game.state != StateSettings && rodKey(specialKeyBase + code, rod))
+    RodKey rod{};
+    if (rodKey(specialKeyBase + code, rod))
         applyRod(rod, false);
 }
 

@@ -18,10 +18,5 @@ void onMouseMotion(int x, int y);
 void onMenuKey(unsigned char key);
 void onMenuSpecialKey(int code);
 
-// Match start from the menu: scene set-up on first use, crowd loop, intro flight.
-void startMatch();
-// Esc during a match: sounds stop, the menu music plays, the menu comes back.
-void leaveMatchForMenu();
-
 // F10: alternates between full screen and the window the game had before.
 void toggleFullScreen();

@@ -1,8 +1,6 @@
 #include "core/play_watch.h"
 
-#include "core/game_state.h"
-#include "render/table.h"
-#include "sim/ball.h"
+#include "sim/table_layout.h"
 #include "sound/sound_bank.h"
 
 #include <cmath>
@@ -10,84 +8,69 @@
 namespace {
 
 // A shot leaves the foot at twice the shot unit; one and a half is still a shot.
-constexpr float shotSpeedFactor = 1.5f;
+constexpr float shotSpeed = 1.5f * static_cast<float>(kickSpeed);
 // A strike aimed this far beside the mouth still counts as a shot at goal.
 constexpr float aimMargin = 25.0f;
 // A ball turned back this near the end wall met the wall, not a figure.
 constexpr float endWallBand = 15.0f;
 
-struct PlayWatch {
-    int shotBy = 0; // player whose shot is on its way, 0 for none
-    int goals1 = 0;
-    int goals2 = 0;
-    float directionX = 0.0f;
-    float speedX = 0.0f;
-};
-PlayWatch watch;
+int shotBy = 0; // player whose shot is on its way, 0 for none
 
 // Where the ball crosses the goal line at x = endX on its present course,
 // folding its bounces off the side walls back onto the table.
-float crossingZ(float endX)
+float crossingZ(const Ball& ball, float endX)
 {
     const float t = (endX - ball.position.x) / (ball.direction.x * ball.speedX);
-    const float half = table.width / 2.0f;
-    float z = ball.position.z + ball.direction.z * ball.speedZ * t + half;
+    const float half = tableWidth / 2.0f;
     const float period = 4.0f * half;
+    float z = ball.position.z + ball.direction.z * ball.speedZ * t + half;
     z = std::fmod(std::fmod(z, period) + period, period);
     return (z > 2.0f * half ? period - z : z) - half;
 }
 
-// The player whose goal the ball is now struck toward at shot speed, or 0.
-int freshShot()
+// The player whose goal the ball was struck toward at shot speed in this tick, or 0.
+int freshShot(const Ball& before, const Ball& after)
 {
-    const float shotSpeed = shotSpeedFactor * static_cast<float>(kickSpeed);
-    if (game.state != StatePlay || ball.speedX < shotSpeed)
+    if (after.speedX < shotSpeed || after.direction.x == 0.0f)
         return 0;
-    const bool fresh = ball.direction.x != watch.directionX || watch.speedX < shotSpeed;
-    if (!fresh || ball.direction.x == 0.0f)
+    if (after.direction.x == before.direction.x && before.speedX >= shotSpeed)
         return 0;
-    const int player = ball.direction.x > 0.0f ? 1 : 2;
-    const float endX = ball.direction.x * table.length / 2.0f;
-    return std::fabs(crossingZ(endX)) < table.goalWidth / 2.0f + aimMargin ? player : 0;
+    const float endX = after.direction.x * tableLength / 2.0f;
+    if (std::fabs(crossingZ(after, endX)) >= tableGoalWidth / 2.0f + aimMargin)
+        return 0;
+    return after.direction.x > 0.0f ? 1 : 2;
 }
 
-void followShot()
+// The shot in flight turned back: by the end wall or a post, or by a figure.
+void followShot(const Ball& ball)
 {
-    const float target = watch.shotBy == 1 ? 1.0f : -1.0f;
-    if (game.state != StatePlay || ball.speedX <= 0.0f) {
-        watch.shotBy = 0;
-    } else if (ball.direction.x != target) {
-        const bool atEndWall = ball.position.x * target > table.length / 2.0f - endWallBand;
-        if (atEndWall)
-            commentNearMiss();
-        else
-            commentSave();
-        watch.shotBy = 0;
-    }
+    const float target = shotBy == 1 ? 1.0f : -1.0f;
+    if (ball.direction.x == target)
+        return;
+    if (ball.position.x * target > tableLength / 2.0f - endWallBand)
+        commentNearMiss();
+    else
+        commentSave();
+    shotBy = 0;
 }
 
 } // namespace
 
-void watchPlay()
+int watchPlay(const MatchState& before, const MatchState& after)
 {
-    if (game.goals1 != watch.goals1 || game.goals2 != watch.goals2) {
-        // The goal's own sounds have played; the shot ended there.
-        watch.shotBy = 0;
-    } else if (watch.shotBy != 0) {
-        followShot();
+    if (after.phase != MatchPhase::InPlay || after.ball.speedX <= 0.0f) {
+        // A goal has its own sounds; any other end of play ends the shot quietly.
+        shotBy = 0;
+        return 0;
     }
-    if (const int shooter = freshShot()) {
-        ++game.shots[shooter - 1];
-        watch.shotBy = shooter;
+    if (shotBy != 0)
+        followShot(after.ball);
+    const int shooter = before.phase == MatchPhase::InPlay ? freshShot(before.ball, after.ball) : 0;
+    if (shooter != 0) {
+        shotBy = shooter;
         commentShot();
     }
-    watch.goals1 = game.goals1;
-    watch.goals2 = game.goals2;
-    watch.directionX = ball.direction.x;
-    watch.speedX = ball.speedX;
+    return shooter;
 }
 
-void resetPlayWatch()
-{
-    watch = PlayWatch{};
-}
+void resetPlayWatch() { shotBy = 0; }

@@ -1,7 +1,6 @@
 #include "core/side_names.h"
 
-#include "ai/computer_match.h"
-#include "ai/computer_player.h"
+#include "core/match_flow.h"
 
 namespace {
 

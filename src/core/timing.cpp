@@ -6,46 +6,31 @@
 namespace {
 
 // The rate is counted over a window of just over this long.
-constexpr float rateWindowSeconds = 1.0f;
-// A play frame this long after the one before starts a fresh measurement:
-// whatever held the game up (a stall, the window being moved) is not play.
-constexpr float resumeGapSeconds = 0.5f;
-// The rate shown for the very first play frame, before any interval exists.
-constexpr float assumedFps = 60.0f;
-
-float secondsNow() { return static_cast<float>(millisecondsNow()) * 0.001f; }
+constexpr uint32_t rateWindowMs = 1000;
 
 } // namespace
 
-void updateTiming()
+double updateTiming()
 {
-    const float now = secondsNow();
-    const bool resumed = !game.timingRunning || now - game.lastPlayFrameTime > resumeGapSeconds;
-    game.lastPlayFrameTime = now;
-    game.untimedFrame = resumed;
-    if (resumed) {
-        // Frames counted before the menu, the credits or a stall say nothing
-        // about the frames to come: this frame moves nothing, and the
-        // measurement starts afresh from here.
+    const uint32_t now = millisecondsNow();
+    if (!game.timingRunning) {
         game.timingRunning = true;
-        game.rateSettled = false;
-        game.lastRateTime = now;
-        game.framesThisSecond = 0.0f;
-        if (game.fps <= 0.0f)
-            game.fps = assumedFps;
-        return;
+        game.lastPlayFrameMs = now;
+        game.windowStartMs = now;
+        game.framesThisWindow = 0;
+        return 0.0;
     }
-    game.framesThisSecond += 1.0f;
-    const float elapsed = now - game.lastRateTime;
-    if (elapsed > rateWindowSeconds) {
-        game.lastRateTime = now;
-        game.fps = static_cast<float>(static_cast<int>(game.framesThisSecond));
-        game.framesThisSecond = 0.0f;
-        game.rateSettled = true;
-    } else if (!game.rateSettled && elapsed > 0.0f) {
-        // Until the first whole window is counted, the frames so far give the rate.
-        game.fps = game.framesThisSecond / elapsed;
+    const uint32_t elapsedMs = now - game.lastPlayFrameMs;
+    game.lastPlayFrameMs = now;
+    game.framesThisWindow += 1;
+    const uint32_t windowMs = now - game.windowStartMs;
+    if (windowMs > rateWindowMs) {
+        // Frames drawn over the time they took: n intervals since the window began.
+        game.fps = static_cast<float>(game.framesThisWindow) * 1000.0f / static_cast<float>(windowMs);
+        game.framesThisWindow = 0;
+        game.windowStartMs = now;
     }
+    return static_cast<double>(elapsedMs) * 0.001;
 }
 
 void pauseTiming() { game.timingRunning = false; }

@@ -1,13 +1,11 @@
 #pragma once
 
-// Counts play frames and, once more than a second of the millisecond clock
-// has passed since the last update, makes the count the new GameState::fps.
-// The first play frame, and the first after the menu, the credits or a stall,
-// starts a fresh count and, having no interval of its own, is marked
-// GameState::untimedFrame; until the count covers a whole second, fps follows
-// the frames drawn so far.
-void updateTiming();
+// Every play frame: the seconds of the millisecond clock since the previous
+// play frame (0 for the first frame of a stretch, after the menu or the
+// credits), for the match's tick clock; and the frame rate shown by F2,
+// counted over windows of just over a second. Nothing in play depends on it.
+double updateTiming();
 
-// Frames outside play (menu, credits) call this: they are not counted, and
-// the next play frame starts measuring afresh.
+// Frames outside play (menu, credits) call this: the next play frame starts
+// a fresh stretch.
 void pauseTiming();

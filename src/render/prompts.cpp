@@ -2,6 +2,7 @@
 
 #include "assets/data_files.h"
 #include "core/game_state.h"
+#include "core/match_flow.h"
 #include "platform/clock.h"
 #include "render/interface.h"
 #include "render/interface_slots.h"
@@ -33,12 +34,14 @@ GoalWatch goalWatch;
 
 void noticeGoals(uint32_t nowMs)
 {
-    if (game.goals1 > goalWatch.goals1 || game.goals2 > goalWatch.goals2) {
-        goalWatch.celebration = game.goals1 > goalWatch.goals1 ? Prompt::GoalPlayer1 : Prompt::GoalPlayer2;
+    const int goals1 = matchSession.state.goals[0];
+    const int goals2 = matchSession.state.goals[1];
+    if (goals1 > goalWatch.goals1 || goals2 > goalWatch.goals2) {
+        goalWatch.celebration = goals1 > goalWatch.goals1 ? Prompt::GoalPlayer1 : Prompt::GoalPlayer2;
         goalWatch.scoredAtMs = nowMs;
     }
-    goalWatch.goals1 = game.goals1;
-    goalWatch.goals2 = game.goals2;
+    goalWatch.goals1 = goals1;
+    goalWatch.goals2 = goals2;
 }
 
 bool celebrating(uint32_t nowMs)

@@ -1,29 +1,28 @@
 #include "sim/ball.h"
 
-Ball ball;
+#include "sim/match_engine.h"
 
 namespace {
 
-// Loss of speed per frame, as a divisor of the speed.
-constexpr float frameDecayDivisor = 1000.0f;
+// Loss of speed per tick, as a divisor of the speed.
+constexpr float tickDecayDivisor = 1000.0f;
 
 // Advances one axis: decay, move, roll. An axis at rest is left alone.
-void stepAxis(float& speed, float& coordinate, float directionSign, int& roll, float divisor)
+void stepAxis(float& speed, float& coordinate, float directionSign, int& roll)
 {
     if (!(speed > 0.0f))
         return;
-    speed = speed - speed / frameDecayDivisor;
-    coordinate = coordinate + speed * directionSign / divisor;
+    speed = speed - speed / tickDecayDivisor;
+    coordinate = coordinate + speed * directionSign / static_cast<float>(ticksPerSecond);
     roll = (roll + static_cast<int>(speed) / 10) % 360;
 }
 
 } // namespace
 
-void Ball::step(float fps)
+void Ball::step()
 {
-    const float divisor = fps == 0.0f ? 1.0f : fps;
-    stepAxis(speedX, position.x, direction.x, rollX, divisor);
-    stepAxis(speedZ, position.z, direction.z, rollZ, divisor);
+    stepAxis(speedX, position.x, direction.x, rollX);
+    stepAxis(speedZ, position.z, direction.z, rollZ);
 }
 
 void Ball::clear()

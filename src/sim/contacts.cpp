@@ -1,11 +1,17 @@
 #include "sim/contacts.h"
 
-#include "render/table.h"
-#include "sim/ball.h"
 #include "sim/match_rules.h"
-#include "sound/sound_bank.h"
 
 namespace {
+
+// The ball and the events of the tick a contact is answered in.
+struct Touch {
+    Ball& ball;
+    MatchEvents& events;
+    int team;
+    int contact;
+    void sound() { events.push(MatchEventType::Contact, team, contact); }
+};
 
 // The hit box reaches this far beyond the figure's x size.
 constexpr float boxMarginX = 2.0f;
@@ -61,52 +67,53 @@ float kick() { return static_cast<float>(kickSpeed); }
 float damp(float speed, double divisor) { return static_cast<float>(speed / divisor); }
 
 // A figure raised to its limit while swinging away stops the ball against its box.
-void blockIfRaised(const Figure& figure, bool minusSide)
+void blockIfRaised(Ball& ball, const Figure& figure, bool minusSide)
 {
     const float a = minusSide ? figure.angle : -figure.angle;
     if (a < swingLimit)
         return;
-    ball.position.x = minusSide ? figure.boxMinX - figure.swingOffset() : figure.boxMaxX + figure.swingOffset();
+    ball.position.x = minusSide ? figure.boxMinX - swingStepOffset() : figure.boxMaxX + swingStepOffset();
     ball.speedX = 0.0f;
     ball.speedZ = ball.speedZ / 4.0f;
 }
 
 // Gives the ball K across the table toward -z (sign -1) or +z (+1).
-void slidePush(int sign)
+void slidePush(Touch& touch, int sign)
 {
-    ball.speedZ = kick();
-    ball.setDirectionZ(sign);
-    playContactSound();
+    touch.ball.speedZ = kick();
+    touch.ball.setDirectionZ(sign);
+    touch.sound();
 }
 
-void centreResponse(const Figure& figure, Contact contact)
+void centreResponse(Touch& touch, const Figure& figure, Contact contact)
 {
+    Ball& ball = touch.ball;
     const bool minusSide = contact == MinusXCentre;
     switch (swingCase(figure, minusSide)) {
     case SwingCase::Striking:
         ball.speedX = 2.0f * kick();
-        playContactSound();
+        touch.sound();
         break;
     case SwingCase::Returning:
         ball.speedX = ball.speedX + 1.5f * kick();
         ball.speedZ = ball.speedZ / 2.0f;
-        playContactSound();
+        touch.sound();
         break;
     case SwingCase::AtRest:
         ball.speedX = damp(ball.speedX, restDamping);
         ball.speedZ = damp(ball.speedZ, restDamping);
         if (ball.speedX == 0.0f)
             ball.speedX = kick();
-        playContactSound();
+        touch.sound();
         // Only the -x face of a still figure passes its rod's slide on.
         if (minusSide && figure.slideState == SlideMinusZ)
-            slidePush(-1);
+            slidePush(touch, -1);
         else if (minusSide && figure.slideState == SlidePlusZ)
-            slidePush(+1);
+            slidePush(touch, +1);
         break;
     case SwingCase::MovingAway:
         ball.speedX = ball.speedX / awayDamping;
-        blockIfRaised(figure, minusSide);
+        blockIfRaised(ball, figure, minusSide);
         break;
     case SwingCase::None:
         break;
@@ -114,34 +121,35 @@ void centreResponse(const Figure& figure, Contact contact)
     ball.setDirectionX(minusSide ? -1 : +1);
 }
 
-void edgeResponse(const Figure& figure, Contact contact)
+void edgeResponse(Touch& touch, const Figure& figure, Contact contact)
 {
+    Ball& ball = touch.ball;
     const bool minusSide = isMinusX(contact);
     const bool low = contact == MinusXLow || contact == PlusXLow;
     switch (swingCase(figure, minusSide)) {
     case SwingCase::Striking:
         ball.speedX = 2.0f * kick();
         ball.speedZ = kick();
-        playContactSound();
+        touch.sound();
         break;
     case SwingCase::Returning:
         ball.speedX = ball.speedX + 1.5f * kick();
         ball.speedZ = ball.speedZ + static_cast<float>(kickSpeed / 4);
-        playContactSound();
+        touch.sound();
         break;
     case SwingCase::AtRest:
         ball.speedX = damp(ball.speedX, restDamping);
         ball.speedZ = damp(ball.speedZ, restDamping);
-        playContactSound();
+        touch.sound();
         if (figure.slideState == (low ? SlideMinusZ : SlidePlusZ)) {
             ball.speedZ = kick();
-            playContactSound();
+            touch.sound();
         }
         break;
     case SwingCase::MovingAway:
         ball.speedX = ball.speedX / awayDamping;
         ball.speedZ = ball.speedZ / 2.0f;
-        blockIfRaised(figure, minusSide);
+        blockIfRaised(ball, figure, minusSide);
         break;
     case SwingCase::None:
         break;
@@ -150,18 +158,20 @@ void edgeResponse(const Figure& figure, Contact contact)
     ball.setDirectionX(minusSide ? -1 : +1);
 }
 
-void sideResponse(const Figure& figure, Contact contact)
+void sideResponse(Touch& touch, const Figure& figure, Contact contact)
 {
+    Ball& ball = touch.ball;
     const int sign = contact == MinusZSide ? -1 : +1;
     if (figure.slideState == (sign < 0 ? SlideMinusZ : SlidePlusZ))
         ball.speedZ = kick();
     ball.setDirectionZ(sign);
-    playContactSound();
+    touch.sound();
 }
 
 // A post takes a quarter of the ball's x speed and turns it across the table.
-void postDeflect(int signZ)
+void postDeflect(Ball& ball, MatchEvents& events, int end, int signZ)
 {
+    events.push(MatchEventType::Post, 0, end);
     ball.speedX = ball.speedX - ball.speedX / 4.0f;
     ball.speedZ = ball.speedX;
     ball.setDirectionZ(signZ);
@@ -211,9 +221,11 @@ Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
     return NoContact;
 }
 
-void figureContact(Figure figure)
+void figureContact(MatchState& state, Figure figure, int team, const BallStep& path, MatchEvents& events)
 {
-    const Contact contact = figure.hitTest(stepPosition, previousPosition);
+    const Vec3& stepPosition = path.step;
+    Ball& ball = state.ball;
+    const Contact contact = figure.hitTest(stepPosition, path.previous);
     // A ball that crossed the whole box within the step, or that the foot
     // swung past the middle of, is left on the face it met, not behind the figure.
     const float side = isPlusX(contact) ? 1.0f : -1.0f;
@@ -222,48 +234,49 @@ void figureContact(Figure figure)
     if ((isMinusX(contact) || isPlusX(contact)) && (crossedBox || footSwungPast))
         ball.position.x = side > 0.0f ? figure.boxMaxX : figure.boxMinX;
 
+    Touch touch{ball, events, team, contact};
     if (contact == MinusXCentre || contact == PlusXCentre)
-        centreResponse(figure, contact);
+        centreResponse(touch, figure, contact);
     else if (isMinusX(contact) || isPlusX(contact))
-        edgeResponse(figure, contact);
+        edgeResponse(touch, figure, contact);
     else if (contact == MinusZSide || contact == PlusZSide)
-        sideResponse(figure, contact);
+        sideResponse(touch, figure, contact);
 }
 
-void checkBounds()
+void checkBounds(MatchState& state, MatchEvents& events)
 {
+    Ball& ball = state.ball;
     const float x = ball.position.x;
     const float z = ball.position.z;
-    const float halfGoal = table.goalWidth / 2.0f;
-    if (x > table.length / 2.0f - wallMargin) {
+    const float halfGoal = tableGoalWidth / 2.0f;
+    if (x > tableLength / 2.0f - wallMargin) {
         if (z >= -halfGoal && z <= halfGoal - plusEndPostWidth) {
-            scoreGoal(1);
+            scoreGoal(state, 1, events);
         } else {
-            playWallSound(Wall::PlusX);
+            events.push(MatchEventType::Wall, 0, wallPlusX);
             ball.setDirectionX(-1);
             if (z > halfGoal - plusEndPostWidth && z < halfGoal) {
-                postDeflect(-1);
-                playPostComment();
+                postDeflect(ball, events, +1, -1);
             }
         }
-    } else if (x < -table.length / 2.0f + wallMargin) {
+    } else if (x < -tableLength / 2.0f + wallMargin) {
         if (z >= -halfGoal && z <= halfGoal) {
-            scoreGoal(2);
+            scoreGoal(state, 2, events);
         } else {
-            playWallSound(Wall::MinusX);
+            events.push(MatchEventType::Wall, 0, wallMinusX);
             ball.setDirectionX(+1);
             if (z > halfGoal && z < halfGoal + minusEndPostWidth)
-                postDeflect(-1);
+                postDeflect(ball, events, -1, -1);
             if (z > -halfGoal - minusEndPostWidth && z < -halfGoal)
-                postDeflect(+1);
+                postDeflect(ball, events, -1, +1);
         }
     }
-    const float sideLimit = table.width / 2.0f - wallMargin;
+    const float sideLimit = tableWidth / 2.0f - wallMargin;
     if (z > sideLimit) {
-        playWallSound(Wall::PlusZ);
+        events.push(MatchEventType::Wall, 0, wallPlusZ);
         ball.setDirectionZ(-1);
     } else if (z < -sideLimit) {
-        playWallSound(Wall::MinusZ);
+        events.push(MatchEventType::Wall, 0, wallMinusZ);
         ball.setDirectionZ(+1);
     }
 }

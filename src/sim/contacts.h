@@ -1,10 +1,18 @@
 #pragma once
 
 #include "sim/figure.h"
+#include "sim/match_events.h"
+#include "sim/match_state.h"
 
-// Ball against one figure, tested on a copy of the figure, using the ball
-// snapshots around this frame's step. Changes the ball and plays its sounds.
-void figureContact(Figure figure);
+// Where the ball was before this tick's step and where the step took it.
+struct BallStep {
+    Vec3 previous;
+    Vec3 step;
+};
+
+// Ball against one figure of team (1 or 2), tested on a copy of the figure.
+// Changes the ball and reports its contacts.
+void figureContact(MatchState& state, Figure figure, int team, const BallStep& path, MatchEvents& events);
 
 // Ball against the end walls, posts, goal mouths and side walls.
-void checkBounds();
+void checkBounds(MatchState& state, MatchEvents& events);

@@ -1,6 +1,6 @@
 #include "sim/figure.h"
 
-#include <cmath>
+#include "sim/match_engine.h"
 
 namespace {
 
@@ -10,11 +10,40 @@ constexpr float swingLimit = 45.0f;
 constexpr float restSnap = 5.0f;
 // The value of pi the swing geometry has always been computed with.
 constexpr double swingPi = 3.14159265;
+constexpr float figureHeight = 30.0f;
 
-// Per-frame divisor: a frame rate not measured yet counts as one frame a second.
-float frameDivisor(float fps) { return fps == 0.0f ? 1.0f : fps; }
+// Sine by its series, so that the swing geometry is the same number on every
+// machine and library (the angles here stay below two radians).
+constexpr double seriesSine(double x)
+{
+    double term = x;
+    double sum = x;
+    for (int n = 1; n < 16; ++n) {
+        term = -term * x * x / ((2.0 * n) * (2.0 * n + 1.0));
+        sum += term;
+    }
+    return sum;
+}
+
+constexpr double swingDegreesPerTick = static_cast<double>(swingRate) / ticksPerSecond;
+
+// The foot lies two thirds of the height below the pivot; one step of s
+// degrees moves it 0.9 * r * tan(s) along x.
+constexpr double footOffset(double s)
+{
+    const double r = static_cast<double>(figureHeight) / 3.0 * 2.0;
+    return seriesSine(s * swingPi / 180.0) * r / seriesSine((90.0 - s) * swingPi / 180.0) * 9.0 / 10.0;
+}
+
+constexpr float swingOffsetPerTick = static_cast<float>(footOffset(swingDegreesPerTick));
 
 } // namespace
+
+float slideStepDistance() { return slideRate / static_cast<float>(ticksPerSecond); }
+
+float swingStepDegrees() { return static_cast<float>(swingDegreesPerTick); }
+
+float swingStepOffset() { return swingOffsetPerTick; }
 
 void Figure::place(int x, int y, int z, int rodIndex)
 {
@@ -23,21 +52,19 @@ void Figure::place(int x, int y, int z, int rodIndex)
     rod = rodIndex;
 }
 
-void Figure::slideStep(float rate, float fps)
+void Figure::slideStep()
 {
-    slideSpeed = rate / frameDivisor(fps);
     if (slideState == SlideMinusZ)
-        position.z -= slideSpeed;
+        position.z -= slideStepDistance();
     else if (slideState == SlidePlusZ)
-        position.z += slideSpeed;
+        position.z += slideStepDistance();
     else
         return;
     footPosition.z = position.z;
 }
 
-void Figure::swingStep(float rate, float fps)
+void Figure::swingStep()
 {
-    swingSpeed = rate / frameDivisor(fps);
     const float footBefore = footPosition.x;
     switch (swingState) {
     case SwingReturn:
@@ -46,14 +73,14 @@ void Figure::swingStep(float rate, float fps)
     case SwingRising:
         // The limit is tested before the step, so a swing ends past it by up to one step.
         if (angle < swingLimit) {
-            angle += swingSpeed;
-            footPosition.x += swingOffset();
+            angle += swingStepDegrees();
+            footPosition.x += swingOffsetPerTick;
         }
         break;
     case SwingFalling:
         if (angle > -swingLimit) {
-            angle -= swingSpeed;
-            footPosition.x -= swingOffset();
+            angle -= swingStepDegrees();
+            footPosition.x -= swingOffsetPerTick;
         }
         break;
     default:
@@ -66,14 +93,14 @@ void Figure::returnStep()
 {
     const float before = angle;
     if (angle > 0.0f) {
-        angle -= swingSpeed;
-        footPosition.x -= swingOffset();
+        angle -= swingStepDegrees();
+        footPosition.x -= swingOffsetPerTick;
     } else if (angle < 0.0f) {
-        angle += swingSpeed;
-        footPosition.x += swingOffset();
+        angle += swingStepDegrees();
+        footPosition.x += swingOffsetPerTick;
     }
-    // A step that carries the swing past rest (a larger step than the one
-    // that raised it) also ends at rest, instead of swinging to and fro.
+    // A step that carries the swing past rest also ends at rest, instead of
+    // swinging to and fro.
     const bool crossedRest = (before > 0.0f && angle < 0.0f) || (before < 0.0f && angle > 0.0f);
     if (crossedRest || (angle >= -restSnap && angle <= restSnap))
         resetSwing();
@@ -84,14 +111,4 @@ void Figure::resetSwing()
     angle = 0.0f;
     footPosition.x = position.x;
     footPosition.z = position.z;
-}
-
-float Figure::swingOffset() const
-{
-    // The foot lies two thirds of the height below the pivot; one step of s
-    // degrees moves it 0.9 * r * tan(s) along x.
-    const double s = std::fabs(static_cast<double>(swingSpeed));
-    const double r = static_cast<double>(height) / 3.0 * 2.0;
-    return static_cast<float>(std::sin(s * swingPi / 180.0) * r / std::sin((90.0 - s) * swingPi / 180.0) * 9.0 /
-                              10.0);
 }

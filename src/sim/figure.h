@@ -1,7 +1,7 @@
 #pragma once
 
 #include "assets/vec3.h"
-#include "core/game_state.h"
+#include "sim/table_layout.h"
 
 // Rods stop this far inside the side walls.
 constexpr float rodSideMargin = 10.0f;
@@ -24,6 +24,12 @@ enum Contact : int {
     NoContact = -1,
 };
 
+// How far a rod slides and a figure swings (degrees) in one tick.
+float slideStepDistance();
+float swingStepDegrees();
+// How far one tick of swing moves the foot along x.
+float swingStepOffset();
+
 // One figure on a rod. Figures of one rod always get the same states.
 struct Figure {
     Vec3 position{0.0f, 0.0f, 0.0f};
@@ -31,12 +37,11 @@ struct Figure {
     float height = 30.0f;
     float sizeZ = 12.0f;
     float sizeX = 8.0f;
-    float swingSpeed = 1.0f;
     int slideState = SlideStill;
     int swingState = SwingReturn;
     int rod = RodGoalkeeper;
     float angle = 0.0f;
-    float slideSpeed = 0.1f;
+    // The hit box, as the latest hit test on this figure set it.
     float boxMaxX = 0.0f;
     float boxMinX = 0.0f;
     float boxMinZ = 0.0f;
@@ -46,11 +51,11 @@ struct Figure {
     float footStepX = 0.0f;
 
     void place(int x, int y, int z, int rodIndex);
-    void slideStep(float rate, float fps);
-    void swingStep(float rate, float fps);
+    // One tick of slide and of swing.
+    void slideStep();
+    void swingStep();
     void returnStep();
     void resetSwing();
-    float swingOffset() const;
     Contact hitTest(const Vec3& step, const Vec3& previous);
 };
 
@@ -59,8 +64,10 @@ struct Team {
     Figure figures[figuresPerTeam];
 };
 
-extern Team team1;
-extern Team team2;
+struct MatchState;
+
+// The layout of team 0 (player 1) or 1 (player 2).
+const LayoutEntry* layoutOfTeam(int teamIndex);
 
 // Rod commands: pair 0 is goalkeeper (first) and defence, pair 1 midfield
 // (first) and attack; first is 1 for the first rod of the pair, 0 for the second.
@@ -70,13 +77,13 @@ void setRodSwing(Team& team, const LayoutEntry* layout, int pair, int swingState
 // Stops rods that have passed the side limits, unless they slide back inward.
 void limitRods(Team& team, const LayoutEntry* layout);
 
-// Places both teams from their layouts and sets their step speeds.
-void placeTeams();
+// Places both teams at their layout places.
+void placeTeams(MatchState& state);
 
-// Automatic rod-pair choice from the ball's x (only in automatic mode); the
-// pair not chosen is released as by switchActivePair.
-void chooseActivePairs(float ballX);
+// Automatic rod-pair choice from the ball's x; the pair not chosen is released
+// as by switchActivePair.
+void chooseActivePairs(MatchState& state);
 
 // Switches the active pair of one team (0 team 1, 1 team 2), stopping the
 // slides of the pair it leaves and returning its swings to rest.
-void switchActivePair(int teamIndex);
+void switchActivePair(MatchState& state, int teamIndex);

@@ -1,89 +1,80 @@
 #include "sim/match_rules.h"
 
-#include "core/game_state.h"
-#include "render/table.h"
-#include "sim/ball.h"
-#include "sound/sound_bank.h"
+#include "sim/match_engine.h"
 
 #include <cmath>
 
 namespace {
 
 // After a goal the ball waits just beyond (-5) or just inside (+5) the -x end
-// until the goal state puts it back at the centre.
+// until the goal phase puts it back at the centre.
 constexpr float parkBeyondEnd = 5.0f;
 
-void pushStalledBall()
+void pushStalledBall(MatchState& state, MatchEvents& events)
 {
-    ball.speedX = static_cast<float>(kickSpeed);
-    game.stalledSeconds = 0.0f;
+    state.ball.speedX = static_cast<float>(kickSpeed);
+    state.stallTicks = 0;
+    events.push(MatchEventType::StallPush);
 }
 
 } // namespace
 
-void scoreGoal(int player)
+void scoreGoal(MatchState& state, int player, MatchEvents& events)
 {
-    const float minusEnd = -table.length / 2.0f;
-    if (player == 1) {
-        ball.position.x = minusEnd - parkBeyondEnd;
-        game.goals1 += 1;
-    } else {
-        ball.position.x = minusEnd + parkBeyondEnd;
-        game.goals2 += 1;
-    }
-    game.state = StateGoal;
-    playGoalCommentary(game.goals1, game.goals2, game.goalsToWin);
+    const float minusEnd = -tableLength / 2.0f;
+    state.ball.position.x = player == 1 ? minusEnd - parkBeyondEnd : minusEnd + parkBeyondEnd;
+    state.goals[player == 1 ? 0 : 1] += 1;
+    state.phase = MatchPhase::Goal;
+    events.push(MatchEventType::Goal, player == 1 ? 1 : 2);
 }
 
-void requestKickOff()
+void requestKickOff(MatchState& state, MatchEvents& events)
 {
-    if (game.cameraMode == CameraIntro) {
-        // The first press only ends the intro flight.
-        playIntroComment();
-        game.cameraMode = CameraOverview;
-    } else if (game.state == StateKickOff || game.state == StateGoal) {
-        // Start from the centre even when no frame has reset the ball since
-        // the goal: a ball still parked in the -x mouth would count at once
-        // as a goal for player 2.
-        ball.clear();
-        game.state = StatePlay;
-        ball.speedX = static_cast<float>(kickSpeed);
-        ball.setDirectionX(+1);
-        playKickOffWhistle();
+    if (state.phase == MatchPhase::KickOffPending || state.phase == MatchPhase::Goal) {
+        // Start from the centre: a ball still parked in the -x mouth would
+        // count at once as a goal for player 2.
+        state.ball.clear();
+        state.phase = MatchPhase::InPlay;
+        state.ball.speedX = static_cast<float>(kickSpeed);
+        state.ball.setDirectionX(+1);
+        events.push(MatchEventType::KickOff);
     }
     // A ball that has come to a stop gets a new push along its x direction.
-    if (game.state == StatePlay && ballLooksStopped())
-        pushStalledBall();
+    if (state.phase == MatchPhase::InPlay && ballLooksStopped(state.ball))
+        pushStalledBall(state, events);
 }
 
-bool ballLooksStopped()
+bool ballLooksStopped(const Ball& ball)
 {
     const float alongX = ball.speedX * std::fabs(ball.direction.x);
     const float acrossZ = ball.speedZ * std::fabs(ball.direction.z);
     return alongX * alongX + acrossZ * acrossZ < ball.radius * ball.radius;
 }
 
-void watchForStall(float seconds)
+void watchForStall(MatchState& state, MatchEvents& events)
 {
-    if (!ballLooksStopped()) {
-        game.stalledSeconds = 0.0f;
+    if (!ballLooksStopped(state.ball)) {
+        state.stallTicks = 0;
         return;
     }
-    game.stalledSeconds += seconds;
-    if (game.stalledSeconds >= stallPushSeconds)
-        pushStalledBall();
+    state.stallTicks += 1;
+    if (state.stallTicks >= stallPushSeconds * ticksPerSecond)
+        pushStalledBall(state, events);
 }
 
-int checkMatchEnd()
+void checkMatchEnd(MatchState& state, MatchEvents& events)
 {
-    int player1Won = -1;
-    if (game.goals1 >= game.goalsToWin)
-        player1Won = 1;
-    else if (game.goals2 >= game.goalsToWin)
-        player1Won = 0;
-    if (player1Won < 0)
-        return -1;
-    ball.clear();
-    game.state = StateResult;
-    return player1Won;
+    if (state.phase == MatchPhase::Result)
+        return;
+    int winner = 0;
+    if (state.goals[0] >= state.settings.goalsToWin)
+        winner = 1;
+    else if (state.goals[1] >= state.settings.goalsToWin)
+        winner = 2;
+    if (winner == 0)
+        return;
+    state.ball.clear();
+    state.phase = MatchPhase::Result;
+    state.winner = winner;
+    events.push(MatchEventType::MatchEnd, winner, winner);
 }

@@ -1,23 +1,24 @@
 #pragma once
 
-// A goal for the given player (1 or 2): counts it, parks the ball, plays the
-// goal commentary and moves to the goal state.
-void scoreGoal(int player);
+#include "sim/match_events.h"
+#include "sim/match_state.h"
 
-// Enter or Space while the table runs: ends the intro flight, kicks off, or
-// gives a stalled ball a new push.
-void requestKickOff();
+// A goal for the given player (1 or 2): counts it, parks the ball and moves
+// to the goal phase.
+void scoreGoal(MatchState& state, int player, MatchEvents& events);
 
-// True while the ball in play moves slower than one radius a second, which
-// a player sees as lying still.
-bool ballLooksStopped();
+// Enter: kicks off a match waiting for it, or gives a stalled ball a new push.
+void requestKickOff(MatchState& state, MatchEvents& events);
 
-// Counts the time the ball in play has looked stopped; after
+// True while the ball moves slower than one radius a second, which a player
+// sees as lying still.
+bool ballLooksStopped(const Ball& ball);
+
+// Counts the ticks the ball in play has looked stopped; after
 // stallPushSeconds it gets the push Enter would give, so no match sticks.
-void watchForStall(float seconds);
-constexpr float stallPushSeconds = 5.0f;
+void watchForStall(MatchState& state, MatchEvents& events);
+constexpr int stallPushSeconds = 5;
 
-// End-of-match test of every play frame. Returns 1 when player 1 has won,
-// 0 when player 2 has, -1 while the match goes on; a won match is put into
-// the result state with the ball cleared.
-int checkMatchEnd();
+// End-of-match test after every tick: a won match is put into the result
+// phase with the ball cleared.
+void checkMatchEnd(MatchState& state, MatchEvents& events);

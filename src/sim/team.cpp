@@ -1,11 +1,7 @@
 #include "sim/figure.h"
-
-#include "render/table.h"
+#include "sim/match_state.h"
 
 #include <initializer_list>
-
-Team team1;
-Team team2;
 
 namespace {
 
@@ -35,8 +31,8 @@ void rodEnds(const LayoutEntry* layout, int rod, int& firstIndex, int& lastIndex
     }
 }
 
-// No key acts on a pair its player does not drive, so its rods stop sliding
-// and its figures swing back to rest: none stays raised with no key on it.
+// No input acts on a pair its player does not drive, so its rods stop sliding
+// and its figures swing back to rest: none stays raised with nothing on it.
 void releasePair(Team& team, const LayoutEntry* layout, int pair)
 {
     for (int first : {1, 0}) {
@@ -46,13 +42,15 @@ void releasePair(Team& team, const LayoutEntry* layout, int pair)
 }
 
 // Releases the pair that is being left and makes the other one active.
-void makePairActive(Team& team, const LayoutEntry* layout, int& activePair, int pair)
+void makePairActive(MatchState& state, int teamIndex, int pair)
 {
-    releasePair(team, layout, 1 - pair);
-    activePair = pair;
+    releasePair(state.teams[teamIndex], layoutOfTeam(teamIndex), 1 - pair);
+    state.activePair[teamIndex] = pair;
 }
 
 } // namespace
+
+const LayoutEntry* layoutOfTeam(int teamIndex) { return teamIndex == 0 ? layoutTeam1 : layoutTeam2; }
 
 void setRodSlide(Team& team, const LayoutEntry* layout, int pair, int slideState, int first)
 {
@@ -72,8 +70,8 @@ void setRodSwing(Team& team, const LayoutEntry* layout, int pair, int swingState
 
 void limitRods(Team& team, const LayoutEntry* layout)
 {
-    const float lowLimit = -table.width / 2.0f + rodSideMargin;
-    const float highLimit = table.width / 2.0f - rodSideMargin;
+    const float lowLimit = -tableWidth / 2.0f + rodSideMargin;
+    const float highLimit = tableWidth / 2.0f - rodSideMargin;
     for (int i = 0; i < figuresPerTeam; ++i) {
         int firstIndex = 0;
         int lastIndex = 0;
@@ -86,34 +84,28 @@ void limitRods(Team& team, const LayoutEntry* layout)
     }
 }
 
-void placeTeams()
+void placeTeams(MatchState& state)
 {
-    Team* teams[2] = {&team1, &team2};
-    const LayoutEntry* layouts[2] = {layoutTeam1, layoutTeam2};
-    for (int i = 0; i < figuresPerTeam; ++i) {
-        for (int t = 0; t < 2; ++t) {
-            const LayoutEntry& entry = layouts[t][i];
-            Figure& figure = teams[t]->figures[i];
-            figure.place(entry.x, entry.y, entry.z, entry.rod);
-            figure.slideSpeed = slideRate;
-            figure.swingSpeed = static_cast<float>(swingRate);
+    for (int t = 0; t < 2; ++t) {
+        state.teams[t] = Team{};
+        for (int i = 0; i < figuresPerTeam; ++i) {
+            const LayoutEntry& entry = layoutOfTeam(t)[i];
+            state.teams[t].figures[i].place(entry.x, entry.y, entry.z, entry.rod);
         }
     }
 }
 
-void chooseActivePairs(float ballX)
+void chooseActivePairs(MatchState& state)
 {
     // Pair 0 (goalkeeper and defence) takes over once the ball is deep in a team's own half.
-    makePairActive(team1, layoutTeam1, game.activePair[0], ballX < -defensivePairThreshold ? 0 : 1);
-    makePairActive(team2, layoutTeam2, game.activePair[1], ballX > defensivePairThreshold ? 0 : 1);
+    const float ballX = state.ball.position.x;
+    makePairActive(state, 0, ballX < -defensivePairThreshold ? 0 : 1);
+    makePairActive(state, 1, ballX > defensivePairThreshold ? 0 : 1);
 }
 
-void switchActivePair(int teamIndex)
+void switchActivePair(MatchState& state, int teamIndex)
 {
     if (teamIndex != 0 && teamIndex != 1)
         return;
-    Team& team = teamIndex == 0 ? team1 : team2;
-    const LayoutEntry* layout = teamIndex == 0 ? layoutTeam1 : layoutTeam2;
-    int& activePair = game.activePair[teamIndex];
-    makePairActive(team, layout, activePair, activePair == 0 ? 1 : 0);
+    makePairActive(state, teamIndex, state.activePair[teamIndex] == 0 ? 1 : 0);
 }

@@ -122,9 +122,9 @@ void playKickOffWhistle() { playSlot(whistleChannel, whistleSlot); }
 
 void playContactSound() { playSlot(contactChannel, ballSoundSlot); }
 
-void playWallSound(Wall wall)
+void playWallSound(int wall)
 {
-    const int index = static_cast<int>(wall);
+    const int index = wall >= 0 && wall < 4 ? wall : 0;
     const uint32_t now = millisecondsNow();
     if (soundBank.wallHeard[index] && now - soundBank.lastWallMs[index] < wallRepeatMs)
         return;

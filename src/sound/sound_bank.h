@@ -39,8 +39,6 @@ constexpr unsigned playRemarkGapMs = 5000;
 // would otherwise click every frame.
 constexpr unsigned wallRepeatMs = 100;
 
-// The four walls around the table, for the wall click.
-enum class Wall { PlusX, MinusX, PlusZ, MinusZ };
 
 // Every sample of the game, loaded once, each played on a fixed channel.
 struct SoundBank {
@@ -109,7 +107,8 @@ void playIntroSound();
 void playIntroComment();
 void playKickOffWhistle();
 void playContactSound();
-void playWallSound(Wall wall);
+// wall: the detail of the match's Wall event (0 to 3).
+void playWallSound(int wall);
 void playPostComment();
 void playGoalCommentary(int goals1, int goals2, int goalsToWin);
 // Remarks on the play, each only while no other remark plays; a save and a

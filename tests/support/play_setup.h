@@ -1,12 +1,17 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "sim/match_state.h"
 
 #include <vector>
 
-// Common starting point of the gameplay tests: a fresh game state, ball and
-// both teams standing at their layout places with their step speeds.
+// Common starting point of the game tests: a fresh game state, nothing held,
+// and a fresh match in the session, waiting for its kick-off.
 void resetPlay();
+
+// Puts the session's match into a phase with a score, as play would have
+// left it (a result names the player with more goals), and the screen with it.
+void putMatchIn(MatchPhase phase, int goals1 = 0, int goals2 = 0);
 
 // Loads the start-up assets as the entry point does, with the recording audio
 // layer, the given millisecond clock and message boxes swallowed, for tests

@@ -1,79 +1,93 @@
 #include "support/rules_harness.h"
 
-#include "core/game_state.h"
-#include "core/timing.h"
-#include "platform/clock.h"
-#include "sim/ball.h"
-#include "sim/figure.h"
-#include "sim/match_rules.h"
-#include "sim/play_step.h"
-#include "support/play_setup.h"
-
 #include <cmath>
 
-namespace {
-
-// Far enough from the clock's origin for the frame timing, as the real clock is.
-constexpr double clockStartMs = 50000.0;
-double clockMs = clockStartMs;
-uint32_t harnessClock() { return static_cast<uint32_t>(std::lround(clockMs)); }
-
-} // namespace
-
-void startHeadlessMatch()
+HeadlessTable::HeadlessTable(uint64_t seed, const MatchSettings& settings)
 {
-    resetPlay();
-    clockMs = clockStartMs;
-    setMillisecondClock(harnessClock);
-    game.state = StateKickOff;
-    game.cameraMode = CameraOverview;
-    ball.speedX = ball.speedZ = static_cast<float>(kickSpeed);
+    startMatch(state, seed, settings);
+    jitterRandom.seed(seed + 101u);
+    for (int p = 0; p < 2; ++p)
+        computers[p] = makeComputerPlayer(p + 1, ComputerNormal, seed);
 }
 
-void stopHeadlessMatch() { setMillisecondClock(nullptr); }
-
-void playFrame(float fps)
+void HeadlessTable::letComputerPlay(int player, int strength)
 {
-    clockMs += 1000.0 / fps;
-    updateTiming();
-    simulatePlayFrame(game.fps);
-    checkMatchEnd();
-    if (game.manualRodSelection == 0)
-        chooseActivePairs(ball.position.x);
+    computerPlays[player - 1] = true;
+    computers[player - 1].strength = strength;
 }
 
-void playFrames(int frames, float fps)
+void HeadlessTable::tick()
 {
-    for (int i = 0; i < frames; ++i)
-        playFrame(fps);
+    InputRecord inputs[2];
+    for (int p = 0; p < 2; ++p) {
+        if (computerPlays[p])
+            inputs[p] = decideComputerInput(computers[p], state);
+        else if (scripts[p])
+            inputs[p] = scripts[p](state);
+        else
+            inputs[p] = held[p];
+        held[p].enter = false;
+        held[p].switchPair = false;
+    }
+    const MatchEvents tickEvents = stepMatch(state, inputs);
+    events.insert(events.end(), tickEvents.begin(), tickEvents.end());
 }
 
-bool playUntil(const std::function<bool()>& done, float seconds, float fps)
+void HeadlessTable::frame()
 {
-    const int frames = static_cast<int>(std::ceil(seconds * fps));
-    for (int i = 0; i < frames; ++i) {
+    double seconds = 1.0 / fps;
+    if (jitterSeconds > 0.0)
+        seconds += jitterSeconds * (static_cast<double>(jitterRandom.nextU32() % 2001u) / 1000.0 - 1.0);
+    // Like the arena, the table stops at the final whistle.
+    const int due = ticksDue(clock, seconds);
+    for (int i = 0; i < due && state.phase != MatchPhase::Result; ++i)
+        tick();
+}
+
+void HeadlessTable::frames(int count)
+{
+    for (int i = 0; i < count; ++i)
+        frame();
+}
+
+void HeadlessTable::playSeconds(float seconds) { frames(static_cast<int>(std::ceil(seconds * fps))); }
+
+bool HeadlessTable::playUntil(const std::function<bool()>& done, float seconds)
+{
+    const int count = static_cast<int>(std::ceil(seconds * fps));
+    for (int i = 0; i < count; ++i) {
         if (done())
             return true;
-        playFrame(fps);
+        frame();
     }
     return done();
 }
 
-void placeBall(const Vec3& at, float speedX, int directionX, float speedZ, int directionZ)
+bool HeadlessTable::playMatch(float secondsLimit)
 {
-    game.state = StatePlay;
-    ball.position = at;
-    ball.speedX = speedX;
-    ball.speedZ = speedZ;
-    ball.direction = {static_cast<float>(directionX), 0.0f, static_cast<float>(directionZ)};
-    previousPosition = at;
-    stepPosition = at;
+    return playUntil([this] { return state.phase == MatchPhase::Result; }, secondsLimit);
 }
 
-void shiftRod(int player, int rod, float dz)
+int HeadlessTable::eventCount(MatchEventType type) const
 {
-    Team& team = player == 1 ? team1 : team2;
-    for (Figure& figure : team.figures) {
+    int count = 0;
+    for (const MatchEvent& event : events)
+        count += event.type == type;
+    return count;
+}
+
+void HeadlessTable::placeBall(const Vec3& at, float speedX, int directionX, float speedZ, int directionZ)
+{
+    state.phase = MatchPhase::InPlay;
+    state.ball.position = at;
+    state.ball.speedX = speedX;
+    state.ball.speedZ = speedZ;
+    state.ball.direction = {static_cast<float>(directionX), 0.0f, static_cast<float>(directionZ)};
+}
+
+void HeadlessTable::shiftRod(int player, int rod, float dz)
+{
+    for (Figure& figure : state.teams[player - 1].figures) {
         if (figure.rod != rod)
             continue;
         figure.position.z += dz;

@@ -247,6 +247,14 @@ Sound crowdLoop()
         loop.samples[i] = static_cast<float>(rawLeft[i] * in + rawLeft[tail] * out);
         loop.right[i] = static_cast<float>(rawRight[i] * in + rawRight[tail] * out);
     }
+    // A murmur's loudest moments stand far above its body; rounding them off
+    // lets the whole crowd sit as loud as the menu music without its peaks
+    // crowding the other sounds of a match.
+    normalise(loop, -20.0);
+    constexpr double knee = 0.08;
+    for (std::vector<float>* channel : {&loop.samples, &loop.right})
+        for (float& sample : *channel)
+            sample = static_cast<float>(knee * std::tanh(sample / knee));
     return resampled(loop, loopRate);
 }
 

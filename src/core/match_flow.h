@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ai/computer_player.h"
+#include "sim/match_state.h"
+#include "sim/tick_clock.h"
+
+#include <cstdint>
+
+// The running match of the game: starting it, its ticks each frame, and
+// leaving it. Keys, pads and the computer all reach the match through input
+// records here; what happens in it goes from here to the sounds.
+struct MatchSession {
+    MatchState state;    // after the newest tick
+    MatchState previous; // after the tick before, for drawing in between
+    TickClock clock;
+    uint64_t seed = 0;
+    int strengths[2] = {NoComputer, NoComputer}; // who drives each team
+    ComputerPlayer computers[2];
+    int introTicks = 0;  // ticks a computer has waited on the intro flight
+    int resultTicks = 0; // ticks a demo match has shown its result
+    // Figures of the result screen: ticks of the ball in play, shots at goal per team.
+    int playTicks = 0;
+    int shots[2] = {0, 0};
+};
+
+extern MatchSession matchSession;
+
+// Strength the computer drives player 1 or 2 with in the match now; NoComputer for a person.
+int computerStrength(int player);
+
+// From the menu: scene set-up on first use, crowd loop, intro flight, a
+// fresh match (seeded by --seed once, otherwise by the clock).
+void startMatch();
+// A demo match (DemoCommandLine or DemoAttract): straight to the table, the
+// computer on both sides.
+void startDemoMatch(int kind);
+
+// Esc during a match: sounds stop, the menu music plays, the menu comes back.
+void leaveMatchForMenu();
+// Back to the menu without a sound (from the result or credits screens).
+void returnToMenu();
+
+// Every menu frame: starts a demo match that is due.
+void menuIdleFrame();
+// A key or mouse button during the attract mode: back to the menu. True when
+// the input was used up so.
+bool endAttractOnInput();
+
+// Enter or Space during a match: ends the intro flight, or goes to the match
+// with the next tick.
+void pressEnter();
+
+// The frame's share of the match: as many ticks as the elapsed real time
+// holds, each with the inputs sampled at its start; their events go to the
+// sound bank. Afterwards GameState::state shows the match's phase.
+void runMatchFrame(double elapsedSeconds);
+
+// What the frame draws: between the last two ticks, as far as the time left
+// over reaches into the next.
+MatchState drawnMatch();
