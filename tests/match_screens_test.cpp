@@ -1,4 +1,3 @@
-#include "core/camera.h"
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/input.h"
@@ -10,10 +9,10 @@
 #include "sim/match_engine.h"
 #include "support/gl_window.h"
 #include "support/play_setup.h"
+#include "support/scene_projection.h"
 #include "support/screenshot.h"
 
 #include <GL/freeglut.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -65,24 +64,6 @@ std::vector<bool> drawnPixels(void (*draw)(), int width, int height)
                 std::abs(p.r - 127) > 10 || std::abs(p.g - 127) > 10 || std::abs(p.b - 127) > 10;
         }
     return drawn;
-}
-
-// Where a table point lands in the window with the camera of this frame.
-void project(double x, double y, double z, double& windowX, double& windowY)
-{
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    applyViewTransform();
-    GLdouble model[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    glPopMatrix();
-    GLdouble depth = 0;
-    gluProject(x, y, z, model, projection, viewport, &windowX, &windowY, &depth);
 }
 
 class MatchScreens : public ::testing::Test {
@@ -206,8 +187,8 @@ TEST_F(MatchScreens, CameraShowsBothGoalMouthsAndTheBoardAboveTheTableInAnyWindo
         for (double x : {-240.0, 240.0})
             for (double z : {-39.0, 39.0, -140.0})
                 for (double y : {0.0, 20.0}) {
-                    double wx = 0, wy = 0;
-                    project(x, y, z, wx, wy);
+                    const WindowPoint point = projectToWindow(x, y, z);
+                    const double wx = point.x, wy = point.y;
                     EXPECT_GE(wx, 0.0) << x << ", " << z;
                     EXPECT_LE(wx, shape[0]) << x << ", " << z;
                     EXPECT_GE(wy, 0.0) << x << ", " << z;

@@ -8,6 +8,7 @@
 #include "support/gl_window.h"
 #include "support/play_setup.h"
 #include "support/recording_audio.h"
+#include "support/scene_projection.h"
 #include "support/screenshot.h"
 
 #include <GL/freeglut.h>
@@ -72,20 +73,8 @@ struct ScreenPoint {
 };
 ScreenPoint project(const Vec3& p)
 {
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    applyViewTransform();
-    GLdouble model[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    glPopMatrix();
-    GLdouble x = 0, y = 0, z = 0;
-    gluProject(p.x, p.y, p.z, model, projection, viewport, &x, &y, &z);
-    return {static_cast<int>(x), static_cast<int>(y)};
+    const WindowPoint point = projectToWindow(p.x, p.y, p.z);
+    return {static_cast<int>(point.x), static_cast<int>(point.y)};
 }
 
 const Team& team1() { return matchSession.state.teams[0]; }

@@ -165,6 +165,12 @@ class GameSession:
         except subprocess.TimeoutExpired:
             raise CheckFailed("the game did not end")
 
+    def leave_match(self):
+        """Esc in a match asks "Leave the match?"; Enter answers it."""
+        self.tap("Escape")
+        time.sleep(0.3)
+        self.tap("Return")
+
     def quit_from_menu(self):
         """Esc in the menu ends the program at once, with status 0."""
         self.tap("Escape")

@@ -9,7 +9,7 @@ from game_session import check
 
 # Lower-left corners of the 64 x 64 selection marker, by menu entry; entry 5
 # (player 2's side) stands between the rod choice and the credits.
-MARKER_CORNERS = {0: (405, 135), 1: (290, 405), 2: (215, 336), 3: (250, 148), 4: (290, 78), 5: (215, 234)}
+MARKER_CORNERS = {0: (405, 135), 1: (290, 425), 2: (215, 350), 3: (250, 112), 4: (290, 50), 5: (215, 250), 6: (250, 172)}
 MARKER_SIZE = 64
 MODE_RECT = (340, 468, 320, 352)
 OPPONENT_RECT = (320, 520, 218, 250)
