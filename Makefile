@@ -1,5 +1,6 @@
 # Two commands on a fresh machine:
-#   make run    installs what is missing, builds, generates data/ and starts the game
+#   make run    installs what is missing, builds, generates data/ in the build
+#               tree and starts the game
 #   make test   the same set-up, then every test (with its own Xvfb)
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -41,8 +42,8 @@ PREFIX ?= /usr/local
 
 soak: build
 	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRTAL_SANITIZE=ON > /dev/null
-	@cmake --build $(ASAN_DIR) --target quirtal_soak -j $(JOBS)
-	@scripts/run-soak.sh $(ASAN_DIR)/tests/soak/quirtal_soak
+	@cmake --build $(ASAN_DIR) --target quirtal_soak quirtal -j $(JOBS)
+	@scripts/run-soak.sh $(BUILD_DIR) $(ASAN_DIR)/tests/soak/quirtal_soak $(ASAN_DIR)/quirtal
 
 bench: build
 	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIRTAL_BENCH=ON -DBUILD_TESTING=OFF > /dev/null

@@ -1,8 +1,7 @@
 #include "bench_session.h"
 
-#include "support/gl_window.h"
-
 #include "core/frame.h"
+#include "core/game_window.h"
 #include "core/game_state.h"
 #include "core/input.h"
 #include "core/startup.h"
@@ -11,16 +10,41 @@
 
 #include <cstdlib>
 
-bool openGame()
+namespace {
+
+void noDisplay() {}
+
+bool openWindow(WindowSize size, unsigned int bareMode)
 {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("QUIRTAL_NO_MESSAGE_BOX", "1", 1);
-    if (!ensureGlWindow())
+    if (!std::getenv("DISPLAY"))
         return false;
+    int argc = 1;
+    char name[] = "quirtal-bench";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutInitWindowSize(size.width, size.height);
+    if (bareMode) {
+        glutInitDisplayMode(bareMode);
+        glutCreateWindow("Quirtal Orvelcup bench");
+    } else {
+        openGameWindow(nullptr);
+    }
+    glutDisplayFunc(noDisplay);
     loadStartupAssets();
-    reshapeWindow(800, 600);
+    reshapeWindow(size.width, size.height);
     return true;
 }
+
+} // namespace
+
+bool openGame(WindowSize size)
+{
+    return openWindow(size, 0);
+}
+
+bool openBareWindow(WindowSize size) { return openWindow(size, GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH); }
 
 void startMatchAsPlayer()
 {

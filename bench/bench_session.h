@@ -5,10 +5,19 @@
 // The game window and a running match for the frame, reference and
 // start-up benchmarks.
 
-// Opens the game's window (its display mode, 800 x 600), loads the start-up
-// assets and sets the projection as the reshape callback does. False when
-// there is no display.
-bool openGame();
+struct WindowSize {
+    int width = 800;
+    int height = 600;
+};
+
+// Opens the game's window as the game does, loads the start-up assets and
+// sets the projection as the reshape callback does. False when there is no
+// display.
+bool openGame(WindowSize size = {});
+
+// The same with a plain window: double-buffered RGB with depth, nothing
+// else (no multisampling), as a bare GL program would ask for.
+bool openBareWindow(WindowSize size);
 
 // The player's way into a running match: Enter on the title, Enter on
 // "start", Enter to end the intro flight, Enter to kick off.

@@ -5,16 +5,11 @@
 // once called directly. The game's frame time over the faster of the two is
 // what the frame loop adds to pure drawing.
 #include "bench_session.h"
+#include "reference_drawing.h"
 
-#include "core/camera.h"
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/match_flow.h"
-#include "core/scene_setup.h"
-#include "render/interface.h"
-#include "render/rods.h"
-#include "render/scene_drawing.h"
-#include "render/table.h"
 
 #include <GL/freeglut.h>
 
@@ -26,37 +21,6 @@ constexpr int blockCount = 6;
 constexpr int framesPerBlock = 40;
 
 GLuint sceneList = 0;
-
-// Player 1 marks two rods, player 2 marks two with every figure step.
-void drawMarkers(float x0, float x1, float angle)
-{
-    drawArrow(x0, angle);
-    drawArrow(x1, angle);
-}
-
-void recordScene()
-{
-    const MatchState& match = matchSession.state;
-    glPushMatrix();
-    applyViewTransform();
-    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
-    drawSceneSkybox();
-    setWorkingDiffuse(1.0f, 1.0f, 1.0f);
-    drawBall(match.ball);
-    drawTable(table);
-    setWorkingDiffuse(0.0f, 0.0f, 1.0f);
-    drawMarkers(static_cast<float>(layoutTeam1[3].x), static_cast<float>(layoutTeam1[8].x), 0.0f);
-    for (int i = 0; i < figuresPerTeam; ++i) {
-        setWorkingDiffuse(0.0f, 0.0f, 1.0f);
-        drawFigure(match.teams[0].figures[i], 0.0f, 0.0f, 1.0f);
-        setWorkingDiffuse(1.0f, 0.0f, 0.0f);
-        drawMarkers(static_cast<float>(layoutTeam2[3].x), static_cast<float>(layoutTeam2[8].x), 0.0f);
-        drawFigure(match.teams[1].figures[i], 1.0f, 0.0f, 0.0f, facingMinusX);
-    }
-    drawRods(match.teams[0], match.teams[1]);
-    glPopMatrix();
-    drawScoreBoard(0, 0);
-}
 
 void finishFrame()
 {
@@ -76,7 +40,7 @@ void recordedFrame()
 void directFrame()
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    recordScene();
+    drawReferenceScene(matchSession.state);
     finishFrame();
 }
 
@@ -95,7 +59,7 @@ int main()
 
     sceneList = glGenLists(1);
     glNewList(sceneList, GL_COMPILE);
-    recordScene();
+    drawReferenceScene(matchSession.state);
     glEndList();
     millisecondsPerFrame(recordedFrame, 20);
 

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Runs the benchmarks of a build made with -DQUIRTAL_BENCH=ON from the
-# repository root (where data/ lives) and prints one table. Needs DISPLAY
+# Runs the benchmarks of a build made with -DQUIRTAL_BENCH=ON from that build
+# tree (where its data/ lives) and prints one table. Needs DISPLAY
 # (make bench runs it under its own Xvfb). Nothing here passes or fails on a
 # figure: the numbers are for reading.
 set -euo pipefail
 build=$(readlink -f "${1:?usage: run-bench.sh BUILD_DIR}")
-cd "$(dirname "$0")/.."
+cd "$build"
 bin=$build/bench
 export SDL_AUDIODRIVER=dummy QUIRTAL_NO_MESSAGE_BOX=1
 work=$(mktemp -d)
@@ -13,11 +13,31 @@ trap 'rm -rf "$work"' EXIT
 results=$work/results
 
 "$bin/quirtal_frame_bench" >> "$results"
+
+# The game against a bare program drawing the same scene (no multisampling,
+# one display list), at two window sizes; the two alternate three times and
+# each keeps its median.
+for size in 800x600 1600x900; do
+  for _ in 1 2 3; do
+    for kind in game bare; do
+      "$bin/quirtal_window_fill" "$kind" "$size" >> "$work/fill" || true
+    done
+  done
+done
+for name in $(cut -f1 "$work/fill" | uniq | sort -u); do
+  awk -F'\t' -v k="$name" '$1 == k { print $2 }' "$work/fill" | sort -g | sed -n 2p |
+    awk -v k="$name" '{ printf "%s\t%s\tfps\n", k, $1 }' >> "$results"
+done
 "$bin/quirtal_reference_scene" >> "$results"
 
 # Start-up is short and noisy: the median of five fresh processes.
 for _ in 1 2 3 4 5; do
   "$bin/quirtal_startup_bench" --launched-at "$(date +%s%N)" >> "$work/startup"
+done
+# The real binary too: the preloaded probe ends it at its first buffer swap.
+for _ in 1 2 3 4 5; do
+  QUIRTAL_LAUNCHED_AT=$(date +%s%N) LD_PRELOAD="$bin/libquirtal_first_frame_probe.so" \
+    "$build/quirtal" >> "$work/startup" 2> /dev/null || true
 done
 for name in $(cut -f1 "$work/startup" | sort -u); do
   values=$(awk -F'\t' -v k="$name" '$1 == k { print $2 }' "$work/startup" | sort -g)

@@ -1,6 +1,7 @@
-# Installation: the binary in a private directory, the data set beside the
-# launcher's working directory, the launcher on PATH, a desktop entry and an
-# icon in the hicolor sizes.
+# Installation: the binary in a private directory, the data set (generated in
+# the build tree) under share/quirtal, the launcher on PATH, a desktop entry
+# and AppStream metainfo under the one id, an icon in the hicolor sizes and a
+# man page.
 include(GNUInstallDirs)
 
 set(QUIRTAL_GAME_DIR ${CMAKE_INSTALL_DATADIR}/quirtal)
@@ -27,14 +28,21 @@ add_custom_target(quirtal_icon ALL DEPENDS ${QUIRTAL_ICON_FILES})
 
 install(TARGETS quirtal RUNTIME DESTINATION ${QUIRTAL_BINARY_DIR})
 install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/quirtal DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${QUIRTAL_GAME_DIR}/data)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/quirtal.desktop
+install(DIRECTORY ${CMAKE_BINARY_DIR}/data/ DESTINATION ${QUIRTAL_GAME_DIR}/data)
+set(QUIRTAL_APP_ID org.quirtal.orvelcup)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/${QUIRTAL_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/${QUIRTAL_APP_ID}.metainfo.xml.in
+  ${CMAKE_BINARY_DIR}/packaging/${QUIRTAL_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${QUIRTAL_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/quirtal.6.in ${CMAKE_BINARY_DIR}/packaging/quirtal.6 @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/quirtal.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(DIRECTORY ${QUIRTAL_ICONS}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 # The game looks for its data set beside its own binary once installed, and
-# in the repository the build generated it in.
+# in the build tree that generated it.
 file(RELATIVE_PATH QUIRTAL_BINARY_TO_GAME_DIR
   /prefix/${QUIRTAL_BINARY_DIR} /prefix/${QUIRTAL_GAME_DIR})
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/platform/data_location.cpp PROPERTIES
-  COMPILE_DEFINITIONS "QUIRTAL_BUILD_DATA_ROOT=\"${CMAKE_SOURCE_DIR}\";QUIRTAL_INSTALLED_DATA_FROM_BINARY=\"${QUIRTAL_BINARY_TO_GAME_DIR}\"")
+  COMPILE_DEFINITIONS "QUIRTAL_BUILD_DATA_ROOT=\"${CMAKE_BINARY_DIR}\";QUIRTAL_INSTALLED_DATA_FROM_BINARY=\"${QUIRTAL_BINARY_TO_GAME_DIR}\"")

@@ -6,14 +6,14 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   freeglut3-dev libglu1-mesa-dev libgl-dev libjpeg62-turbo-dev
-  libsdl2-dev libsdl2-mixer-dev
+  libsdl2-dev libsdl2-mixer-dev libmpg123-dev libasound2-dev
   libx11-dev xvfb xauth xdotool x11-apps x11-utils imagemagick mesa-utils openbox
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg-turbo-progs assimp-testmodels assimp-utils
   clang libclang-rt-14-dev
   espeak-ng lame sox libsox-fmt-mp3 mpg123
   libcairo2-dev libfontconfig-dev fonts-dejavu-core
-  python3 linux-perf
+  python3 linux-perf appstream man-db
 )
 
 missing=()

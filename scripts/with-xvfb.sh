@@ -12,7 +12,7 @@ if [ -z "${display:-}" ]; then
   echo "with-xvfb: no free display number" >&2
   exit 1
 fi
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp +extension GLX +render -noreset >/tmp/xvfb-${display#:}.log 2>&1 &
+Xvfb "$display" -screen 0 1920x1200x24 -nolisten tcp +extension GLX +render -noreset >/tmp/xvfb-${display#:}.log 2>&1 &
 xvfb_pid=$!
 trap 'kill $xvfb_pid 2>/dev/null; wait $xvfb_pid 2>/dev/null' EXIT
 for _ in $(seq 1 100); do

@@ -247,6 +247,41 @@ TEST_F(SdlAudioTest, LoadsThroughDataPathResolutionAndRejectsBadFiles)
     EXPECT_EQ(audioLoadSample(nullptr), nullptr);
 }
 
+// Decoding, damaged files included, leaves standard error alone: a line
+// another thread prints meanwhile arrives, and the decoder adds none.
+TEST_F(SdlAudioTest, DecodingNeitherSwallowsNorAddsErrorOutput)
+{
+    std::ofstream(sample("noise.mp3")) << std::string(3000, '\x5a');
+    ASSERT_TRUE(runTool("head -c 1500 '" + sample("speech.mp3") + "' > '" + sample("cut.mp3") + "'"));
+    const std::string captured = sample("stderr.txt");
+    std::fflush(stderr);
+    const int savedError = dup(2);
+    FILE* capture = std::fopen(captured.c_str(), "w");
+    ASSERT_NE(capture, nullptr);
+    dup2(fileno(capture), 2);
+    constexpr int lines = 100;
+    std::thread decoding([] {
+        for (int round = 0; round < 4; ++round)
+            for (const char* name : {"long.mp3", "noise.mp3", "cut.mp3", "long.wav"})
+                audioLoadSample(sample(name).c_str());
+    });
+    for (int line = 0; line < lines; ++line) {
+        std::fprintf(stderr, "line\n");
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    decoding.join();
+    std::fflush(stderr);
+    dup2(savedError, 2);
+    close(savedError);
+    std::fclose(capture);
+    std::ifstream written(captured);
+    const std::string all((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    std::string expected;
+    for (int line = 0; line < lines; ++line)
+        expected += "line\n";
+    EXPECT_EQ(all, expected);
+}
+
 TEST_F(SdlAudioTest, BankPlaysMenuMusicThenTheCrowdLoop)
 {
     // A complete data tree of generated samples: a long one for the confirm

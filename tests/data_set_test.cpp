@@ -1,4 +1,4 @@
-// The generated data set (data/ at the repository root, made by the build)
+// The generated data set (data/ in the build tree, made by the build)
 // checked through the game's own readers and against reference decoders.
 #include "../tools/datagen/picture_catalogue.h"
 #include "../tools/datagen/sound_catalogue.h"

@@ -83,6 +83,7 @@ TEST(CommandLine, SetsTheOpponentOrDemoAndRefusesWhatItDoesNotKnow)
         // GLUT's own options are left to glutInit, values and all.
         {{"-display", ":7", "-geometry", "640x480+0+0", "-sync", "--demo"}, -1, NoComputer, DemoCommandLine},
         {{"--help"}, 0, NoComputer, DemoOff},
+        {{"--version"}, 0, NoComputer, DemoOff},
         {{"--opponent", "computer=brutal"}, 2, NoComputer, DemoOff},
         {{"--opponent"}, 2, NoComputer, DemoOff},
         {{"--demo", "--fast"}, 2, NoComputer, DemoCommandLine},

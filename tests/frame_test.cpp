@@ -1,4 +1,5 @@
 #include "core/frame.h"
+#include "core/frame_pacing.h"
 #include "core/game_state.h"
 #include "core/scene_setup.h"
 #include "core/startup.h"
@@ -10,6 +11,8 @@
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 namespace {
 
@@ -118,4 +121,32 @@ TEST_F(Frame, ReshapeToZeroHeightKeepsAFiniteProjection)
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 800);
     EXPECT_EQ(viewport[3], 600);
+}
+
+// The idle callback's pace: frames of a changing screen never come faster
+// than the cap, an unchanged menu or credits screen only at its own low rate.
+// A tiny viewport makes drawing nearly free, so only the pacing takes time.
+TEST_F(Frame, IdleFramesTakeAtLeastTheirSlots)
+{
+    using Clock = std::chrono::steady_clock;
+    reshapeWindow(8, 8);
+    const auto secondsFor = [](int frames, bool changing) {
+        const Clock::time_point start = Clock::now();
+        for (int i = 0; i < frames; ++i) {
+            if (changing)
+                game.menuSelection = 1 + i % 2;
+            idleFrame();
+        }
+        return std::chrono::duration<double>(Clock::now() - start).count();
+    };
+    game.state = StateMenu;
+    idleFrame();
+    constexpr int changingFrames = 40;
+    EXPECT_GE(secondsFor(changingFrames, true), (changingFrames - 1) / double(frameRateCap));
+    game.state = StateCredits;
+    idleFrame();
+    constexpr int unchangedFrames = 6;
+    EXPECT_GE(secondsFor(unchangedFrames, false), (unchangedFrames - 1) / double(screenFrameRateCap));
+    game.state = StateMenu;
+    reshapeWindow(800, 600);
 }

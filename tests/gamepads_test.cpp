@@ -205,6 +205,19 @@ TEST_F(Gamepads, UnpluggedPadsLetGoAndTheComputerOpponentLeavesEveryPadToPlayerO
     EXPECT_EQ(pairState(2), Rods{});
 }
 
+TEST_F(Gamepads, APadWaitingBesideTwoOthersTakesOverAFreedPlace)
+{
+    VirtualPad first, second, waiting;
+    waiting.button(SDL_CONTROLLER_BUTTON_B, true);
+    pollGamepads();
+    EXPECT_EQ(pairState(1), Rods{});
+    EXPECT_EQ(pairState(2), Rods{});
+    first.unplug();
+    pollGamepads();
+    EXPECT_EQ(pairState(1), only(3, towardPlusX));
+    EXPECT_EQ(pairState(2), Rods{});
+}
+
 TEST_F(Gamepads, ShoulderSwitchesThePairOnlyInManualMode)
 {
     VirtualPad first, second;

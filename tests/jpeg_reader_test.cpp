@@ -85,18 +85,14 @@ TEST(JpegReader, CmykFilesBecomeRgb)
 
 TEST(JpegReader, MissingAndBrokenFiles)
 {
-    testing::internal::CaptureStdout();
-    bool rejected = true;
-    EXPECT_EQ(decodeJpegFile(scratchPath("absent.jpg").c_str(), &rejected), nullptr);
-    EXPECT_FALSE(rejected);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Unable to load JPG image.\n");
+    std::string why;
+    EXPECT_EQ(decodeJpegFile(scratchPath("absent.jpg").c_str(), &why), nullptr);
+    EXPECT_EQ(why, "missing");
 
     const std::string notJpeg = scratchPath("not.jpg");
     writeFileBytes(notJpeg, {'G', 'I', 'F', '8', '9', 'a', 0, 0});
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(decodeJpegFile(notJpeg.c_str(), &rejected), nullptr);
-    EXPECT_TRUE(rejected);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("Not a JPEG file"), std::string::npos);
+    EXPECT_EQ(decodeJpegFile(notJpeg.c_str(), &why), nullptr);
+    EXPECT_NE(why.find("Not a JPEG file"), std::string::npos) << why;
 
     // Cut in the middle of the scan: libjpeg warns and fills the rest.
     const std::string whole = scratchPath("whole.jpg");
@@ -106,14 +102,10 @@ TEST(JpegReader, MissingAndBrokenFiles)
     const std::string cut = scratchPath("cut.jpg");
     writeFileBytes(cut, bytes);
     testing::internal::CaptureStderr();
-    auto image = decodeJpegFile(cut.c_str(), &rejected);
-    testing::internal::GetCapturedStderr();
+    auto image = decodeJpegFile(cut.c_str(), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     ASSERT_NE(image, nullptr);
-    EXPECT_FALSE(rejected);
     EXPECT_EQ(image->pixels.size(), 45u * 27 * 3);
-
-    // The reader itself ends the program with a failure status.
-    EXPECT_EXIT(readJpegImage(notJpeg.c_str()), testing::ExitedWithCode(1), "Not a JPEG file");
 }
 
 } // namespace

@@ -91,8 +91,14 @@ Bytes colouredMaterial(const std::string& name, unsigned char r, unsigned char g
 
 TEST_F(ModelDrawing, FailedLoadDrawsNothing)
 {
+    // A file cut short fails like a missing one, and takes nothing from it.
+    Bytes whole = mainChunk(meshObject("q", quadXyz, quadCorners));
+    writeFileBytes(scratchPath("cut.3ds"), Bytes(whole.begin(), whole.begin() + whole.size() / 2));
+    ModelInstance cut;
+    EXPECT_FALSE(cut.load(scratchPath("cut.3ds").c_str()));
+    EXPECT_EQ(cut.model.numObjects, 0);
     ModelInstance instance;
-    instance.load(scratchPath("no-such-model.3ds").c_str());
+    EXPECT_FALSE(instance.load(scratchPath("no-such-model.3ds").c_str()));
     ASSERT_EQ(shownMessages().size(), 1u);
     EXPECT_EQ(shownMessages()[0].caption, "Erroneous call to filename");
     EXPECT_EQ(instance.model.numObjects, 0);

@@ -2,14 +2,17 @@
 #include "platform/data_location.h"
 #include "platform/file_names.h"
 #include "platform/message_box.h"
+#include "platform/stop_signals.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -99,7 +102,7 @@ TEST(DataLocation, FirstPlaceWithTheDataSetServesEveryDataPath)
     ASSERT_EQ(places.size(), 3u);
     EXPECT_EQ(places[0], working);
     EXPECT_EQ(places[1], "/opt/q/libexec/quirtal/../../share/quirtal");
-    EXPECT_EQ(places[2], QUIRTAL_SOURCE_DIR);
+    EXPECT_EQ(places[2], QUIRTAL_BINARY_DIR);
     EXPECT_EQ(dataSetPlaces("").size(), 2u) << "no binary path, no installed place";
 
     const std::string empty = makeTempDir();
@@ -145,4 +148,31 @@ TEST(Clock, MillisecondOriginLiesSecondsBeforeStartAndClocksCanBeReplaced)
     setCalendarClock(nullptr);
     EXPECT_NE(millisecondsNow(), 123456u);
     EXPECT_GT(calendarSeconds(), 1600000000);
+}
+
+// The first Ctrl+C or SIGTERM is only noted for the main loop to act on; a
+// second one while the first is still pending ends the process at once.
+TEST(StopSignals, SecondSignalEndsAStuckProgram)
+{
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    for (int signalNumber : {SIGINT, SIGTERM}) {
+        const auto noteOnce = [signalNumber] {
+            watchStopSignals();
+            std::raise(signalNumber);
+            std::_Exit(pendingStopSignal() == signalNumber ? 7 : 8);
+        };
+        EXPECT_EXIT(noteOnce(), testing::ExitedWithCode(7), "") << signalNumber;
+        const auto raiseTwice = [signalNumber] {
+            watchStopSignals();
+            std::raise(signalNumber);
+            std::raise(signalNumber);
+            std::_Exit(0);
+        };
+        // Inside the handler the signal is blocked, so the status says it instead.
+        const auto endedBySignal = [signalNumber](int status) {
+            return (WIFSIGNALED(status) && WTERMSIG(status) == signalNumber) ||
+                   (WIFEXITED(status) && WEXITSTATUS(status) == 128 + signalNumber);
+        };
+        EXPECT_EXIT(raiseTwice(), endedBySignal, "") << signalNumber;
+    }
 }

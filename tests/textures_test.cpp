@@ -217,18 +217,20 @@ TEST(TextureFailures, UnreadableFilesEndTheProgramWithAFailure)
     // A file that exists but holds no picture counts as missing.
     writeFileBytes(scratchPath("broken.bmp"), {'B', 'M', 0, 0, 0, 0});
     writeFileBytes(scratchPath("mapped.tga"), {0, 1, 1, 0, 0, 2, 0, 24, 0, 0, 0, 0, 1, 0, 1, 0, 8, 0, 1, 2, 3, 4, 5, 6, 0});
+    writeFileBytes(scratchPath("broken.jpg"), {'G', 'I', 'F', '8', '9', 'a', 0, 0});
+    // One line names the file and why, and the box (here on standard error) says the same.
     struct Case {
         const char* name;
-        const char* output; // standard error, as a regular expression
+        const char* why;
     } cases[] = {
-        {"gone.bmp", "box \\[Couldn't find a texture!\\] \\[Error!\\].*gone\\.bmp"},
-        {"broken.bmp", "box \\[Couldn't find a texture!\\] \\[Error!\\].*broken\\.bmp"},
-        {"gone.tga", "gone\\.tga"},
-        {"mapped.tga", "mapped\\.tga"},
-        {"gone.jpg", "gone\\.jpg"},
+        {"gone.bmp", "Couldn't find a texture!"}, {"broken.bmp", "BMP"}, {"gone.tga", "missing"},
+        {"mapped.tga", "TGA"}, {"gone.jpg", "missing"}, {"broken.jpg", "Not a JPEG file"},
     };
-    for (const Case& c : cases)
-        EXPECT_EXIT(loadAsModelTexture(scratchPath(c.name)), testing::ExitedWithCode(1), c.output) << c.name;
+    for (const Case& c : cases) {
+        const std::string line = "quirtal: .*" + std::string(c.name) + ": cannot read the model texture: .*" + c.why;
+        EXPECT_EXIT(loadAsModelTexture(scratchPath(c.name)), testing::ExitedWithCode(1),
+                    line + ".*box \\[" + line + ".*\\] \\[Error!\\]") << c.name;
+    }
 }
 
 } // namespace

@@ -16,14 +16,17 @@ namespace {
 struct JumpingErrorManager {
     jpeg_error_mgr standard;
     std::jmp_buf recovery;
+    char message[JMSG_LENGTH_MAX] = {};
 };
 
-void reportAndJump(j_common_ptr info)
+void keepAndJump(j_common_ptr info)
 {
     auto* manager = reinterpret_cast<JumpingErrorManager*>(info->err);
-    (*info->err->output_message)(info);
+    (*info->err->format_message)(info, manager->message);
     std::longjmp(manager->recovery, 1);
 }
+
+void dropMessage(j_common_ptr) {}
 
 // Adobe writes CMYK inverted (0 = full ink); other writers store ink directly.
 void cmykToRgb(const unsigned char* cmyk, int width, bool inverted, unsigned char* rgb)
@@ -48,7 +51,8 @@ bool decodeScanlines(jpeg_decompress_struct& info, JumpingErrorManager& manager,
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     if (static_cast<long long>(info.image_width) * info.image_height > maxImagePixels) {
-        std::fprintf(stderr, "JPEG image too large: %u x %u\n", info.image_width, info.image_height);
+        std::snprintf(manager.message, sizeof manager.message, "JPEG image too large: %u x %u", info.image_width,
+                      info.image_height);
         return false;
     }
     jpeg_start_decompress(&info);
@@ -72,40 +76,32 @@ bool decodeScanlines(jpeg_decompress_struct& info, JumpingErrorManager& manager,
 
 } // namespace
 
-std::unique_ptr<JpegImage> decodeJpegFile(const char* fileName, bool* rejected)
+std::unique_ptr<JpegImage> decodeJpegFile(const char* fileName, std::string* why)
 {
-    if (rejected)
-        *rejected = false;
     FILE* file = openResolved(fileName, "rb");
     if (!file) {
-        std::printf("Unable to load JPG image.\n");
+        if (why)
+            *why = "missing";
         return nullptr;
     }
     jpeg_decompress_struct info;
     JumpingErrorManager manager;
     info.err = jpeg_std_error(&manager.standard);
-    manager.standard.error_exit = reportAndJump;
+    manager.standard.error_exit = keepAndJump;
+    manager.standard.output_message = dropMessage;
     jpeg_create_decompress(&info);
     jpeg_stdio_src(&info, file);
-
     auto image = std::make_unique<JpegImage>();
     std::vector<unsigned char> scratchRow;
     const bool decoded = decodeScanlines(info, manager, *image, scratchRow);
     jpeg_destroy_decompress(&info);
     std::fclose(file);
     if (!decoded) {
-        if (rejected)
-            *rejected = true;
+        if (why)
+            *why = manager.message[0] ? manager.message : "not a JPEG picture this game reads";
         return nullptr;
     }
     return image;
 }
 
-std::unique_ptr<JpegImage> readJpegImage(const char* fileName)
-{
-    bool rejected = false;
-    auto image = decodeJpegFile(fileName, &rejected);
-    if (rejected)
-        std::exit(EXIT_FAILURE);
-    return image;
-}
+std::unique_ptr<JpegImage> readJpegImage(const char* fileName) { return decodeJpegFile(fileName, nullptr); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 // A decoded JPEG picture as 8-bit R, G, B, top row first. Greyscale and
@@ -12,11 +13,11 @@ struct JpegImage {
     std::vector<unsigned char> pixels; // height * rowBytes
 };
 
-// Decodes through libjpeg. A file that cannot be opened prints "Unable to
-// load JPG image.\n" and gives nullptr. Data libjpeg rejects: its message
-// goes to standard error, *rejected is set and the result is nullptr.
-std::unique_ptr<JpegImage> decodeJpegFile(const char* fileName, bool* rejected);
+// Decodes through libjpeg; nullptr when the file cannot be opened or libjpeg
+// rejects the data, with *why (when given) saying which: "missing", or
+// libjpeg's own message. Nothing is printed; libjpeg's warnings about damaged
+// data that still decodes are dropped.
+std::unique_ptr<JpegImage> decodeJpegFile(const char* fileName, std::string* why);
 
-// decodeJpegFile, ending the program with status 1 when libjpeg rejects the
-// data, as libjpeg's own error exit does.
+// decodeJpegFile without the reason.
 std::unique_ptr<JpegImage> readJpegImage(const char* fileName);

@@ -55,14 +55,16 @@ void drawObject(const ModelInstance& instance, const Object3ds& object)
 
 } // namespace
 
-void ModelInstance::load(const char* fileName)
+bool ModelInstance::load(const char* fileName)
 {
-    import3ds(reader, model, fileName);
+    if (!import3ds(reader, model, fileName))
+        return false;
     const int textured = model.numMaterials < modelTextureSlots ? model.numMaterials : modelTextureSlots;
     for (int i = 0; i < textured; ++i) {
         if (model.materials[i].file[0] != '\0')
             loadTexture(textures, model.materials[i].file, i);
     }
+    return true;
 }
 
 void ModelInstance::draw()

@@ -22,7 +22,7 @@ struct ModelInstance {
 
     // Reads the model and the texture of every textured material (needs a
     // current GL context). A model that cannot be read stays empty.
-    void load(const char* fileName);
+    bool load(const char* fileName); // false when the model file cannot be read whole
     // Draws the triangles in immediate mode; restores the modelview matrix only.
     void draw();
     void setPosition(float x, float y, float z);

@@ -4,7 +4,7 @@
 #include "assets/jpeg_reader.h"
 #include "assets/tga_reader.h"
 #include "platform/file_names.h"
-#include "platform/message_box.h"
+#include "platform/fatal_error.h"
 
 #include <GL/glu.h>
 
@@ -15,12 +15,11 @@
 
 namespace {
 
-// A texture the model needs is missing: the game cannot go on, and must not
-// look as if it ended normally.
-[[noreturn]] void failMissingTexture(const char* fileName)
+// A texture the model needs cannot be read: the game cannot go on, and must
+// not look as if it ended normally.
+[[noreturn]] void failMissingTexture(const char* fileName, const std::string& why)
 {
-    std::fprintf(stderr, "Cannot read texture file: %s\n", fileName);
-    std::exit(EXIT_FAILURE);
+    endForDataFile(fileName, "cannot read the model texture: " + why);
 }
 
 void buildTexture(GLuint* textures, int index, GLint components, int width, int height, GLenum format,
@@ -43,6 +42,14 @@ void buildTextureKeepingAlignment(GLuint* textures, int index, GLint components,
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     buildTexture(textures, index, components, width, height, format, pixels, minFilter);
     glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
+}
+
+bool exists(const char* fileName)
+{
+    FILE* probe = openResolved(fileName, "rb");
+    if (probe)
+        std::fclose(probe);
+    return probe != nullptr;
 }
 
 std::string lowerCase(const char* text)
@@ -77,16 +84,12 @@ void createBmpTexture(GLuint* textures, const char* fileName, int index)
     if (!fileName)
         return;
     FILE* probe = openResolved(fileName, "r");
-    if (!probe) {
-        showMessageBox("Couldn't find a texture!", "Error!");
-        failMissingTexture(fileName);
-    }
+    if (!probe)
+        failMissingTexture(fileName, "Couldn't find a texture!");
     std::fclose(probe);
     auto image = readBmpImage(fileName);
-    if (!image) {
-        showMessageBox("Couldn't find a texture!", "Error!");
-        failMissingTexture(fileName);
-    }
+    if (!image)
+        failMissingTexture(fileName, "not a BMP picture this game reads");
     glGenTextures(1, &textures[index]);
     // Rows are packed without padding (a 3-pixel row is 9 bytes).
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -99,7 +102,7 @@ void createTgaTexture(GLuint* textures, const char* fileName, int index)
         return;
     auto image = readTgaImage(fileName);
     if (!image)
-        failMissingTexture(fileName);
+        failMissingTexture(fileName, exists(fileName) ? "not a TGA picture this game reads" : "missing");
     glGenTextures(1, &textures[index]);
     buildTextureKeepingAlignment(textures, index, image->channels, image->width, image->height,
         image->channels == 4 ? GL_RGBA : GL_RGB, image->pixels.data(), GL_LINEAR_MIPMAP_LINEAR);
@@ -109,9 +112,10 @@ void createJpegTexture(GLuint* textures, const char* fileName, int index)
 {
     if (!fileName)
         return;
-    auto image = readJpegImage(fileName);
+    std::string why;
+    auto image = decodeJpegFile(fileName, &why);
     if (!image)
-        failMissingTexture(fileName);
+        failMissingTexture(fileName, why);
     glGenTextures(1, &textures[index]);
     buildTextureKeepingAlignment(textures, index, 3, image->width, image->height, GL_RGB, image->pixels.data(),
         GL_LINEAR_MIPMAP_NEAREST);

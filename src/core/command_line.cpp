@@ -8,11 +8,15 @@
 #include <cstring>
 #include <initializer_list>
 
+#ifndef QUIRTAL_VERSION
+#define QUIRTAL_VERSION "unknown"
+#endif
+
 namespace {
 
 constexpr const char* usage =
     "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [--seed N] [-display NAME] "
-    "[-geometry WxH+X+Y]\n";
+    "[-geometry WxH+X+Y] [--help] [--version]\n";
 
 bool isGlutOptionWithValue(const char* option)
 {
@@ -92,6 +96,9 @@ int readCommandLine(int argc, char** argv)
         } else if (std::strcmp(option, "--help") == 0) {
             std::printf("%s", usage);
             return 0;
+        } else if (std::strcmp(option, "--version") == 0) {
+            std::printf("quirtal %s\n", QUIRTAL_VERSION);
+            return 0;
         } else if (std::strncmp(option, opponentOption, opponentLength) == 0) {
             // --opponent VALUE or --opponent=VALUE
             const char* value = nullptr;
@@ -110,10 +117,12 @@ int readCommandLine(int argc, char** argv)
     return -1;
 }
 
-bool commandLineNamesDisplay(int argc, char** argv)
+bool commandLineNamesDisplay(int argc, char** argv) { return displayOnCommandLine(argc, argv) != nullptr; }
+
+const char* displayOnCommandLine(int argc, char** argv)
 {
     for (int i = 1; i + 1 < argc; ++i)
         if (std::strcmp(argv[i], "-display") == 0)
-            return true;
-    return false;
+            return argv[i + 1];
+    return nullptr;
 }

@@ -91,13 +91,13 @@ void drawScene(const MatchState& match)
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     glPopMatrix();
 
-    drawSceneSkybox();
-
     setWorkingDiffuse(1.0f, 1.0f, 1.0f);
     drawBall(match.ball);
     drawTable(table);
     drawFiguresAndMarkers(match);
     drawRods(match.teams[0], match.teams[1], match.activePair[0], match.activePair[1]);
+    // Last, so the depth test spares a software renderer the sky behind the table.
+    drawSceneSkybox();
 
     glPopMatrix();
 }

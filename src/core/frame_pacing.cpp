@@ -2,6 +2,7 @@
 
 #include "core/frame.h"
 #include "core/game_state.h"
+#include "core/startup.h"
 #include "platform/stop_signals.h"
 #include "render/interface.h"
 #include "sound/sound_bank.h"
@@ -64,4 +65,5 @@ void idleFrame()
     waitForFrameSlot(unchangedScreen ? screenFrameRateCap : frameRateCap);
     lastDrawnScreen = screenContent();
     displayFrame();
+    startBackgroundLoading();
 }

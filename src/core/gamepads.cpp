@@ -170,6 +170,14 @@ void unplug(Pad& pad)
     pad = Pad{};
 }
 
+// A freed place goes to a pad that was plugged in while both were taken.
+void fillFreePlaces()
+{
+    for (int index = 0; index < SDL_NumJoysticks(); ++index)
+        if (SDL_IsGameController(index))
+            plugIn(index);
+}
+
 // Buttons that act once per press rather than while held.
 void pressButton(Pad& pad, int button)
 {
@@ -203,8 +211,10 @@ void handleEvent(const SDL_Event& event)
     switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED: plugIn(event.cdevice.which); break;
     case SDL_CONTROLLERDEVICEREMOVED:
-        if (Pad* pad = padWithId(event.cdevice.which))
+        if (Pad* pad = padWithId(event.cdevice.which)) {
             unplug(*pad);
+            fillFreePlaces();
+        }
         break;
     case SDL_CONTROLLERBUTTONDOWN:
         if (Pad* pad = padWithId(event.cbutton.which))

@@ -2,6 +2,7 @@
 
 #include "assets/model_instance.h"
 #include "core/game_state.h"
+#include "platform/fatal_error.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
 #include "sound/sound_bank.h"
@@ -20,6 +21,12 @@ void setWorkingDiffuse(float red, float green, float blue)
     glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
 }
 
+namespace {
+
+constexpr const char* unreadableModel = "missing, cut short or not a 3DS model; the game cannot go on without it";
+
+} // namespace
+
 void initScene()
 {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -35,7 +42,10 @@ void initScene()
     glEnable(GL_LIGHT0);
     glEnable(GL_DEPTH_TEST);
 
-    arrowModel.load(arrowModelFile);
+    // Without its models the table cannot be played: neither the markers nor
+    // the two teams could be told apart.
+    if (!arrowModel.load(arrowModelFile))
+        endForDataFile(arrowModelFile, unreadableModel);
     arrowModel.setPosition(0.0f, 0.0f, 0.0f);
     arrowModel.setRotation(0.0f, 180.0f, 0.0f);
     game.arrowList = glGenLists(1);
@@ -43,7 +53,8 @@ void initScene()
     arrowModel.draw();
     glEndList();
 
-    figureModel.load(figureModelFile);
+    if (!figureModel.load(figureModelFile))
+        endForDataFile(figureModelFile, unreadableModel);
     figureModel.setScale(0.15f);
     figureModel.setPosition(0.0f, 0.0f, 0.0f);
     game.figureList = glGenLists(1);

@@ -3,10 +3,13 @@
 #include "core/command_line.h"
 #include "core/frame.h"
 #include "core/gamepads.h"
+#include "core/game_window.h"
 #include "core/frame_pacing.h"
+#include "core/game_state.h"
 #include "core/input.h"
 #include "core/player_settings.h"
 #include "platform/data_location.h"
+#include "platform/fatal_error.h"
 #include "platform/file_names.h"
 #include "platform/stop_signals.h"
 #include "platform/vertical_sync.h"
@@ -21,6 +24,8 @@
 #include <string>
 
 namespace {
+
+bool backgroundLoadingStarted = false;
 
 // Points the data paths at the first data set found; false, after one line
 // saying where it looked, when there is none.
@@ -54,16 +59,24 @@ int runGame(int argc, char** argv)
     if (!findDataSet())
         return 1;
     watchStopSignals();
+    // glutInit takes -display out of the options.
+    const std::string displayName = commandLineNamesDisplay(argc, argv) ? displayOnCommandLine(argc, argv) : "";
+    // Set before glutInit, which replaces them by a -geometry option.
+    glutInitWindowPosition(defaultWindowX, defaultWindowY);
+    glutInitWindowSize(defaultWindowWidth, defaultWindowHeight);
     glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL | GLUT_MULTISAMPLE);
-    glutInitWindowPosition(100, 100);
-    glutInitWindowSize(800, 600);
-    glutCreateWindow("Quirtal Orvelcup");
+    openGameWindow(displayName.empty() ? nullptr : displayName.c_str());
     openGamepads(settingsDirectory() + "/gamecontrollerdb.txt");
     requestVerticalSync();
     if (playerSettings.fullScreen)
         toggleFullScreen();
-    loadStartupAssets();
+    // Only the title screen before the first frame; the loading threads
+    // start once it is drawn (see startBackgroundLoading). A demo match
+    // shows the table and plays sounds at once, so it waits for all.
+    if (game.demoMatch)
+        loadStartupAssets();
+    else
+        loadTitlePictures();
     glutIgnoreKeyRepeat(0);
     glutDisplayFunc(displayFrame);
     glutIdleFunc(idleFrame);
@@ -80,7 +93,16 @@ int runGame(int argc, char** argv)
 
 void loadStartupAssets()
 {
+    loadTitlePictures();
+    startBackgroundLoading();
+}
+
+void startBackgroundLoading()
+{
+    if (backgroundLoadingStarted)
+        return;
+    backgroundLoadingStarted = true;
     startLoadingSounds();
-    startInterfaceTextures();
+    readOtherPicturesInBackground();
     playMenuMusicWhenReady();
 }

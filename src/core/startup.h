@@ -5,5 +5,10 @@
 int runGame(int argc, char** argv);
 
 // Starts loading the interface textures and every sound sample, with the
-// menu's pictures and the menu music ready on return, and starts the music.
+// menu's pictures ready on return, and starts the music once it is decoded:
+// loadTitlePictures (render/interface.h), then startBackgroundLoading.
 void loadStartupAssets();
+
+// The loading threads (sounds, the other pictures) and the menu music; the game starts them once its first frame is drawn, so they do
+// not compete with it. Only the first call does anything.
+void startBackgroundLoading();

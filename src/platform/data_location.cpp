@@ -7,8 +7,8 @@
 
 #include <climits>
 
-// Both come from the build: the repository root, where the data generator
-// writes data/, and the installed data directory seen from the installed binary.
+// Both come from the build: the build tree, where the data generator writes
+// data/, and the installed data directory seen from the installed binary.
 #ifndef QUIRTAL_BUILD_DATA_ROOT
 #define QUIRTAL_BUILD_DATA_ROOT ""
 #endif

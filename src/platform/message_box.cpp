@@ -11,7 +11,7 @@ MessageBoxHook installedHook = nullptr;
 
 void setMessageBoxHook(MessageBoxHook hook) { installedHook = hook; }
 
-void showMessageBox(const char* text, const char* caption)
+bool showMessageBoxOnDisplay(const char* text, const char* caption)
 {
     if (!text)
         text = "";
@@ -19,12 +19,15 @@ void showMessageBox(const char* text, const char* caption)
         caption = "";
     if (installedHook) {
         installedHook(text, caption);
-        return;
+        return true;
     }
     const bool hasDisplay = std::getenv("DISPLAY") != nullptr;
     const bool suppressed = std::getenv("QUIRTAL_NO_MESSAGE_BOX") != nullptr;
-    if (hasDisplay && !suppressed
-        && SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, nullptr) == 0)
-        return;
-    std::fprintf(stderr, "%s: %s\n", caption, text);
+    return hasDisplay && !suppressed && SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, nullptr) == 0;
+}
+
+void showMessageBox(const char* text, const char* caption)
+{
+    if (!showMessageBoxOnDisplay(text, caption))
+        std::fprintf(stderr, "%s: %s\n", caption ? caption : "", text ? text : "");
 }

@@ -6,6 +6,10 @@
 // written to standard error, so unattended runs never block.
 void showMessageBox(const char* text, const char* caption);
 
+// The box alone, where it can be shown (or to the installed hook); nothing
+// on standard error. False when no box was shown.
+bool showMessageBoxOnDisplay(const char* text, const char* caption);
+
 // Tests install a hook that receives the text and caption instead of a box;
 // nullptr restores the real box.
 using MessageBoxHook = void (*)(const char* text, const char* caption);

@@ -20,7 +20,10 @@ void loadInterfaceTextures();
 // are uploaded at once, the others read on a worker thread and uploaded by
 // uploadStreamedTextures as they arrive, or all at once by
 // finishInterfaceTextures (which returns at once when all are in).
+// startInterfaceTextures is loadTitlePictures then readOtherPicturesInBackground.
 void startInterfaceTextures();
+void loadTitlePictures();
+void readOtherPicturesInBackground();
 void uploadStreamedTextures();
 void finishInterfaceTextures();
 void setRodSelectionMode(int mode);

@@ -12,7 +12,7 @@ void loadInterfaceTextures()
     loadTextureSlots(interfacePictureFiles, interfaceTextureCount, gameInterface.InterfaceTextures, skyboxSlotCount);
 }
 
-void startInterfaceTextures()
+void loadTitlePictures()
 {
     // The title screen's pictures are ready for the first frame; the rest
     // follow (and are awaited before any other screen is drawn).
@@ -20,6 +20,14 @@ void startInterfaceTextures()
     gameInterface.rodSelectionMode = 0;
     startStreamedSlots(interfacePictureFiles, interfaceTextureCount, gameInterface.InterfaceTextures,
                        skyboxSlotCount, menuSlots, static_cast<int>(sizeof menuSlots / sizeof menuSlots[0]));
+}
+
+void readOtherPicturesInBackground() { readStreamedSlotsInBackground(); }
+
+void startInterfaceTextures()
+{
+    loadTitlePictures();
+    readOtherPicturesInBackground();
 }
 
 void uploadStreamedTextures()

@@ -2,6 +2,7 @@
 
 #include "render/interface_slots.h"
 #include "render/overlay_frame.h"
+#include "render/render_mode.h"
 
 #include <GL/freeglut.h>
 
@@ -11,6 +12,8 @@ namespace {
 
 constexpr ScreenRect scoreBoardBox = {0, 800, 400, 600};
 constexpr ScreenRect frameRateBox = {0, 200, 400, 600};
+// Under the frame rate when the window was opened for a software renderer.
+constexpr const char* softwareRenderingNote = "Software rendering: no multisampling";
 constexpr ScreenRect helpPanel = {140, 660, 90, 510};
 constexpr ScreenRect helpText = {150, 650, 100, 480};
 constexpr ScreenRect noticeBox = {300, 500, 275, 325};
@@ -100,6 +103,11 @@ void drawFrameRate(int framesPerSecond)
     formatNumber(framerateString, framesPerSecond);
     drawText(70, 502, gameInterface.font, " Framerate: ");
     drawText(130, 502, gameInterface.font, framerateString);
+    if (currentRenderMode() == RenderMode::Software) {
+        // Below the panel, over the scene: light text.
+        glColor3f(1.0f, 1.0f, 1.0f);
+        drawText(66, 484, gameInterface.font, softwareRenderingNote);
+    }
     endOverlayFrame();
 }
 

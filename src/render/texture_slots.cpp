@@ -39,7 +39,9 @@ struct SlotStream {
     std::vector<std::unique_ptr<RgbImage>> images; // read and waiting for upload
     std::vector<bool> read;
     std::vector<bool> uploaded;
+    std::vector<bool> skipped; // the first slots, uploaded at the start
     std::thread worker;
+    bool workerStarted = false;
     bool active = false;
 };
 
@@ -129,6 +131,7 @@ void startStreamedSlots(const PictureFile files[], int count, unsigned int names
     stream.images.resize(total);
     stream.read.assign(total, false);
     stream.uploaded.assign(total, false);
+    stream.workerStarted = false;
     std::vector<bool> first(total, false);
     for (int i = 0; i < firstCount; ++i) {
         if (firstSlots[i] >= 0 && firstSlots[i] < count)
@@ -137,10 +140,18 @@ void startStreamedSlots(const PictureFile files[], int count, unsigned int names
     for (int slot = 0; slot < count; ++slot)
         glGenTextures(1, &names[slot]);
     stream.active = true;
-    stream.worker = std::thread(readStreamedSlots, first);
+    stream.skipped = first;
     for (int slot = 0; slot < count; ++slot) {
         if (first[static_cast<size_t>(slot)])
             uploadSlot(slot, loadBitmapFile(files[slot].path));
+    }
+}
+
+void readStreamedSlotsInBackground()
+{
+    if (stream.active && !stream.worker.joinable() && !stream.workerStarted) {
+        stream.workerStarted = true;
+        stream.worker = std::thread(readStreamedSlots, stream.skipped);
     }
 }
 
@@ -174,6 +185,7 @@ void finishStreamedSlots()
 {
     if (!stream.active)
         return;
+    readStreamedSlotsInBackground();
     joinStreamWorker();
     for (size_t slot = 0; slot < stream.uploaded.size(); ++slot) {
         if (!stream.uploaded[slot])

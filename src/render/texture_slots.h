@@ -15,12 +15,15 @@ void loadTextureSlots(const PictureFile files[], int count, unsigned int names[]
 void uploadRgbImage(const RgbImage* image, bool mipmapped);
 
 // The same set loaded without holding up the caller: every texture name is
-// made at once, the slots listed in firstSlots are read and uploaded before
-// the call returns, and a worker thread reads the other files. Their
-// uploads happen on the calling (GL) thread, one per uploadStreamedSlot call,
-// or all at once in finishStreamedSlots. One set streams at a time.
+// made at once and the slots listed in firstSlots are read and uploaded
+// before the call returns. readStreamedSlotsInBackground then starts a worker
+// thread that reads the other files. Their uploads happen on the calling (GL)
+// thread, one per uploadStreamedSlot call, or all at once in
+// finishStreamedSlots (which starts the worker if nobody has). One set
+// streams at a time.
 void startStreamedSlots(const PictureFile files[], int count, unsigned int names[], int mipmappedSlots,
                         const int firstSlots[], int firstCount);
+void readStreamedSlotsInBackground();
 
 // Uploads one image the worker has finished, if any; false when none was ready.
 bool uploadStreamedSlot();

@@ -4,15 +4,14 @@
 
 #include "sound/audio.h"
 
-#include "platform/file_names.h"
+#include "assets/file_bytes.h"
+#include "sound/mp3_decoding.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <alsa/asoundlib.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -27,36 +26,10 @@ constexpr int outputChannels = 2;
 // Never destroyed, so the records stay reachable to the very end.
 std::vector<AudioSample*>& loadedSamples = *new std::vector<AudioSample*>;
 
-// Keeps standard error quiet while it lives. Opening the output with no sound
-// card makes libasound print its probing failures there, and libmpg123 warns
-// about damaged files; a player should not see either: the game simply runs
-// silent or leaves the slot empty.
-class QuietStandardError {
-public:
-    QuietStandardError()
-    {
-        std::fflush(stderr);
-        savedDescriptor_ = dup(STDERR_FILENO);
-        const int nullDescriptor = open("/dev/null", O_WRONLY);
-        if (savedDescriptor_ >= 0 && nullDescriptor >= 0)
-            dup2(nullDescriptor, STDERR_FILENO);
-        if (nullDescriptor >= 0)
-            close(nullDescriptor);
-    }
-    ~QuietStandardError()
-    {
-        std::fflush(stderr);
-        if (savedDescriptor_ >= 0) {
-            dup2(savedDescriptor_, STDERR_FILENO);
-            close(savedDescriptor_);
-        }
-    }
-    QuietStandardError(const QuietStandardError&) = delete;
-    QuietStandardError& operator=(const QuietStandardError&) = delete;
-
-private:
-    int savedDescriptor_ = -1;
-};
+// Opening the output with no sound card makes libasound print its probing
+// failures; a player should not see them (the game simply runs silent). Its
+// message hook takes them instead, so standard error itself is never touched.
+void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
 
 Mix_Chunk* chunkOf(const AudioSample* sample)
 {
@@ -65,7 +38,7 @@ Mix_Chunk* chunkOf(const AudioSample* sample)
 
 bool sdlInit(int rate, int channels)
 {
-    QuietStandardError quiet;
+    snd_lib_error_set_handler(ignoreAlsaMessage);
     // Ctrl+C and SIGTERM are the game's to handle (see stop_signals.h).
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
@@ -89,12 +62,14 @@ bool sdlInit(int rate, int channels)
 
 AudioSample* sdlLoadSample(const char* path)
 {
-    const std::string resolved = resolvePath(path);
-    Mix_Chunk* chunk = nullptr;
-    {
-        QuietStandardError quiet;
-        chunk = Mix_LoadWAV(resolved.c_str());
-    }
+    std::vector<unsigned char> bytes;
+    if (!readWholeFile(path, bytes))
+        return nullptr;
+    // WAV and MP3 are told apart by content; MP3 is decoded here, quietly.
+    const bool isWav = bytes.size() >= 4 && std::memcmp(bytes.data(), "RIFF", 4) == 0;
+    if (!isWav)
+        bytes = mp3AsWav(bytes);
+    Mix_Chunk* chunk = bytes.empty() ? nullptr : Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
     if (!chunk)
         return nullptr;
     AudioSample* sample = new AudioSample;

@@ -28,8 +28,8 @@ const SlotRange loadOrder[] = {
 
 struct SoundLoader {
     std::mutex lock;
-    // One decode at a time: the back end quiets standard error around each
-    // and is not asked to decode on two threads at once.
+    // One decode at a time: the back end is not asked to decode on two
+    // threads at once.
     std::mutex decoding;
     std::condition_variable slotDone;
     bool claimed[soundSlotCount] = {};

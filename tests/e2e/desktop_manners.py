@@ -3,7 +3,8 @@
 finds the build's data set and shows the title picture; the menu keeps the
 CPU calm; F10 covers the screen and puts the window back where it was, both
 without a window manager and through one (openbox); Ctrl+C (SIGINT) and
-SIGTERM end it the way a terminal user expects. And `make run` without a
+SIGTERM end it the way a terminal user expects; -geometry sets the window's
+size and place. And `make run` without a
 display says so in one line."""
 
 import os
@@ -108,7 +109,17 @@ def second_session(binary, root, elsewhere, artifacts):
         session.close()
 
 
-def make_run_without_display(root):
+def placed_by_geometry(binary, root, artifacts):
+    session = game_session.GameSession(binary, root, artifacts, arguments=("-geometry", "640x480+10+20"))
+    try:
+        wait_for_geometry(session, (10, 20, 640, 480), "-geometry 640x480+10+20")
+    finally:
+        session.close()
+
+
+def make_run_without_display():
+    # make run belongs to the source tree's Makefile.
+    root = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "MAKEFLAGS", "MAKELEVEL", "MFLAGS")}
     result = subprocess.run(["make", "run"], cwd=root, env=env, stdout=subprocess.PIPE,
                             stderr=subprocess.STDOUT, timeout=60)
@@ -124,9 +135,10 @@ def main():
     binary, root, artifacts = arguments
     elsewhere = tempfile.mkdtemp(prefix="quirtal-elsewhere-")
     try:
-        make_run_without_display(root)
+        make_run_without_display()
         first_session(binary, root, elsewhere, os.path.join(artifacts, "sigint"))
         second_session(binary, root, elsewhere, os.path.join(artifacts, "sigterm"))
+        placed_by_geometry(binary, root, os.path.join(artifacts, "geometry"))
     except game_session.CheckFailed as failure:
         print("FAILED (desktop manners): %s" % failure, file=sys.stderr)
         return 1

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """The installed game: `cmake --install` into a fresh prefix puts the
-launcher, the binary, the data set, a desktop entry and an icon in place;
+launcher, the binary, the data set, a desktop entry and AppStream metainfo
+(accepted by appstreamcli) under one id, a man page and an icon in place;
 the launcher explains a missing display, and started from an unrelated
 directory shows the title picture and quits with status 0 on Esc."""
 
 import configparser
 import os
+import re
 import subprocess
 import sys
 
@@ -13,6 +15,8 @@ import game_session
 import pictures
 import screens
 from game_session import check
+
+APP_ID = "org.quirtal.orvelcup"
 
 
 def check_tree(prefix):
@@ -26,12 +30,20 @@ def check_tree(prefix):
 
     entry = configparser.ConfigParser(interpolation=None)
     entry.optionxform = str
-    entry.read(os.path.join(prefix, "share", "applications", "quirtal.desktop"))
+    entry.read(os.path.join(prefix, "share", "applications", APP_ID + ".desktop"), encoding="utf-8")
     check(entry.has_section("Desktop Entry"), "no desktop entry installed")
     desktop = entry["Desktop Entry"]
     check(desktop.get("Type") == "Application" and desktop.get("Exec") == "quirtal",
           "the desktop entry does not start the launcher")
     check(desktop.get("Name") == game_session.WINDOW_TITLE, "the desktop entry has the wrong name")
+    check(desktop.get("Keywords") and desktop.get("Name[de]") and desktop.get("Comment[de]"),
+          "the desktop entry lacks keywords or its German name and comment")
+    metainfo = os.path.join(prefix, "share", "metainfo", APP_ID + ".metainfo.xml")
+    validation = subprocess.run(["appstreamcli", "validate", "--no-net", metainfo], capture_output=True, text=True)
+    check(validation.returncode == 0, "appstreamcli rejects %s:\n%s" % (metainfo, validation.stdout))
+    manual = subprocess.run(["man", "-l", os.path.join(prefix, "share", "man", "man6", "quirtal.6")],
+                            capture_output=True, text=True, env=dict(os.environ, MANWIDTH="80"))
+    check(manual.returncode == 0 and "--version" in manual.stdout, "no readable man page installed")
 
     # The icon in every hicolor size, each a drawing of its own size (not the
     # title picture shrunk: no text, and the corners left transparent).
@@ -60,6 +72,9 @@ def check_without_display(launcher, elsewhere):
                             stderr=subprocess.PIPE, timeout=60)
     check(result.returncode == 1 and b"DISPLAY is not set" in result.stderr,
           "the launcher without a display: status %d, %r" % (result.returncode, result.stderr[-200:]))
+    version = subprocess.run([launcher, "--version"], cwd=elsewhere, env=env, capture_output=True, text=True)
+    check(version.returncode == 0 and re.fullmatch(r"quirtal \d+\.\d+\.\d+\n", version.stdout),
+          "quirtal --version: status %d, %r" % (version.returncode, version.stdout))
 
 
 def main():
