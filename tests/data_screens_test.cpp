@@ -112,13 +112,13 @@ protected:
 struct MarkerPlace {
     int x, y;
 };
-const MarkerPlace markerPlaces[] = {{405, 135}, {290, 405}, {215, 336}, {250, 148}, {290, 78}, {215, 234}};
+const MarkerPlace markerPlaces[] = {{405, 135}, {290, 425}, {215, 350}, {250, 112}, {290, 50}, {215, 250}, {250, 172}, {500, 76}};
 
 TEST_F(DataScreens, MenuShowsItsPictureWithTheMarkerOnTheChosenEntry)
 {
     ASSERT_EQ(game.state, StateMenu);
     std::vector<Screen> shots;
-    for (int selection = 0; selection <= 5; ++selection) {
+    for (int selection = 0; selection <= 7; ++selection) {
         game.menuSelection = selection;
         shots.push_back(frameShot());
         expectPicture(shots.back());
@@ -126,9 +126,9 @@ TEST_F(DataScreens, MenuShowsItsPictureWithTheMarkerOnTheChosenEntry)
     keepScreenshot(shots[0], "title");
     keepScreenshot(shots[1], "menu");
     // The marker stands where its selection puts it, and nowhere else.
-    for (int selection = 1; selection <= 5; ++selection) {
+    for (int selection = 1; selection <= 7; ++selection) {
         const MarkerPlace& here = markerPlaces[selection];
-        const int other = selection == 5 ? 1 : selection + 1;
+        const int other = selection == 7 ? 1 : selection + 1;
         SCOPED_TRACE("selection " + std::to_string(selection));
         EXPECT_GT(changed(shots[selection], shots[other], here.x + 8, here.y + 8, here.x + 56, here.y + 56), 0.4);
         EXPECT_GT(share(shots[selection], here.x, here.y, here.x + 64, here.y + 64, golden), 0.01) << "its golden glow";
@@ -138,15 +138,16 @@ TEST_F(DataScreens, MenuShowsItsPictureWithTheMarkerOnTheChosenEntry)
     }
     // The mode picture ("automatic" in gold) fills its place on the menu
     // picture but not on the title picture.
-    EXPECT_GT(share(shots[1], 340, 320, 468, 352, golden), 0.05);
-    EXPECT_LT(share(shots[0], 340, 320, 468, 352, golden), 0.01);
-    // So does player 2's side ("Mensch"), and the computer's strength after Enter on its entry.
-    EXPECT_GT(share(shots[1], 320, 218, 520, 250, golden), 0.03);
-    EXPECT_LT(share(shots[0], 320, 218, 520, 250, golden), 0.01);
+    EXPECT_GT(share(shots[1], 340, 334, 468, 366, golden), 0.05);
+    EXPECT_LT(share(shots[0], 340, 334, 468, 366, golden), 0.01);
+    // So does player 2's side ("Human"), and the computer's strength after Enter on its entry.
+    EXPECT_GT(share(shots[1], 320, 234, 520, 266, golden), 0.03);
+    EXPECT_LT(share(shots[0], 320, 234, 520, 266, golden), 0.01);
+    game.menuSelection = 5;
     onKeyDown(13, 0, 0);
     const Screen computer = frameShot();
     EXPECT_EQ(game.opponent, 1);
-    EXPECT_GT(changed(shots[5], computer, 320, 218, 520, 250), 0.05) << "Computer: leicht";
+    EXPECT_GT(changed(shots[5], computer, 320, 234, 520, 266), 0.05) << "Computer: easy";
     EXPECT_LT(changed(shots[5], computer, 0, 300, 800, 600), 0.01) << "the rest stays";
     game.opponent = 0;
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
@@ -235,9 +236,10 @@ TEST_F(DataScreens, ResultScreenNamesTheWinner)
     keepScreenshot(result, "result");
     EXPECT_EQ(game.state, StateResult);
     expectPicture(result);
-    EXPECT_GT(changed(before, result, 300, 250, 500, 350), 0.5);
-    EXPECT_GT(share(result, 300, 290, 500, 340, blue), 0.05) << "PLAYER 1 in blue";
-    EXPECT_GT(share(result, 300, 255, 500, 290, golden), 0.05) << "WINS! in gold";
+    EXPECT_GT(changed(before, result, 170, 20, 630, 318), 0.5) << "the result panel";
+    EXPECT_GT(share(result, 320, 276, 480, 300, golden), 0.04) << "Player 1 wins, in gold";
+    EXPECT_GT(share(result, 280, 205, 360, 225, blue), 0.04) << "the winner's side named in blue";
+    EXPECT_GT(share(result, 260, 400, 540, 470, golden), 0.1) << "the winning goal's banner above it";
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 

@@ -240,6 +240,7 @@ TEST_F(DemoMatch, ComputerOpponentTakesPlayer2sKeysEndsTheIntroAndKicksOff)
     EXPECT_GT(ball.speedX, 100.0f) << "pushed at 200 two seconds in, not five";
     // Without the computer nobody presses Enter.
     onKeyDown(esc, 0, 0);
+    onKeyDown(enter, 0, 0);
     game.opponent = NoComputer;
     onKeyDown(enter, 0, 0);
     computerFrames(10.0f);

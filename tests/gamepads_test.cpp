@@ -282,7 +282,14 @@ TEST_F(Gamepads, AMappedPadWorksTheMenuAndTheMatchThroughTheFrame)
     EXPECT_EQ(pairState(1), (Rods{plusZ, 0, towardPlusX, 0}));
     frame(x, SDL_HAT_DOWN);
     EXPECT_EQ(pairState(1), (Rods{plusZ, 0, towardMinusX, 0}));
+    frame(start, SDL_HAT_DOWN);
+    EXPECT_EQ(game.pause, MatchPause::Paused) << "Start pauses the ball in play";
+    frame(none, SDL_HAT_DOWN);
+    frame(start, SDL_HAT_DOWN);
+    EXPECT_EQ(game.pause, MatchPause::None);
     frame(back, SDL_HAT_DOWN);
+    EXPECT_EQ(game.pause, MatchPause::LeaveQuestion) << "Back asks before leaving";
+    frame(start, SDL_HAT_DOWN);
     EXPECT_EQ(game.state, StateMenu);
     EXPECT_EQ(pairState(1), Rods{}) << "leaving the match lets go of everything";
 }

@@ -163,6 +163,7 @@ TEST_F(Input, HeldKeysActOnThePairActiveAtEachTickAndQSwitchesAtTheNext)
     EXPECT_EQ(matchSession.state.activePair[0], 0) << "one press, one switch";
     // The menu lets go of everything held.
     press(esc);
+    press(enter);
     EXPECT_EQ(sampleHeldInput(1), InputRecord{});
 }
 
@@ -293,7 +294,14 @@ TEST_F(Input, EscapeEnterAndSpaceLeaveMatchAndScreensForTheMenu)
         game.menuSelection = 3;
         game.cameraMode = CameraClose;
         press('w');
-        press(c.key);
+        if (c.key == esc && c.state <= StateGoal) {
+            press(esc);
+            EXPECT_EQ(game.state, c.state) << "Esc in a match asks first";
+            EXPECT_TRUE(recordingAudio().stoppedChannels().empty());
+            press(enter);
+        } else {
+            press(c.key);
+        }
         EXPECT_EQ(game.state, c.stateAfter);
         EXPECT_EQ(held(1).slide[0], 0) << "w acts only in a match, and leaving it lets go";
         // Everything else stays as it was.
@@ -309,7 +317,7 @@ TEST_F(Input, EscapeEnterAndSpaceLeaveMatchAndScreensForTheMenu)
     }
 }
 
-TEST_F(Input, BloopersOnlyOnTheScreens)
+TEST_F(Input, PBringsBloopersOnTheScreensAndPausesAMatch)
 {
     for (int state : {StateCredits, StateResult, StatePlay, StateMenu}) {
         resetPlay();
@@ -318,6 +326,7 @@ TEST_F(Input, BloopersOnlyOnTheScreens)
         press('p');
         const bool screen = state == StateCredits || state == StateResult;
         EXPECT_EQ(slotsOn(channelInterface), screen ? std::vector<int>{slotBloopers} : std::vector<int>{}) << state;
+        EXPECT_EQ(game.pause == MatchPause::Paused, state == StatePlay) << state;
         EXPECT_EQ(game.state, state);
     }
 }
@@ -330,16 +339,17 @@ TEST_F(Input, MenuKeysMoveTheHighlightToggleTheRodModeAndStartAMatch)
         int selectionAfter;
         int stateAfter;
     };
-    // The entries as shown top to bottom: 1 start, 2 rod control, 5 player 2's side, 3 credits,
-    // 6 network, 4 quit.
+    // The entries as shown top to bottom: 1 start, 2 rod control, 5 player 2's side, 6 settings,
+    // 3 credits, 7 network, 4 quit.
     const Case cases[] = {
         {1, GLUT_KEY_UP, 4, StateMenu},   {2, GLUT_KEY_UP, 1, StateMenu},   {5, GLUT_KEY_UP, 2, StateMenu},
-        {3, GLUT_KEY_UP, 5, StateMenu},   {4, GLUT_KEY_UP, 6, StateMenu},   {6, GLUT_KEY_UP, 3, StateMenu},
-        {1, GLUT_KEY_DOWN, 2, StateMenu}, {2, GLUT_KEY_DOWN, 5, StateMenu}, {5, GLUT_KEY_DOWN, 3, StateMenu},
-        {3, GLUT_KEY_DOWN, 6, StateMenu}, {6, GLUT_KEY_DOWN, 4, StateMenu},
-        {4, GLUT_KEY_DOWN, 1, StateMenu}, {0, GLUT_KEY_UP, 0, StateMenu},
-        {0, GLUT_KEY_DOWN, 0, StateMenu}, {2, GLUT_KEY_F1, 2, StateMenu},   {2, GLUT_KEY_LEFT, 2, StateMenu},
-        {0, 0, 1, StateMenu},             {3, 0, 3, StateCredits},
+        {6, GLUT_KEY_UP, 5, StateMenu},   {3, GLUT_KEY_UP, 6, StateMenu},   {7, GLUT_KEY_UP, 3, StateMenu},
+        {4, GLUT_KEY_UP, 7, StateMenu},   {1, GLUT_KEY_DOWN, 2, StateMenu}, {2, GLUT_KEY_DOWN, 5, StateMenu},
+        {5, GLUT_KEY_DOWN, 6, StateMenu}, {6, GLUT_KEY_DOWN, 3, StateMenu}, {3, GLUT_KEY_DOWN, 7, StateMenu},
+        {7, GLUT_KEY_DOWN, 4, StateMenu}, {4, GLUT_KEY_DOWN, 1, StateMenu},
+        {0, GLUT_KEY_UP, 0, StateMenu},   {0, GLUT_KEY_DOWN, 0, StateMenu}, {2, GLUT_KEY_F1, 2, StateMenu},
+        {2, GLUT_KEY_LEFT, 2, StateMenu}, {0, 0, 1, StateMenu},             {3, 0, 3, StateCredits},
+        {6, 0, 6, StateSettings},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "selection " << c.selection << " code " << c.code);
@@ -357,10 +367,10 @@ TEST_F(Input, MenuKeysMoveTheHighlightToggleTheRodModeAndStartAMatch)
         EXPECT_EQ(slotsOn(channelInterface), std::vector<int>{c.code == 0 ? slotConfirm : slotMenuMove});
     }
 
-    // Entry 6 opens the network panel: keys go to it (Esc closes it rather
+    // Entry 7 opens the network panel: keys go to it (Esc closes it rather
     // than ending the program), and a bad address starts nothing.
     resetPlay();
-    game.menuSelection = 6;
+    game.menuSelection = 7;
     press(enter);
     ASSERT_TRUE(netMenuView().open);
     pressSpecial(GLUT_KEY_DOWN);

@@ -222,6 +222,8 @@ TEST(Match, TwoPlayersPlayAWholeMatchFromTheKeyboard)
     for (int i = 0; i < figuresPerTeam; ++i)
         EXPECT_FLOAT_EQ(match().teams[0].figures[i].position.z, static_cast<float>(layoutTeam1[i].z)) << i;
     onKeyDown(esc, 0, 0);
+    EXPECT_EQ(game.state, StateKickOff) << "Esc asks before leaving";
+    onKeyDown(enter, 0, 0);
     EXPECT_EQ(game.state, StateMenu);
     setMillisecondClock(nullptr);
     setCalendarClock(nullptr);

@@ -104,12 +104,12 @@ protected:
 
     static void expectModePicture(const TestColour* colour, int backgroundSlot)
     {
-        expectChoicePicture(340, 468, 320, colour, backgroundSlot);
+        expectChoicePicture(340, 468, 334, colour, backgroundSlot);
     }
 
     static void expectOpponentPicture(const TestColour* colour, int backgroundSlot)
     {
-        expectChoicePicture(320, 520, 218, colour, backgroundSlot);
+        expectChoicePicture(320, 520, 234, colour, backgroundSlot);
     }
 };
 
@@ -129,9 +129,10 @@ TEST_F(MenuTest, EntriesShowTheMenuPictureTheMarkerAtTheEntryAndBothChoicePictur
     struct Entry {
         int selection, x, y;
     };
-    // Top to bottom: start, rod control, player 2's side (5), credits, network (6) beside it, quit.
-    const Entry entries[] = {{1, 290, 405}, {2, 215, 336}, {5, 215, 234}, {3, 250, 148}, {6, 500, 112},
-                             {4, 290, 78},  {7, 405, 135}, {-1, 405, 135}, {1000, 405, 135}};
+    // Top to bottom: start, rod control, player 2's side (5), settings (6), credits, network (7)
+    // beside it, quit.
+    const Entry entries[] = {{1, 290, 425}, {2, 215, 350}, {5, 215, 250}, {6, 250, 172}, {3, 250, 112},
+                             {7, 500, 76},  {4, 290, 50},  {8, 405, 135}, {-1, 405, 135}, {1000, 405, 135}};
     for (int mode : {0, 1, -2})
         for (const Entry& e : entries) {
             const int opponent = (e.x + e.y + mode + 3) % 4;

@@ -54,16 +54,16 @@ struct OverlayCase {
     float sampleX;  // frame x of the samples, clear of any text
     Rect outline;   // the whole area the overlay covers
     bool writesText;
+    bool pinnedToTop = false; // moves with the window's top edge in a tall window
 };
 
 const Rect notice = {300, 500, 275, 325};
-const Rect result = {300, 500, 250, 350};
 
 std::vector<OverlayCase> overlayCases()
 {
     return {
         {"score board", [] { drawScoreBoard(3, 4); }, {0, 800, 400, 600}, SlotScoreBoard, true, 40, {0, 800, 400, 600},
-         true},
+         true, true},
         {"frame rate", [] { drawFrameRate(60); }, {0, 200, 400, 600}, SlotFrameRatePicture, true, 20, {0, 200, 400, 600},
          true},
         {"help", [] { drawHelp(); }, {150, 650, 100, 480}, SlotHelpText, true, 400, {140, 660, 90, 510}, false},
@@ -73,9 +73,6 @@ std::vector<OverlayCase> overlayCases()
         {"display lists on", [] { drawDisplayListNotice(7); }, notice, SlotDisplayListOn, true, 400, notice, false},
         {"filter off", [] { drawFilterNotice(0); }, notice, SlotFilterOff, true, 400, notice, false},
         {"filter on", [] { drawFilterNotice(1); }, notice, SlotFilterOn, true, 400, notice, false},
-        {"result player 1", [] { drawResult(1); }, result, SlotResultPlayer1, false, 400, result, false},
-        {"result player 2", [] { drawResult(0); }, result, SlotResultPlayer2, false, 400, result, false},
-        {"result for any non-zero", [] { drawResult(-3); }, result, SlotResultPlayer1, false, 400, result, false},
     };
 }
 
@@ -131,7 +128,8 @@ TEST_F(OverlaysTest, EachOverlayCoversItsRectangleInItsOrientationAtAnyWindowSiz
                     glViewport(0, 0, stretch.width, stretch.height);
                     c.draw();
                 });
-                const Rect& r = c.picture;
+                const float lift = c.pinnedToTop ? overlayView(stretch.width, stretch.height).top - 600.0f : 0.0f;
+                const Rect r = {c.picture.left, c.picture.right, c.picture.bottom + lift, c.picture.top + lift};
                 const int sx = stretch.x(c.sampleX);
                 const Pixel nearTop = readPixel(sx, stretch.y(r.top - 0.1f * (r.top - r.bottom)));
                 const Pixel nearBottom = readPixel(sx, stretch.y(r.bottom + 0.1f * (r.top - r.bottom)));
@@ -143,7 +141,7 @@ TEST_F(OverlaysTest, EachOverlayCoversItsRectangleInItsOrientationAtAnyWindowSiz
 
                 // Just beyond each edge the scene is untouched; just within it
                 // is not (one pixel further where the frame is stretched).
-                const Rect& o = c.outline;
+                const Rect o = {c.outline.left, c.outline.right, c.outline.bottom + lift, c.outline.top + lift};
                 const int m = stretch.width == 800 && stretch.height == 600 ? 0 : 1;
                 const int left = stretch.x(o.left), right = stretch.x(o.right);
                 const int bottom = stretch.y(o.bottom), top = stretch.y(o.top);
@@ -188,7 +186,6 @@ TEST_F(OverlaysTest, MasksKeepTheSceneWhereWhiteAndPanelsMultiplyIt)
         {"help panel margin", drawHelp, 145, 300, tintedScene},
         {"notice, black mask", [] { drawMipmapNotice(1); }, 340, 300, picture},
         {"notice, white mask over the panel", [] { drawFilterNotice(0); }, 460, 300, tintedScene},
-        {"result, white mask over the panel", [] { drawResult(0); }, 460, 300, tintedScene},
         {"score board, black mask", [] { drawScoreBoard(0, 0); }, 100, 420, picture},
         {"score board, white mask", [] { drawScoreBoard(0, 0); }, 700, 420, scene},
         {"frame rate, white mask", [] { drawFrameRate(0); }, 180, 420, scene},
@@ -355,7 +352,8 @@ TEST_F(ScoreTextTest, FrameRateStartsAtItsPointAndAnyValueFitsItsBuffer)
 }  // namespace
 
 // A goal is celebrated for three seconds, and on while its remark plays up to
-// seven; then the kick-off prompt. The result screen has no prompt.
+// seven; then the kick-off prompt. On the result screen only the winning
+// goal's celebration shows, above the result panel.
 TEST(MatchPrompts, GoalIsCelebratedWhileItsRemarkPlaysUpToALimit)
 {
     resetPlay();
@@ -376,5 +374,6 @@ TEST(MatchPrompts, GoalIsCelebratedWhileItsRemarkPlaysUpToALimit)
     putMatchIn(MatchPhase::KickOffPending);
     EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::KickOff);
     putMatchIn(MatchPhase::Result, 5, 1);
-    EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::None);
+    EXPECT_EQ(choosePrompt(goalAt + 8000), Prompt::GoalPlayer1);
+    EXPECT_EQ(choosePrompt(goalAt + 11100), Prompt::None);
 }

@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 #include "platform/file_names.h"
+#include "sim/match_events.h"
 #include "sound/sound_bank.h"
 #include "support/recording_audio.h"
 
@@ -69,9 +70,9 @@ TEST_F(SoundBankTest, LoadsEveryFileOnceMenuMusicFirst)
         1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
         63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 44, 45, 46, 47, 48, 49, 50, 51, 52,
         53, 54, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 55, 56, 3, 0, 29, 57, 60, 59,
-        61, 62};
+        61, 62, 85, 86, 87, 88, 89, 90, 91, 92, 93, 94, 95};
     const std::vector<std::string> paths = recordingAudio().loadedPaths();
-    ASSERT_EQ(paths.size(), 83u);
+    ASSERT_EQ(paths.size(), 94u);
     for (size_t i = 0; i < order.size(); ++i)
         EXPECT_EQ(paths[i], soundSlotPath(order[i])) << "load " << i;
 
@@ -122,8 +123,8 @@ TEST_F(SoundBankTest, ASoundWantedEarlyPlaysBeforeTheWorkerReachesIt)
     finishLoadingSounds();
     EXPECT_EQ(early, std::vector<int>{whistleSlot});
     const std::vector<std::string> paths = recordingAudio().loadedPaths();
-    EXPECT_EQ(paths.size(), 83u);
-    EXPECT_EQ(std::set<std::string>(paths.begin(), paths.end()).size(), 83u) << "no file decoded twice";
+    EXPECT_EQ(paths.size(), 94u);
+    EXPECT_EQ(std::set<std::string>(paths.begin(), paths.end()).size(), 94u) << "no file decoded twice";
 }
 
 // The first menu frame does not wait for the long menu track: it starts
@@ -156,7 +157,7 @@ TEST_F(SoundBankTest, MissingFilesLeaveTheirSlotsEmpty)
     EXPECT_EQ(soundBank.samples[5], nullptr);
     EXPECT_EQ(soundBank.samples[crowdLoopSlot], nullptr);
     EXPECT_NE(soundBank.samples[4], nullptr);
-    EXPECT_EQ(recordingAudio().loadedPaths().size(), 83u);
+    EXPECT_EQ(recordingAudio().loadedPaths().size(), 94u);
 
     recordingAudio().events.clear();
     startCrowdLoop();
@@ -178,7 +179,7 @@ TEST_F(SoundBankTest, EachOperationPlaysItsSlotOnItsChannel)
         {"intro sound", playIntroSound, 7, 57},
         {"whistle", playKickOffWhistle, 7, 0},
         {"contact", playContactSound, 8, 3},
-        {"wall", playWallSound, 9, 3},
+        {"wall", [] { playWallSound(wallPlusZ); }, 9, 3},
         {"confirm", playConfirmSound, 15, 60},
         {"menu move", playMenuMoveSound, 15, 59},
         {"bloopers", playBloopers, 15, 62},
@@ -200,6 +201,36 @@ TEST_F(SoundBankTest, EachOperationPlaysItsSlotOnItsChannel)
     EXPECT_EQ(recordingAudio().events[0].channel, 10);
     EXPECT_EQ(recordingAudio().events[0].value, 240);
     EXPECT_EQ(recordingAudio().events[1].kind, AudioCall::Play);
+}
+
+TEST_F(SoundBankTest, PlayIsHeardOnceAndRemarksNeverOverlap)
+{
+    loadAndClear();
+    static uint32_t nowMs;
+    nowMs = 100000;
+    setMillisecondClock([] { return nowMs; });
+
+    // A ball rattling along one wall clicks once per 100 ms; another wall is its own.
+    for (int ms = 0; ms < 300; ms += 20, nowMs += 20)
+        playWallSound(wallPlusZ);
+    playWallSound(wallMinusX);
+    EXPECT_EQ(recordingAudio().slotsPlayedOn(wallChannel).size(), 4u);
+
+    // A remark on the play waits for the one before to end, and for the gap.
+    recordingAudio().events.clear();
+    commentShot();
+    recordingAudio().markPlaying(commentaryChannel);
+    nowMs += playRemarkGapMs;
+    commentSave();
+    EXPECT_EQ(remarks().size(), 1u) << "the shot's remark still plays";
+    EXPECT_EQ(recordingAudio().slotsPlayedOn(crowdSwellChannel), std::vector<int>{crowdGaspSlot});
+    recordingAudio().markPlaying(commentaryChannel, false);
+    commentNearMiss();
+    EXPECT_EQ(remarks().size(), 2u);
+    nowMs += 1000;
+    commentShot();
+    EXPECT_EQ(remarks().size(), 2u) << "too soon after the last";
+    setMillisecondClock(nullptr);
 }
 
 TEST_F(SoundBankTest, StopAllSoundsSparesTheInterfaceChannel)
@@ -415,7 +446,7 @@ TEST_F(SoundBankTest, FailedInitLeavesTheGameSilent)
     playIntroComment();
     playKickOffWhistle();
     playContactSound();
-    playWallSound();
+    playWallSound(wallMinusX);
     playPostComment();
     playGoalCommentary(5, 0, 5);
     playGoalCommentary(1, 0, 5);

@@ -15,7 +15,7 @@ struct PictureFile {
 constexpr int tablePictureCount = 7;
 constexpr int interfacePictureCount = 48;
 constexpr int promptPictureCount = 8;
-constexpr int soundSlotCount = 85;
+constexpr int soundSlotCount = 96;
 
 // The table textures in slot order.
 inline constexpr PictureFile tablePictureFiles[tablePictureCount] = {
@@ -183,6 +183,18 @@ inline constexpr const char* soundSlotFiles[soundSlotCount] = {
     "Data/kommentar/hintergrund/hust2.mp3",
     "Data/kommentar/hintergrund/hust1.mp3",
     "Data/kommentar/hintergrund/neuerball.mp3",
+    // Remarks on shots, saves and near misses, and the crowd's gasp at a chance.
+    "data/kommentar/schuss/n_schussaufstor.mp3",   // 85
+    "data/kommentar/schuss/n_abgezogen.mp3",
+    "data/kommentar/schuss/n_distanz.mp3",
+    "data/kommentar/abwehr/n_gehalten.mp3",
+    "data/kommentar/abwehr/n_parade.mp3",
+    "data/kommentar/abwehr/n_zurstelle.mp3",        // 90
+    "data/kommentar/knapp/n_knappvorbei.mp3",
+    "data/kommentar/knapp/n_daswarknapp.mp3",
+    "data/kommentar/knapp/n_haarscharf.mp3",
+    "data/kommentar/knapp/n_fastdrin.mp3",
+    "data/sfx/crowd_oh.wav",                        // 95
 };
 
 // The two models, and the textures their materials name.

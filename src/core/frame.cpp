@@ -6,19 +6,39 @@
 #include "core/match_flow.h"
 #include "core/net_play.h"
 #include "core/scene_setup.h"
+#include "core/settings_screen.h"
+#include "core/side_names.h"
 #include "core/timing.h"
 #include "platform/clock.h"
 #include "render/interface.h"
+#include "render/panels.h"
 #include "render/prompts.h"
 #include "render/rods.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
+#include "sim/match_engine.h"
 #include "sim/match_state.h"
 #include "sound/sound_bank.h"
 
 #include <GL/freeglut.h>
 
+#include <cmath>
+
 namespace {
+
+// The view is 60 degrees high in a window of 4:3 or wider, which shows the
+// whole table with both goals. A narrower window keeps the width a 4:3 one
+// sees and opens the view upward and downward instead.
+constexpr double baseFieldOfView = 60.0;
+constexpr double baseAspect = 4.0 / 3.0;
+
+double verticalFieldOfView(double aspect)
+{
+    if (aspect >= baseAspect)
+        return baseFieldOfView;
+    const double halfRadians = baseFieldOfView * M_PI / 360.0;
+    return 360.0 / M_PI * std::atan(std::tan(halfRadians) * baseAspect / aspect);
+}
 
 // Marker spin per frame for team 1, and per figure step for team 2.
 constexpr float arrowSpinTeam1 = 0.05f;
@@ -79,16 +99,23 @@ void drawScene(const MatchState& match, bool fromTheSide)
     drawBall(match.ball);
     drawTable(table);
     drawFiguresAndMarkers(match);
-    drawRods(match.teams[0], match.teams[1]);
+    drawRods(match.teams[0], match.teams[1], match.activePair[0], match.activePair[1]);
     // Last, so the depth test spares a software renderer the sky behind the table.
     drawSceneSkybox();
 
     glPopMatrix();
 }
 
+ResultFigures resultFigures(const MatchState& match)
+{
+    const MatchSession& session = matchSession;
+    return {winnerLine(match.winner), {sideName(1), sideName(2)}, {match.goals[0], match.goals[1]},
+            {session.shots[0], session.shots[1]}, session.playTicks / ticksPerSecond, match.winner};
+}
+
 void drawOverlays(const MatchState& match)
 {
-    drawScoreBoard(match.goals[0], match.goals[1]);
+    drawScoreBoard(match.goals[0], match.goals[1], sideName(1), sideName(2));
     if (game.showHelp)
         drawHelp();
     game.nowSeconds = calendarSeconds();
@@ -108,11 +135,17 @@ void drawOverlays(const MatchState& match)
 }
 
 // The match's ticks that are due, then the picture of the match between its
-// last two ticks.
+// last two ticks. A paused match runs no ticks: its clock stands still, and
+// the first frame after the pause starts a fresh stretch of time.
 void playFrame()
 {
-    runMatchFrame(updateTiming());
-    updateBackgroundComments();
+    const bool running = game.pause == MatchPause::None;
+    if (running) {
+        runMatchFrame(updateTiming());
+        updateBackgroundComments();
+    } else {
+        pauseTiming();
+    }
     const MatchState match = drawnMatch();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(0.0f, 1.0f, 1.0f);
@@ -120,8 +153,12 @@ void playFrame()
     const bool goalAgain = showingGoalReplay();
     drawScene(match, goalAgain);
     drawOverlays(match);
+    if (!running) {
+        drawPausePanel(game.pause);
+        return;
+    }
     if (match.phase == MatchPhase::Result)
-        drawResult(match.winner == 1 ? 1 : 0);
+        drawResultPanel(resultFigures(match));
 
     updateCamera(match.ball.position);
 }
@@ -145,6 +182,10 @@ void displayFrame()
         if (netMenu.open)
             drawNetworkPanel(netMenu.choice, netMenu.address.c_str());
         drawStatusLine(netMenuNotice().c_str(), menuNoticeLine);
+    } else if (game.state == StateSettings) {
+        pauseTiming();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawSettingsScreen(settingsRows(), settingsMessage());
     } else if (game.state == StateCredits) {
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -162,7 +203,7 @@ void reshapeWindow(int width, int height)
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     // A minimised window reports height 0; keep the aspect finite.
-    const double aspect = height > 0 ? static_cast<double>(width) / height : 1.0;
-    gluPerspective(60.0, aspect, 1.0, 10000.0);
+    const double aspect = height > 0 && width > 0 ? static_cast<double>(width) / height : 1.0;
+    gluPerspective(verticalFieldOfView(aspect), aspect, 1.0, 10000.0);
     glMatrixMode(GL_MODELVIEW);
 }

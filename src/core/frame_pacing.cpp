@@ -17,7 +17,8 @@ using PaceClock = std::chrono::steady_clock;
 
 PaceClock::time_point slotStart;
 
-// What a menu or credits frame shows; -1 while a match is drawn.
+// What a still screen shows (the menu, the credits, the Settings screen, a
+// paused match); -1 while a match runs.
 struct ScreenContent {
     int state = -1;
     int selection = -1;
@@ -27,9 +28,11 @@ ScreenContent lastDrawnScreen;
 
 ScreenContent screenContent()
 {
-    if (game.state != StateMenu && game.state != StateCredits)
+    const bool still = game.state == StateMenu || game.state == StateCredits || game.state == StateSettings ||
+                       game.pause != MatchPause::None;
+    if (!still)
         return {};
-    return {game.state, game.menuSelection, game.manualRodSelection};
+    return {game.state, game.menuSelection + 100 * static_cast<int>(game.pause), game.manualRodSelection};
 }
 
 } // namespace

@@ -3,8 +3,9 @@
 // Frames are never drawn faster than this many per second, whether or not
 // the driver waits for the vertical blank at each swap.
 constexpr int frameRateCap = 120;
-// The menu and credits pictures change only on a key press: while they stay
-// as they are they are drawn at this rate, and a change is drawn at once.
+// The menu, credits and Settings screens and a paused match change only on
+// a key press: while they stay as they are they are drawn at this rate, and
+// a change of the menu's marker or of the pause is drawn at once.
 constexpr int screenFrameRateCap = 15;
 
 // Waits, from the idle callback, until one period of framesPerSecond has

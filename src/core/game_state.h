@@ -13,7 +13,12 @@ enum : int {
     StateMenu = 3,
     StateCredits = 4,
     StateResult = 5,
+    StateSettings = 6,
 };
+
+// A match that stands still: paused with P (or a pad's Start), or asking
+// whether to leave after Esc.
+enum class MatchPause { None, Paused, LeaveQuestion };
 
 // Camera mode codes (GameState::cameraMode).
 enum : int {
@@ -34,8 +39,10 @@ enum : int {
 // Every program-wide value the game's behaviour hangs on.
 struct GameState {
     int state = StateMenu;
-    // Settings of the next match: rod selection by hand (1) or by the
-    // engine (0), and the seed --seed fixed (negative: none).
+    MatchPause pause = MatchPause::None;
+    // Settings of the next match: goals to win, rod selection by hand (1) or
+    // by the engine (0), and the seed --seed fixed (negative: none).
+    int goalsToWin = 5;
     int manualRodSelection = 0;
     int64_t nextSeed = -1;
 

@@ -8,6 +8,7 @@
 #include <GL/freeglut.h>
 #include <SDL.h>
 
+#include <cstdio>
 #include <initializer_list>
 
 namespace {
@@ -181,7 +182,13 @@ void fillFreePlaces()
 void pressButton(Pad& pad, int button)
 {
     switch (button) {
-    case SDL_CONTROLLER_BUTTON_START: onKeyDown(keyEnter, 0, 0); break;
+    case SDL_CONTROLLER_BUTTON_START:
+        // The leave question takes Start as Enter: a pad can leave as it can play on (Back).
+        onKeyDown(game.pause == MatchPause::Paused || (game.state == StatePlay && game.pause == MatchPause::None)
+                      ? keyPause
+                      : keyEnter,
+                  0, 0);
+        break;
     case SDL_CONTROLLER_BUTTON_BACK: onKeyDown(keyEscape, 0, 0); break;
     case SDL_CONTROLLER_BUTTON_DPAD_UP:
     case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
@@ -219,11 +226,17 @@ void handleEvent(const SDL_Event& event)
 
 } // namespace
 
-void openGamepads()
+void openGamepads(const std::string& mappingFile)
 {
     // SDL would otherwise take over Ctrl+C and SIGTERM.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0 || mappingFile.empty())
+        return;
+    if (FILE* file = std::fopen(mappingFile.c_str(), "rb")) {
+        std::fclose(file);
+        if (SDL_GameControllerAddMappingsFromFile(mappingFile.c_str()) < 0)
+            std::fprintf(stderr, "quirtal: %s: %s\n", mappingFile.c_str(), SDL_GetError());
+    }
 }
 
 void pollGamepads()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // Up to two game controllers beside the keyboard, through SDL's game-controller
 // layer (so mappings in SDL_GAMECONTROLLERCONFIG apply). The first pad plugged
 // in plays for player 1, the second for player 2; against the computer every
@@ -14,10 +16,14 @@
 //   right trigger or B               second rod kicks toward the opponent
 //   Y                                second rod swings back
 //   either shoulder button           switches the pair (manual rod selection only)
-// Everywhere: Start acts as Enter, Back as Esc; in the menu the D-pad moves the marker.
+// Start pauses and resumes a match while the ball is in play (P); elsewhere,
+// and at a kick-off, it acts as Enter. Back acts as Esc; in the menu the
+// D-pad moves the marker.
 
-// Starts SDL's game-controller support. Without it the game simply has no pads.
-void openGamepads();
+// Starts SDL's game-controller support. Without it the game simply has no
+// pads. Mappings in the given file (SDL's gamecontrollerdb.txt format), when
+// it exists, are added to SDL's own.
+void openGamepads(const std::string& mappingFile = "");
 
 // Handles plugging, unplugging and the pads' buttons and sticks; once a frame.
 // Does nothing until openGamepads has succeeded.

@@ -6,6 +6,8 @@
 #include "core/game_state.h"
 #include "core/match_flow.h"
 #include "core/net_play.h"
+#include "core/player_settings.h"
+#include "core/settings_screen.h"
 #include "platform/full_screen.h"
 #include "render/interface.h"
 #include "sound/sound_bank.h"
@@ -49,36 +51,30 @@ struct RodKey {
     int direction;
 };
 
-// The rod key table; false when the character is not a rod key.
-bool rodKey(unsigned char key, RodKey& rod)
+// The rod a bound key drives (see the Settings screen); false when the key
+// drives none (the pair switch is no rod action).
+bool rodKey(int code, RodKey& rod)
 {
-    switch (key) {
-    case 'w': rod = {1, 0, RodAction::Slide, -1}; return true;
-    case 's': rod = {1, 0, RodAction::Slide, +1}; return true;
-    case 'd': rod = {1, 0, RodAction::Swing, +1}; return true;
-    case 'a': rod = {1, 0, RodAction::Swing, -1}; return true;
-    case 'i': rod = {1, 1, RodAction::Slide, -1}; return true;
-    case 'k': rod = {1, 1, RodAction::Slide, +1}; return true;
-    case 'l': rod = {1, 1, RodAction::Swing, +1}; return true;
-    case 'j': rod = {1, 1, RodAction::Swing, -1}; return true;
-    case '8': rod = {2, 0, RodAction::Slide, -1}; return true;
-    case '5': rod = {2, 0, RodAction::Slide, +1}; return true;
-    case '6': rod = {2, 0, RodAction::Swing, +1}; return true;
-    case '4': rod = {2, 0, RodAction::Swing, -1}; return true;
-    default: return false;
-    }
+    int player = 0;
+    KeyAction action{};
+    if (!findKeyAction(playerSettings.keys, code, player, action) || action == KeyAction::SwitchPair)
+        return false;
+    // Per rod: up (-z), down (+z), swing toward +x, swing toward -x.
+    const int directions[] = {-1, +1, +1, -1};
+    const int index = static_cast<int>(action);
+    const int kind = index % 4;
+    rod = {player, index < 4 ? 0 : 1, kind < 2 ? RodAction::Slide : RodAction::Swing, directions[kind]};
+    return true;
 }
 
-// Player 2's second rod on the arrow keys.
-bool arrowKey(int code, RodKey& rod)
+// The player whose pair switch the key is; 0 for none.
+int pairSwitchKey(int code)
 {
-    switch (code) {
-    case GLUT_KEY_UP: rod = {2, 1, RodAction::Slide, -1}; return true;
-    case GLUT_KEY_DOWN: rod = {2, 1, RodAction::Slide, +1}; return true;
-    case GLUT_KEY_RIGHT: rod = {2, 1, RodAction::Swing, +1}; return true;
-    case GLUT_KEY_LEFT: rod = {2, 1, RodAction::Swing, -1}; return true;
-    default: return false;
-    }
+    int player = 0;
+    KeyAction action{};
+    if (findKeyAction(playerSettings.keys, code, player, action) && action == KeyAction::SwitchPair)
+        return player;
+    return 0;
 }
 
 // GLUT calls need an open window; the handlers also run without one.
@@ -91,9 +87,12 @@ void postRedisplay()
 }
 
 // A rod key pressed or released; the next tick takes it up. The match flow
-// reads no keys for a team the computer drives.
+// reads no keys for a team the computer drives. Nothing is pressed while the
+// match is paused (a release still counts, so no rod runs on after it).
 void applyRod(const RodKey& rod, bool pressed)
 {
+    if (pressed && game.pause != MatchPause::None)
+        return;
     if (pressed)
         pressControl(rod.player, rod.slot, rod.action, rod.direction);
     else
@@ -111,15 +110,44 @@ void showNotice(bool& notice)
     notice = true;
 }
 
+// Keys while the match stands still: P resumes from the pause; the leave
+// question takes Enter (or Space) to leave, Esc or P to play on.
+void onPausedKey(unsigned char key)
+{
+    const bool asking = game.pause == MatchPause::LeaveQuestion;
+    if (key == keyPause || (asking && key == keyEscape))
+        game.pause = MatchPause::None;
+    else if (asking && (key == keyEnter || key == keySpace))
+        leaveMatchForMenu();
+    else if (!asking && key == keyEscape)
+        game.pause = MatchPause::LeaveQuestion;
+    postRedisplay();
+}
+
 void onPlayKey(unsigned char key)
 {
+    if (game.pause != MatchPause::None) {
+        onPausedKey(key);
+        return;
+    }
+    // A demo match started for watching is left at once, as before.
+    if (key == keyEscape && game.demoMatch != DemoOff) {
+        leaveMatchForMenu();
+        return;
+    }
     RodKey rod{};
     if (rodKey(key, rod)) {
         applyRod(rod, true);
         return;
     }
+    if (const int player = pairSwitchKey(key)) {
+        notePairSwitch(player);
+        postRedisplay();
+        return;
+    }
     switch (key) {
-    case keyEscape: leaveMatchForMenu(); break;
+    case keyEscape: game.pause = MatchPause::LeaveQuestion; break;
+    case keyPause: game.pause = MatchPause::Paused; break;
     case keyEnter:
     case keySpace:
         pressEnter();
@@ -128,19 +156,18 @@ void onPlayKey(unsigned char key)
     case '1': chooseCamera(CameraOverview); break;
     case '2': chooseCamera(CameraFollow); break;
     case '3': chooseCamera(CameraClose); break;
-    case 'q':
-    case '7':
-        notePairSwitch(key == 'q' ? 1 : 2);
-        postRedisplay();
-        break;
     default: break;
     }
 }
 
-// Credits and result screens.
+// Credits and result screens; R on the result screen plays the same match again.
 void onScreenKey(unsigned char key)
 {
-    if (key == keyEscape || key == keyEnter || key == keySpace) {
+    if (game.state == StateResult && (key == 'r' || key == 'R')) {
+        playConfirmSound();
+        stopAllSounds();
+        startMatch();
+    } else if (key == keyEscape || key == keyEnter || key == keySpace) {
         playConfirmSound();
         if (game.state == StateResult) {
             stopAllSounds();
@@ -153,9 +180,9 @@ void onScreenKey(unsigned char key)
 }
 
 // Menu entries from top to bottom as the menu picture shows them: player 2's
-// side came after the four first entries and keeps their codes apart, and
-// "Network" (6), written beside the credits, after it.
-constexpr int menuOrder[] = {1, 2, 5, 3, 6, 4};
+// side and the settings came after the four first entries and keep their
+// codes apart, and "Network" (7), written beside the credits, after them.
+constexpr int menuOrder[] = {1, 2, 5, 6, 3, 7, 4};
 constexpr int menuEntries = static_cast<int>(sizeof menuOrder / sizeof menuOrder[0]);
 
 // The entry shown step places below (or above, for -1) the selected one, wrapping.
@@ -185,11 +212,18 @@ void onMenuKey(unsigned char key)
     case 2:
         game.manualRodSelection = game.manualRodSelection == 0 ? 1 : 0;
         setRodSelectionMode(game.manualRodSelection);
+        playerSettings.manualRodSelection = game.manualRodSelection;
+        savePlayerSettings();
         break;
     case 3: game.state = StateCredits; break;
     case 4: std::exit(0);
-    case 5: game.opponent = (game.opponent + 1) % (ComputerHard + 1); break;
-    case 6: openNetMenu(); break;
+    case 5:
+        game.opponent = (game.opponent + 1) % (ComputerHard + 1);
+        playerSettings.opponent = game.opponent;
+        savePlayerSettings();
+        break;
+    case 6: openSettingsScreen(); break;
+    case 7: openNetMenu(); break;
     default: break;
     }
 }
@@ -200,6 +234,7 @@ void onKeyDown(unsigned char key, int, int)
         return;
     switch (game.state) {
     case StateMenu: onMenuKey(key); break;
+    case StateSettings: onSettingsKey(key); break;
     case StateCredits:
     case StateResult: onScreenKey(key); break;
     case StateKickOff:
@@ -239,10 +274,14 @@ void onSpecialKey(int code, int, int)
         onMenuSpecialKey(code);
         return;
     }
+    if (game.state == StateSettings) {
+        onSettingsSpecialKey(code);
+        return;
+    }
     if (game.state < StateKickOff || game.state > StateResult)
         return;
     RodKey rod{};
-    if (arrowKey(code, rod)) {
+    if (rodKey(specialKeyBase + code, rod)) {
         applyRod(rod, true);
         return;
     }
@@ -274,7 +313,7 @@ void onSpecialKey(int code, int, int)
 void onSpecialKeyUp(int code, int, int)
 {
     RodKey rod{};
-    if (arrowKey(code, rod))
+    if (rodKey(specialKeyBase + code, rod))
         applyRod(rod, false);
 }
 

@@ -3,6 +3,8 @@
 // Characters of Esc and Enter, which a gamepad's Back and Start also send.
 constexpr unsigned char keyEscape = 27;
 constexpr unsigned char keyEnter = 13;
+// Pauses and resumes a match; a pad's Start sends it while the ball is in play.
+constexpr unsigned char keyPause = 'p';
 
 // GLUT input callbacks. They only change state; the next frame acts on it.
 void onKeyDown(unsigned char key, int x, int y);

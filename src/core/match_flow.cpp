@@ -4,6 +4,7 @@
 #include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/net_play.h"
+#include "core/play_watch.h"
 #include "core/scene_setup.h"
 #include "platform/clock.h"
 #include "replay/replay_files.h"
@@ -65,7 +66,7 @@ void playMatchEvents(const MatchEvents& events, const MatchState& state)
     for (const MatchEvent& event : events) {
         switch (event.type) {
         case MatchEventType::Contact: playContactSound(); break;
-        case MatchEventType::Wall: playWallSound(); break;
+        case MatchEventType::Wall: playWallSound(event.detail); break;
         case MatchEventType::Post:
             // Only the +x end's post band has remarks.
             if (event.detail > 0)
@@ -138,6 +139,10 @@ void stepAndShow(MatchSession& session, const InputRecord (&inputs)[2])
     session.previous = session.state;
     const MatchEvents events = stepMatch(session.state, inputs);
     playMatchEvents(events, session.state);
+    if (session.state.phase == MatchPhase::InPlay)
+        ++session.playTicks;
+    if (const int shooter = watchPlay(session.previous, session.state))
+        ++session.shots[shooter - 1];
     rememberTick(session.goalReplay, session.state);
     for (const MatchEvent& event : events)
         if (event.type == MatchEventType::Goal)
@@ -179,6 +184,7 @@ void beginMatch()
         return;
     }
     MatchSettings settings;
+    settings.goalsToWin = game.goalsToWin;
     settings.manualRodSelection = game.manualRodSelection;
     startMatchWith(takeMatchSeed(), settings, computerStrength(1), computerStrength(2));
 }
@@ -206,6 +212,8 @@ void startMatchWith(uint64_t seed, const MatchSettings& settings, int strength1,
     session.recording.seed = session.seed;
     session.recording.settings = settings;
     releaseAllControls();
+    resetPlayWatch();
+    game.pause = MatchPause::None;
     if (!game.sceneReady) {
         initScene();
         game.sceneReady = true;
@@ -266,6 +274,7 @@ void saveMatchReplay()
 
 void returnToMenu()
 {
+    game.pause = MatchPause::None;
     saveMatchReplay();
     closeNetMatch();
     releaseAllControls();

@@ -25,6 +25,9 @@ struct MatchSession {
     bool playingBack = false; // the ticks come from `playback`, not from players
     Replay playback;
     GoalReplay goalReplay;
+    // Figures of the result screen: ticks of the ball in play, shots at goal per team.
+    int playTicks = 0;
+    int shots[2] = {0, 0};
 };
 
 extern MatchSession matchSession;

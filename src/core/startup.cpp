@@ -7,6 +7,7 @@
 #include "core/frame_pacing.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/player_settings.h"
 #include "platform/data_location.h"
 #include "platform/fatal_error.h"
 #include "platform/file_names.h"
@@ -65,8 +66,10 @@ int runGame(int argc, char** argv)
     glutInitWindowSize(defaultWindowWidth, defaultWindowHeight);
     glutInit(&argc, argv);
     openGameWindow(displayName.empty() ? nullptr : displayName.c_str());
-    openGamepads();
+    openGamepads(settingsDirectory() + "/gamecontrollerdb.txt");
     requestVerticalSync();
+    if (playerSettings.fullScreen)
+        toggleFullScreen();
     // Only the title screen before the first frame; the loading threads
     // start once it is drawn (see startBackgroundLoading). A demo match
     // shows the table and plays sounds at once, so it waits for all.

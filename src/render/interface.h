@@ -34,7 +34,8 @@ void endOverlay2D();
 void drawText(float x, float y, void* font, const char* text);
 
 // Match overlays.
-void drawScoreBoard(int goals1, int goals2);
+// The sides' names as the players know them ("You", "Computer", "Player 1").
+void drawScoreBoard(int goals1, int goals2, const char* name1 = "Player 1", const char* name2 = "Player 2");
 // The bitmap font of the score board at the given window pixels per frame unit.
 void* scoreBoardFont(float pixelsPerUnit);
 void drawHelp();
@@ -47,7 +48,6 @@ void drawFrameRate(int framesPerSecond);
 void drawStatusLine(const char* text, float y);
 constexpr float netHudLine = 470.0f;
 constexpr float menuNoticeLine = 12.0f;
-void drawResult(int player1Won);
 // "Replay" in the top left corner while a goal plays again.
 void drawReplayLabel();
 

@@ -8,9 +8,9 @@
 namespace {
 
 constexpr float markerSize = 64.0f;
-constexpr ScreenRect modePictureBox = {340, 468, 320, 352};
+constexpr ScreenRect modePictureBox = {340, 468, 334, 366};
 // Player 2's side, under its entry: a second person or the computer's strength.
-constexpr ScreenRect opponentPictureBox = {320, 520, 218, 250};
+constexpr ScreenRect opponentPictureBox = {320, 520, 234, 266};
 constexpr ScreenRect networkPanel = {180, 620, 200, 340};
 
 struct OpponentPicture {
@@ -31,14 +31,14 @@ struct MarkerCorner {
     float y;
 };
 
-// Lower-left corner of the selection marker for entries 0 to 5; the title
-// picture's corner also serves any selection outside that range. Entry 5,
-// player 2's side, stands between the rod choice (2) and the credits (3).
-constexpr MarkerCorner markerCorners[] = {{405, 135}, {290, 405}, {215, 336}, {250, 148},
-                                          {290, 78},  {215, 234}, {500, 112}};
-// "Network" (entry 6) is written on the field beside the credits.
+// Lower-left corner of the selection marker for entries 0 to 7; the title
+// picture's corner also serves any selection outside that range. Entries 5
+// (player 2's side) and 6 (settings) stand between the rod choice (2) and
+// the credits (3); "Network" (7) is written on the field beside the credits.
+constexpr MarkerCorner markerCorners[] = {{405, 135}, {290, 425}, {215, 350}, {250, 112},
+                                          {290, 50},  {215, 250}, {250, 172}, {500, 76}};
 constexpr float networkLabelX = 570.0f;
-constexpr float networkLabelY = 136.0f;
+constexpr float networkLabelY = 100.0f;
 constexpr int menuEntryCount = static_cast<int>(sizeof markerCorners / sizeof markerCorners[0]);
 
 MarkerCorner markerCorner(int selection)

@@ -17,7 +17,6 @@ constexpr const char* softwareRenderingNote = "Software rendering: no multisampl
 constexpr ScreenRect helpPanel = {140, 660, 90, 510};
 constexpr ScreenRect helpText = {150, 650, 100, 480};
 constexpr ScreenRect noticeBox = {300, 500, 275, 325};
-constexpr ScreenRect resultBox = {300, 500, 250, 350};
 
 // Text buffers of the numbers; snprintf keeps any value inside them.
 constexpr int numberBufferSize = 10;
@@ -53,6 +52,16 @@ void beginTextPanel(int mask, int picture, const ScreenRect& box, void* font)
     glColor3f(0, 0, 0);
 }
 
+// A side's name ends this far before its score.
+constexpr float scoreGap = 12.0f;
+
+// Width of a label in the score board's font, in frame units.
+float labelWidth(const char* label)
+{
+    return static_cast<float>(glutBitmapLength(gameInterface.font, reinterpret_cast<const unsigned char*>(label)))
+        / currentOverlayView().pixelsPerUnit;
+}
+
 }  // namespace
 
 void* scoreBoardFont(float pixelsPerUnit)
@@ -66,16 +75,25 @@ void* scoreBoardFont(float pixelsPerUnit)
     return GLUT_BITMAP_HELVETICA_10;
 }
 
-void drawScoreBoard(int goals1, int goals2)
+void drawScoreBoard(int goals1, int goals2, const char* name1, const char* name2)
 {
-    beginTextPanel(SlotScoreBoardMask, SlotScoreBoard, scoreBoardBox, scoreBoardFont(currentOverlayView().pixelsPerUnit));
+    // A window taller than 4:3 shows more above the frame: the board moves up
+    // to the window's top edge, above the table, instead of floating over it.
+    const OverlayView view = currentOverlayView();
+    const float lift = view.top - overlayFrameHeight;
+    const ScreenRect box = {scoreBoardBox.left, scoreBoardBox.right, scoreBoardBox.bottom + lift, scoreBoardBox.top + lift};
+    const float textY = 545.0f + lift;
+    beginTextPanel(SlotScoreBoardMask, SlotScoreBoard, box, scoreBoardFont(view.pixelsPerUnit));
     formatNumber(playerScoreString, goals1);
-    drawText(140, 545, gameInterface.font, " Player 1: ");
-    drawText(240, 545, gameInterface.font, playerScoreString);
+    char label[32];
+    std::snprintf(label, sizeof label, " %s: ", name1);
+    drawText(240 - scoreGap - labelWidth(label), textY, gameInterface.font, label);
+    drawText(240, textY, gameInterface.font, playerScoreString);
     formatNumber(playerScoreString, goals2);
-    drawText(540, 545, gameInterface.font, " Player 2: ");
-    drawText(650, 545, gameInterface.font, playerScoreString);
-    drawText(320, 545, gameInterface.font, " Quirtal - Orvelcup ");
+    std::snprintf(label, sizeof label, " %s: ", name2);
+    drawText(650 - scoreGap - labelWidth(label), textY, gameInterface.font, label);
+    drawText(650, textY, gameInterface.font, playerScoreString);
+    drawText(320, textY, gameInterface.font, " Quirtal - Orvelcup ");
     endOverlayFrame();
 }
 
@@ -135,15 +153,3 @@ void drawDisplayListNotice(int on)
 }
 
 void drawFilterNotice(int on) { drawNotice(on, SlotFilterOffMask, SlotFilterOff, SlotFilterOnMask, SlotFilterOn); }
-
-void drawResult(int player1Won)
-{
-    beginOverlayFrame();
-    drawTintedPanel(SlotResultPanel, resultBox, QuadLayout::Upright);
-    if (player1Won != 0)
-        drawMaskedPicture(SlotResultPlayer1Mask, SlotResultPlayer1, resultBox, QuadLayout::Upright);
-    else
-        drawMaskedPicture(SlotResultPlayer2Mask, SlotResultPlayer2, resultBox, QuadLayout::Upright);
-    endOverlayQuads();
-    endOverlayFrame();
-}

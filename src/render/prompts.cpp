@@ -46,7 +46,7 @@ void noticeGoals(uint32_t nowMs)
 
 bool celebrating(uint32_t nowMs)
 {
-    if (goalWatch.celebration == Prompt::None || game.state != StateGoal)
+    if (goalWatch.celebration == Prompt::None || (game.state != StateGoal && game.state != StateResult))
         return false;
     const uint32_t since = nowMs - goalWatch.scoredAtMs;
     return since < celebrationMs || (since < celebrationLimitMs && audioIsPlaying(commentaryChannel));
@@ -68,8 +68,9 @@ void drawPrompt(int first, const ScreenRect& box, int tintSlot)
 Prompt choosePrompt(uint32_t nowMs)
 {
     noticeGoals(nowMs);
+    // The winning goal is celebrated above the result panel.
     if (game.state == StateResult)
-        return Prompt::None;
+        return celebrating(nowMs) ? goalWatch.celebration : Prompt::None;
     if (game.cameraMode == CameraIntro)
         return Prompt::SkipFlight;
     if (celebrating(nowMs))

@@ -253,7 +253,7 @@ void checkBounds(MatchState& state, MatchEvents& events)
         if (z >= -halfGoal && z <= halfGoal - plusEndPostWidth) {
             scoreGoal(state, 1, events);
         } else {
-            events.push(MatchEventType::Wall);
+            events.push(MatchEventType::Wall, 0, wallPlusX);
             ball.setDirectionX(-1);
             if (z > halfGoal - plusEndPostWidth && z < halfGoal) {
                 postDeflect(ball, events, +1, -1);
@@ -263,7 +263,7 @@ void checkBounds(MatchState& state, MatchEvents& events)
         if (z >= -halfGoal && z <= halfGoal) {
             scoreGoal(state, 2, events);
         } else {
-            events.push(MatchEventType::Wall);
+            events.push(MatchEventType::Wall, 0, wallMinusX);
             ball.setDirectionX(+1);
             if (z > halfGoal && z < halfGoal + minusEndPostWidth)
                 postDeflect(ball, events, -1, -1);
@@ -273,10 +273,10 @@ void checkBounds(MatchState& state, MatchEvents& events)
     }
     const float sideLimit = tableWidth / 2.0f - wallMargin;
     if (z > sideLimit) {
-        events.push(MatchEventType::Wall);
+        events.push(MatchEventType::Wall, 0, wallPlusZ);
         ball.setDirectionZ(-1);
     } else if (z < -sideLimit) {
-        events.push(MatchEventType::Wall);
+        events.push(MatchEventType::Wall, 0, wallMinusZ);
         ball.setDirectionZ(+1);
     }
 }

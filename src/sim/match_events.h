@@ -3,8 +3,11 @@
 // What happened during one tick, for sound, commentary and prompts.
 enum class MatchEventType { Contact, Wall, Post, Goal, KickOff, StallPush, MatchEnd };
 
-// team: 1 or 2, 0 when none. detail: the contact code of a Contact, the end
-// (+1 or -1 along x) of a Post, the winner of a MatchEnd.
+// The wall a Wall event's detail names.
+enum : int { wallPlusX = 0, wallMinusX = 1, wallPlusZ = 2, wallMinusZ = 3 };
+
+// team: 1 or 2, 0 when none. detail: the contact code of a Contact, the wall
+// of a Wall, the end (+1 or -1 along x) of a Post, the winner of a MatchEnd.
 struct MatchEvent {
     MatchEventType type;
     int team;

@@ -23,6 +23,24 @@ const int introList[] = {23, 24, 25, 26, 27, 28, 30, 31, 32};
 const int postList[] = {55, 56};
 constexpr int postPicks = 4;
 const int chatterList[] = {74, 75, 76, 77, 78, 79, 80, 81, 82, 83, 84, 82, 82, 82};
+// Remarks on the play: shots (without the ones that say the ball went in),
+// saves and near misses.
+const int shotList[] = {34, 35, 36, 37, 38, 39, 40, 43, 85, 86, 87};
+const int saveList[] = {65, 66, 67, 88, 89, 90};
+const int nearMissList[] = {56, 91, 92, 93, 94};
+
+SoundVolumes volumes;
+
+// Channels of the sound effects, each at the effects volume.
+constexpr int effectChannels[] = {goalSoundChannel, whistleChannel, contactChannel, wallChannel, interfaceChannel};
+
+int scaledVolume(int fullVolume, int percent) { return fullVolume * percent / 100; }
+
+void setMusicChannelVolume()
+{
+    audioSetVolume(musicChannel, soundBank.crowdOnMusicChannel ? scaledVolume(crowdLoopVolume, volumes.crowd)
+                                                                : scaledVolume(audioMaxVolume, volumes.music));
+}
 
 void playSlot(int channel, int slot)
 {
@@ -54,7 +72,22 @@ const char* soundSlotPath(int slot)
     return soundSlotFiles[slot];
 }
 
-void playMenuMusic() { playSlot(musicChannel, menuMusicSlot); }
+void setSoundVolumes(const SoundVolumes& chosen)
+{
+    volumes = chosen;
+    for (int channel : effectChannels)
+        audioSetVolume(channel, scaledVolume(audioMaxVolume, volumes.effects));
+    audioSetVolume(commentaryChannel, scaledVolume(audioMaxVolume, volumes.commentary));
+    audioSetVolume(crowdSwellChannel, scaledVolume(crowdSwellVolume, volumes.crowd));
+    setMusicChannelVolume();
+}
+
+void playMenuMusic()
+{
+    soundBank.crowdOnMusicChannel = false;
+    setMusicChannelVolume();
+    playSlot(musicChannel, menuMusicSlot);
+}
 
 void playMenuMusicWhenReady()
 {
@@ -70,7 +103,8 @@ void startPendingMusic()
 
 void startCrowdLoop()
 {
-    audioSetVolume(musicChannel, crowdLoopVolume);
+    soundBank.crowdOnMusicChannel = true;
+    setMusicChannelVolume();
     playSlot(musicChannel, crowdLoopSlot);
 }
 
@@ -88,7 +122,16 @@ void playKickOffWhistle() { playSlot(whistleChannel, whistleSlot); }
 
 void playContactSound() { playSlot(contactChannel, ballSoundSlot); }
 
-void playWallSound() { playSlot(wallChannel, ballSoundSlot); }
+void playWallSound(int wall)
+{
+    const int index = wall >= 0 && wall < 4 ? wall : 0;
+    const uint32_t now = millisecondsNow();
+    if (soundBank.wallHeard[index] && now - soundBank.lastWallMs[index] < wallRepeatMs)
+        return;
+    soundBank.wallHeard[index] = true;
+    soundBank.lastWallMs[index] = now;
+    playSlot(wallChannel, ballSoundSlot);
+}
 
 void playPostComment()
 {
@@ -109,6 +152,51 @@ void playGoalCommentary(int goals1, int goals2, int goalsToWin)
         playRandomRemark(player2WinnerList);
     else
         playRandomRemark(goalList);
+}
+
+namespace {
+
+// xorshift32: the play remarks' picks do not repeat within a calendar second
+// as the reseeded picks of the other lists do.
+int pickPlayRemark(int count)
+{
+    uint32_t& x = soundBank.remarkRandom;
+    x ^= x << 13;
+    x ^= x >> 17;
+    x ^= x << 5;
+    return static_cast<int>(x % static_cast<uint32_t>(count));
+}
+
+// A remark on the play, unless one plays or the last came too recently; the
+// background chatter then waits a full period again.
+template <size_t N>
+bool playRemarkIfQuiet(const int (&list)[N])
+{
+    const uint32_t now = millisecondsNow();
+    if (audioIsPlaying(commentaryChannel)
+        || (soundBank.playRemarkMade && now - soundBank.lastPlayRemarkMs < playRemarkGapMs))
+        return false;
+    soundBank.playRemarkMade = true;
+    soundBank.lastPlayRemarkMs = now;
+    soundBank.chatterFrames = 0;
+    playSlot(commentaryChannel, list[pickPlayRemark(static_cast<int>(N))]);
+    return true;
+}
+
+} // namespace
+
+void commentShot() { playRemarkIfQuiet(shotList); }
+
+void commentSave()
+{
+    playSlot(crowdSwellChannel, crowdGaspSlot);
+    playRemarkIfQuiet(saveList);
+}
+
+void commentNearMiss()
+{
+    playSlot(crowdSwellChannel, crowdGaspSlot);
+    playRemarkIfQuiet(nearMissList);
 }
 
 void updateBackgroundComments()

@@ -2,6 +2,8 @@
 
 #include "assets/data_files.h"
 
+#include <cstdint>
+
 struct AudioSample;
 
 // The fixed channel of each kind of sound.
@@ -11,6 +13,7 @@ constexpr int whistleChannel = 7;      // kick-off whistle and intro sound
 constexpr int contactChannel = 8;
 constexpr int wallChannel = 9;         // wall contacts and every goal
 constexpr int musicChannel = 10;       // menu music and crowd loop
+constexpr int crowdSwellChannel = 11;  // the crowd gasping at a chance
 constexpr int interfaceChannel = 15;
 
 // Slots of the sounds that are not picked from a list.
@@ -24,9 +27,18 @@ constexpr int menuMoveSlot = 59;
 constexpr int confirmSlot = 60;
 constexpr int postSoundSlot = 61;      // loaded, never played
 constexpr int bloopersSlot = 62;
+constexpr int crowdGaspSlot = 95;
 
 constexpr int crowdLoopVolume = 240;
+constexpr int crowdSwellVolume = 230;
 constexpr int chatterPeriodSeconds = 30;
+// Remarks on the play (shots, saves, near misses) come at most this often,
+// and never over another remark.
+constexpr unsigned playRemarkGapMs = 5000;
+// A wall is heard again only after this long: a ball rattling along it
+// would otherwise click every frame.
+constexpr unsigned wallRepeatMs = 100;
+
 
 // Every sample of the game, loaded once, each played on a fixed channel.
 struct SoundBank {
@@ -36,7 +48,25 @@ struct SoundBank {
     int chatterDeadline = 0;
     // The menu music was asked for before the worker had decoded it.
     bool menuMusicPending = false;
+    // The music channel carries the crowd in a match, the music elsewhere.
+    bool crowdOnMusicChannel = false;
+    unsigned lastPlayRemarkMs = 0;
+    bool playRemarkMade = false;
+    unsigned lastWallMs[4] = {};
+    bool wallHeard[4] = {};
+    uint32_t remarkRandom = 0x9e3779b9u; // the play remarks' own picks
 };
+
+// The player's volumes, in percent of each kind's full level.
+struct SoundVolumes {
+    int music = 100;
+    int effects = 100;
+    int commentary = 100;
+    int crowd = 100;
+};
+
+// Sets the channels' volumes at once, and those of sounds started later.
+void setSoundVolumes(const SoundVolumes& volumes);
 
 extern SoundBank soundBank;
 
@@ -77,9 +107,15 @@ void playIntroSound();
 void playIntroComment();
 void playKickOffWhistle();
 void playContactSound();
-void playWallSound();
+// wall: the detail of the match's Wall event (0 to 3).
+void playWallSound(int wall);
 void playPostComment();
 void playGoalCommentary(int goals1, int goals2, int goalsToWin);
+// Remarks on the play, each only while no other remark plays; a save and a
+// near miss also make the crowd gasp (a goal's own sound has the crowd cheer).
+void commentShot();
+void commentSave();
+void commentNearMiss();
 void updateBackgroundComments();
 void playConfirmSound();
 void playMenuMoveSound();

@@ -72,8 +72,10 @@ class GameSession:
         self.server = XServer() if beside is None else beside.server
         self.others = () if beside is None else (beside.window,)
         self.env = dict(os.environ)
+        # Settings of its own, so that no run reads or changes the user's.
         self.env.update(DISPLAY=self.server.display, QUIRTAL_NO_MESSAGE_BOX="1",
-                        SDL_AUDIODRIVER="dummy", LIBGL_ALWAYS_SOFTWARE="1")
+                        SDL_AUDIODRIVER="dummy", LIBGL_ALWAYS_SOFTWARE="1",
+                        XDG_CONFIG_HOME=os.path.join(artifacts, "config"))
         self.log_path = os.path.join(artifacts, "game.log")
         self.log = open(self.log_path, "wb")
         game_env = dict(self.env)
@@ -166,6 +168,12 @@ class GameSession:
             return self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             raise CheckFailed("the game did not end")
+
+    def leave_match(self):
+        """Esc in a match asks "Leave the match?"; Enter answers it."""
+        self.tap("Escape")
+        time.sleep(0.3)
+        self.tap("Return")
 
     def quit_from_menu(self):
         """Esc in the menu ends the program at once, with status 0."""

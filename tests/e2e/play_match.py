@@ -213,8 +213,8 @@ def play(session):
         lambda shot: pictures.changed_fraction(before_turn, shot, whole(shot), step=2) > 0.3)
     session.save(turned, "turned")
 
-    # Esc goes back to the menu with the marker where it was, Esc again quits.
-    session.tap("Escape")
+    # Esc and Enter go back to the menu with the marker where it was, Esc again quits.
+    session.leave_match()
     screens.wait_for_menu(session, pics, 1, 0, "the menu after Esc")
     session.quit_from_menu()
 

@@ -5,6 +5,7 @@ toggled in place, player 2's side stepped through the computer's strengths, the 
 with status 0."""
 
 import sys
+import time
 
 import game_session
 import screens
@@ -23,12 +24,12 @@ def play(session):
     session.tap("Return")
     session.save(screens.wait_for_menu(session, pics, 1, 0, "the menu at entry 1"), "menu")
 
-    # Down walks through the entries as shown (player 2's side, 5, between the
-    # rod choice and the credits, "Network", 6, beside the credits) and wraps
-    # from "quit" back to "start"; Up wraps the other way. Entry 0 is never
-    # reached again.
-    for key, selection in (("Down", 2), ("Down", 5), ("Down", 3), ("Down", 6), ("Down", 4), ("Down", 1),
-                           ("Up", 4), ("Up", 6), ("Up", 3), ("Up", 5), ("Up", 2)):
+    # Down walks through the entries as shown (player 2's side, 5, and the
+    # settings, 6, between the rod choice and the credits, "Network", 7, beside
+    # the credits) and wraps from "quit" back to "start"; Up wraps the other
+    # way. Entry 0 is never reached again.
+    for key, selection in (("Down", 2), ("Down", 5), ("Down", 6), ("Down", 3), ("Down", 7), ("Down", 4),
+                           ("Down", 1), ("Up", 4), ("Up", 7), ("Up", 3), ("Up", 6), ("Up", 5), ("Up", 2)):
         session.tap(key)
         screens.wait_for_menu(session, pics, selection, 0,
                               "%s to entry %d" % (key, selection))
@@ -49,6 +50,15 @@ def play(session):
         shot = screens.wait_for_menu(session, pics, 5, 0, "player 2's side %d" % opponent, opponent)
         if opponent == 1:
             session.save(shot, "computer-easy")
+
+    # The Settings screen opens from entry 6 and Esc brings the menu back.
+    session.tap("Down")
+    screens.wait_for_menu(session, pics, 6, 0, "entry 6")
+    session.tap("Return")
+    time.sleep(1.0)
+    session.save(session.screenshot(), "settings")
+    session.tap("Escape")
+    screens.wait_for_menu(session, pics, 6, 0, "the menu after Esc on the settings")
 
     # Credits, and back to the menu with Esc and with Space; the marker
     # stays on the credits entry.

@@ -64,7 +64,7 @@ def play(host):
         pics = screens.MenuPictures(host.root)
         screens.wait_for_menu(joiner, pics, 0, 0, "the joiner's title picture")
         joiner.tap("Return")
-        joiner.taps(["Down"] * 4 + ["Return"], 300)
+        joiner.taps(["Down"] * 5 + ["Return"], 300)
         joiner._xdotool("type", "--window", joiner.window, "--delay", 100, "127.0.0.1:%d" % PORT)
         joiner.tap("Return")
         # The host waits for the joiner, which was started second.

@@ -46,7 +46,7 @@ def play(session):
 
     # Back to the menu (the score goes back to 0 : 0) and a fresh start: its
     # score board is the one to compare with.
-    session.tap("Escape")
+    session.leave_match()
     menu = screens.wait_for_menu(session, pics, 1, 0, "the menu after Esc")
     session.tap("Return")
     fresh = session.wait_for("the scene after the second start",
@@ -56,7 +56,7 @@ def play(session):
         changed = pictures.changed_fraction(played, fresh, box, threshold=24)
         check(changed == 0.0, "player %d's goal count is not 0 after the quick kick-off (%.0f%% of its "
               "pixels differ from a fresh start's)" % (player, 100 * changed))
-    session.tap("Escape")
+    session.leave_match()
     screens.wait_for_menu(session, pics, 1, 0, "the menu at the end")
     session.quit_from_menu()
 

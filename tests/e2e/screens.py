@@ -8,12 +8,16 @@ import pictures
 from game_session import check
 
 # Lower-left corners of the 64 x 64 selection marker, by menu entry; entry 5
-# (player 2's side) stands between the rod choice and the credits.
-MARKER_CORNERS = {0: (405, 135), 1: (290, 405), 2: (215, 336), 3: (250, 148), 4: (290, 78), 5: (215, 234),
-                  6: (500, 112)}
+# (player 2's side) and entry 6 (the settings) stand between the rod choice and the credits,
+# entry 7 ("Network") beside the credits.
+MARKER_CORNERS = {0: (405, 135), 1: (290, 425), 2: (215, 350), 3: (250, 112), 4: (290, 50), 5: (215, 250),
+                  6: (250, 172), 7: (500, 76)}
 MARKER_SIZE = 64
-MODE_RECT = (340, 468, 320, 352)
-OPPONENT_RECT = (320, 520, 218, 250)
+MODE_RECT = (340, 468, 334, 366)
+OPPONENT_RECT = (320, 520, 234, 266)
+# The computer's strength ("easy", "normal", "hard") is the last word of the
+# picture: that part tells the sides apart.
+OPPONENT_WORD_RECT = (430, 515, 234, 266)
 # Player 2's side by GameState::opponent: a person, the computer easy, normal, hard.
 OPPONENT_PICTURES = {0: "gegner_mensch", 1: "gegner_leicht", 2: "gegner_normal", 3: "gegner_schwer"}
 
@@ -177,7 +181,7 @@ def menu_shows(pics, selection, mode, opponent=0):
         wrong = [("side %d" % other, pics.compose(selection, mode, opponent=other))
                  for other in OPPONENT_PICTURES if other != opponent]
         wrong.append(("no side", pics.compose(selection, mode, opponent=None)))
-    checks.append((pics.box(OPPONENT_RECT), expected, wrong, "player 2's side", 1))
+    checks.append((pics.box(OPPONENT_WORD_RECT), expected, wrong, "player 2's side", 1))
     return ScreenCheck(checks)
 
 

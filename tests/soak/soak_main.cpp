@@ -173,6 +173,11 @@ int main(int argc, char** argv)
     }
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("QUIRTAL_NO_MESSAGE_BOX", "1", 1);
+    // Random keys reach the Settings screen, which saves what they change:
+    // into a folder of the soak's own, never the user's.
+    char configFolder[] = "/tmp/quirtal-soak-config-XXXXXX";
+    if (mkdtemp(configFolder))
+        setenv("XDG_CONFIG_HOME", configFolder, 1);
     setMillisecondClock(fakeMillisecondClock);
     setCalendarClock(fakeCalendarClock);
 
@@ -250,9 +255,10 @@ int main(int argc, char** argv)
         return 1;
 
     dl_iterate_phdr(pinLibrary, nullptr);
-    // Leave the way a player does: Esc back to the menu, Esc to quit.
-    if (game.state != StateMenu)
-        onKeyDown(27, 0, 0);
+    // Leave the way a player does: Esc back to the menu (a match asks first
+    // and Enter answers; the Settings screen may be waiting for a key), Esc to quit.
+    for (int tries = 0; tries < 3 && game.state != StateMenu; ++tries)
+        onKeyDown(game.pause == MatchPause::LeaveQuestion ? 13 : 27, 0, 0);
     if (game.state != StateMenu) {
         std::printf("FAIL: Esc did not return to the menu (state %d)\n", game.state);
         return 1;

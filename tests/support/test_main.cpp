@@ -1,7 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    // Whatever a test changes in the settings lands in a folder of its own,
+    // never in the user's.
+    char folder[] = "/tmp/quirtal-test-config-XXXXXX";
+    if (mkdtemp(folder))
+        setenv("XDG_CONFIG_HOME", folder, 1);
+    const int status = RUN_ALL_TESTS();
+    const int removed = std::system(("rm -rf '" + std::string(folder) + "'").c_str());
+    (void)removed;
+    return status;
 }

@@ -20,23 +20,36 @@ double saw(double phase) { return 2.0 * (phase - std::floor(phase + 0.5)); }
 struct Chord {
     int root, third, fifth;
 };
-// A minor, F, C, G; then D minor, F, G, E minor for the second theme.
-const Chord verse[] = {{57, 60, 64}, {53, 57, 60}, {48, 52, 55}, {55, 59, 62}};
-const Chord chorus[] = {{50, 53, 57}, {53, 57, 60}, {55, 59, 62}, {52, 55, 59}};
+constexpr Chord Am{57, 60, 64}, F{53, 57, 60}, C{48, 52, 55}, G{55, 59, 62}, Dm{50, 53, 57}, Em{52, 55, 59},
+    E{52, 56, 59}, Bb{46, 50, 53}, Gm{55, 58, 62}, A{57, 61, 64}, D{50, 54, 57};
 
-// What plays in an eight-bar section.
+// Eight chords a section, one a bar, so that no phrase repeats inside one.
+const Chord progressions[][barsPerSection] = {
+    {Am, F, C, G, Dm, F, G, Em},
+    {C, G, Am, Em, F, C, Dm, G},
+    {Dm, Bb, F, C, Gm, Bb, C, A},
+    {F, Am, Bb, C, Dm, Gm, Bb, C},
+    {Am, Em, F, C, Dm, Am, Bb, E},
+    {G, D, Em, C, Am, D, G, C},
+};
+
+// What plays in an eight-bar section: a progression, moved by some semitones,
+// and its parts. No two sections are alike, so nothing repeats within the
+// three minutes of the track, let alone within one.
 struct Section {
-    const Chord* chords;
+    int progression;
+    int transpose;
     bool drums;
     bool arpeggio;
     bool lead;
 };
 const Section sections[] = {
-    {verse, false, false, false}, // intro: pad and bass
-    {verse, true, true, false},  {verse, true, true, true},   {chorus, true, true, true},
-    {verse, true, false, true},  {chorus, false, true, false}, // the break
-    {chorus, true, true, true},  {verse, true, true, true},   {verse, true, true, false},
-    {chorus, true, true, true},  {verse, true, true, true},   {verse, false, true, false}, // outro
+    {0, 0, false, false, false}, // intro: pad and bass
+    {1, 0, true, true, false},   {2, 0, true, true, true},  {3, 0, true, false, true},
+    {4, 0, false, true, false}, // the break
+    {5, 0, true, true, true},    {0, 2, true, true, true},  {1, 2, true, false, true},
+    {2, -3, true, true, true},   {3, 2, true, true, false}, {4, 2, true, true, true},
+    {5, -3, false, true, false}, // outro
 };
 constexpr int sectionCount = static_cast<int>(sizeof sections / sizeof sections[0]);
 
@@ -98,7 +111,8 @@ void addDrum(Sound& sound, double start, int kind, Random& random, Pan pan)
 void addBar(Sound& sound, const Section& section, int bar, int barInSection, Random& random)
 {
     const double barSeconds = 4 * beatSeconds;
-    const Chord& chord = section.chords[bar % 4];
+    const Chord& base = progressions[section.progression][barInSection];
+    const Chord chord = {base.root + section.transpose, base.third + section.transpose, base.fifth + section.transpose};
     const double barStart = bar * barSeconds;
     addNote(sound, barStart, barSeconds, noteFrequency(chord.root), 0.22, 2, panned(-0.8));
     addNote(sound, barStart, barSeconds, noteFrequency(chord.third), 0.18, 2, panned(0.8));

@@ -83,31 +83,34 @@ void choiceFrame(Canvas& canvas, double x, double yFromBottom, double width)
 }
 
 // Entries beside the marker positions of the menu, top to bottom: 1 at
-// (290, 405), 2 at (215, 336), 5 at (215, 234), 3 at (250, 148), 4 at
-// (290, 78), each marker 64 x 64; the mode picture of entry 2 fills x 340-468,
-// y 320-352, the choice picture of entry 5 x 320-520, y 218-250.
+// (290, 425), 2 at (215, 350), 5 at (215, 250), 6 at (250, 172), 3 at
+// (250, 112), 4 at (290, 50), each marker 64 x 64; the mode picture of entry 2
+// fills x 340-468, y 334-366, the choice picture of entry 5 x 320-520, y 234-266.
 void generateMenuPicture(DataOutput& output)
 {
     Canvas canvas = screenCanvas(24);
     drawTitle(canvas, 46, 92);
 
     const TextStyle style = entryStyle();
-    entryBand(canvas, 280, 411, 270, 52);
-    drawLabel(canvas, "Start match", 364, fromBottom(425), Align::Left, style);
+    entryBand(canvas, 280, 431, 270, 52);
+    drawLabel(canvas, "Start match", 364, fromBottom(445), Align::Left, style);
 
-    entryBand(canvas, 205, 316, 300, 90);
-    drawLabel(canvas, "Rod control", 290, fromBottom(362), Align::Left, style);
-    choiceFrame(canvas, 334, 318, 140);
+    entryBand(canvas, 205, 330, 300, 90);
+    drawLabel(canvas, "Rod control", 290, fromBottom(376), Align::Left, style);
+    choiceFrame(canvas, 334, 332, 140);
 
-    entryBand(canvas, 205, 214, 330, 90);
-    drawLabel(canvas, "Player 2", 290, fromBottom(260), Align::Left, style);
-    choiceFrame(canvas, 314, 216, 212);
+    entryBand(canvas, 205, 230, 330, 90);
+    drawLabel(canvas, "Player 2", 290, fromBottom(276), Align::Left, style);
+    choiceFrame(canvas, 314, 232, 212);
 
-    entryBand(canvas, 240, 155, 210, 44);
-    drawLabel(canvas, "Credits", 324, fromBottom(168), Align::Left, style);
+    entryBand(canvas, 240, 179, 210, 44);
+    drawLabel(canvas, "Settings", 324, fromBottom(192), Align::Left, style);
 
-    entryBand(canvas, 280, 84, 170, 52);
-    drawLabel(canvas, "Quit", 364, fromBottom(98), Align::Left, style);
+    entryBand(canvas, 240, 119, 210, 44);
+    drawLabel(canvas, "Credits", 324, fromBottom(132), Align::Left, style);
+
+    entryBand(canvas, 280, 56, 170, 52);
+    drawLabel(canvas, "Quit", 364, fromBottom(70), Align::Left, style);
 
     drawLabel(canvas, "\u2191 \u2193 choose    Enter confirm    F10 full screen    Esc quit", 400, 578, Align::Centre, hintStyle());
     saveScreen(output, 24, canvas);
@@ -199,10 +202,10 @@ void generateMenuPictures(DataOutput& output)
     // Player 2's side: a second person, or the computer at its strength.
     constexpr int opponentPictureWidth = 200;
     constexpr double opponentTextSize = 17;
-    generateModePicture(output, 40, 41, "Mensch", opponentPictureWidth, 21);
-    generateModePicture(output, 42, 43, "Computer: leicht", opponentPictureWidth, opponentTextSize);
+    generateModePicture(output, 40, 41, "Human", opponentPictureWidth, 21);
+    generateModePicture(output, 42, 43, "Computer: easy", opponentPictureWidth, opponentTextSize);
     generateModePicture(output, 44, 45, "Computer: normal", opponentPictureWidth, opponentTextSize);
-    generateModePicture(output, 46, 47, "Computer: schwer", opponentPictureWidth, opponentTextSize);
+    generateModePicture(output, 46, 47, "Computer: hard", opponentPictureWidth, opponentTextSize);
     generateMarker(output);
     generateCredits(output);
 }

@@ -123,8 +123,9 @@ void generateHelp(DataOutput& output)
     drawHelpColumn(canvas, 262, 66, "Player 2  (red)", teamRed, player2, 5, 62, 18);
 
     TextStyle note = textStyle(11, Rgb{0.80, 0.84, 0.92}, 1.2);
-    drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack.", 250, 178, Align::Centre, note);
-    drawLabel(canvas, "Pads: sticks slide, LT / RT or A / B kick, X / Y back, LB / RB pair (README)", 250, 192,
+    drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack. Other keys: menu → Settings.", 250, 178,
+              Align::Centre, note);
+    drawLabel(canvas, "Pads: sticks slide, LT / RT or A / B kick, X / Y back, LB / RB pair, Start pause", 250, 192,
               Align::Centre, note);
     drawLabel(canvas, "Alone: menu \u201cPlayer 2\u201d \u2192 Computer, or start quirtal --opponent computer.", 250, 206,
               Align::Centre, note);
@@ -133,8 +134,8 @@ void generateHelp(DataOutput& output)
         {"Enter", "kick-off / push a stopped ball  (also Space)"},
         {"1 2 3", "camera: overview, follow, close"},
         {"F1 F2 F3", "this help / frame rate / wireframe"},
-        {"F4 F5 F7", "filter / mipmaps / display lists"},
-        {"F10  Esc", "full screen / back to the menu"},
+        {"F4 F5 F7", "filter / mipmaps / display lists;  F10 full screen"},
+        {"P  Esc", "pause / leave the match (asks first)"},
         {"Mouse", "hold the left button and drag to turn the view"},
     };
     drawHelpColumn(canvas, 14, 228, "Both players", {0.9, 0.9, 0.9}, general, 6, 82, 15.5);

@@ -39,15 +39,20 @@ Sound resampled(const Sound& sound, int rate)
     if (sound.samples.empty())
         return out;
     const size_t count = static_cast<size_t>(static_cast<double>(sound.samples.size()) * rate / sound.rate);
-    out.samples.resize(count);
-    for (size_t i = 0; i < count; ++i) {
-        const double position = static_cast<double>(i) * sound.rate / rate;
-        const size_t index = static_cast<size_t>(position);
-        const double t = position - index;
-        const float a = sound.samples[std::min(index, sound.samples.size() - 1)];
-        const float b = sound.samples[std::min(index + 1, sound.samples.size() - 1)];
-        out.samples[i] = static_cast<float>(a + (b - a) * t);
-    }
+    const auto resample = [&](const std::vector<float>& in, std::vector<float>& target) {
+        target.resize(count);
+        for (size_t i = 0; i < count; ++i) {
+            const double position = static_cast<double>(i) * sound.rate / rate;
+            const size_t index = static_cast<size_t>(position);
+            const double t = position - index;
+            const float a = in[std::min(index, in.size() - 1)];
+            const float b = in[std::min(index + 1, in.size() - 1)];
+            target[i] = static_cast<float>(a + (b - a) * t);
+        }
+    };
+    resample(sound.samples, out.samples);
+    if (isStereo(sound))
+        resample(sound.right, out.right);
     return out;
 }
 

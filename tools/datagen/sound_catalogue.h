@@ -91,6 +91,16 @@ constexpr SpokenLine spokenLines[] = {
     {79, "Ist da jemand verletzt? Nein, es geht weiter.", Voice::Normal},
     {80, "Heiliger Strohsack!", Voice::Normal},
     {84, "Wir brauchen einen neuen Ball!", Voice::Normal},
+    {85, "Schuss aufs Tor!", Voice::Excited},
+    {86, "Da wird abgezogen!", Voice::Excited},
+    {87, "Ein Versuch aus der Distanz!", Voice::Normal},
+    {88, "Glänzend gehalten!", Voice::Excited},
+    {89, "Was für eine Parade!", Voice::Excited},
+    {90, "Der Torwart ist zur Stelle!", Voice::Normal},
+    {91, "Knapp vorbei!", Voice::Excited},
+    {92, "Oh, das war knapp!", Voice::Normal},
+    {93, "Haarscharf am Tor vorbei!", Voice::Excited},
+    {94, "Der war fast drin!", Voice::Excited},
 };
 
 // Files that mix a synthesised noise with speech, or are noise alone.

@@ -29,8 +29,12 @@ constexpr Level speechLevel{-21.0, -11.5};
 constexpr Level effectLevel{-21.0, -12.0};
 constexpr Level knockLevel{-25.0, -16.5};
 constexpr Level clickLevel{-24.0, -12.0};
-constexpr Level crowdLevel{-30.0, -20.0};
-constexpr Level musicLevel{-19.0, -5.0};
+// The crowd fills a match as the music fills the menu, so that going from
+// one to the other keeps the loudness within a few decibels; its swells
+// rise above it for a moment.
+constexpr Level crowdLevel{-26.0, -18.0};
+constexpr Level swellLevel{-24.0, -14.0};
+constexpr Level musicLevel{-24.0, -10.0};
 
 struct Job {
     std::string path;
@@ -103,6 +107,7 @@ std::vector<Job> soundJobs()
     // The longest jobs first, so that the cores finish together.
     mp3Effect(menuMusicSlot, menuMusic, musicLevel);
     wavEffect(crowdLoopSlot, crowdLoop, crowdLevel);
+    wavEffect(crowdGaspSlot, crowdGasp, swellLevel);
     wavEffect(whistleSlot, refereeWhistle, effectLevel);
     wavEffect(goalSoundSlot, goalHorn, effectLevel);
     wavEffect(introSoundSlot, generatorDown, effectLevel);

@@ -208,7 +208,10 @@ Sound crowdBabble(double seconds, int voices, bool cheering, uint64_t seed)
 
 Sound crowdLoop()
 {
-    constexpr double loopSeconds = 32.0;
+    // Over three minutes before the stands sound the same again; at half
+    // the full rate, which a murmur does not need, to keep the file small.
+    constexpr double loopSeconds = 192.0;
+    constexpr int loopRate = fullRate / 2;
     constexpr double fadeSeconds = 2.0;
     // Two crowds, one on each side, each leaking a little into the other
     // channel so that the stands sound wide but not split in two.
@@ -244,8 +247,38 @@ Sound crowdLoop()
         loop.samples[i] = static_cast<float>(rawLeft[i] * in + rawLeft[tail] * out);
         loop.right[i] = static_cast<float>(rawRight[i] * in + rawRight[tail] * out);
     }
-    return loop;
+    // A murmur's loudest moments stand far above its body; rounding them off
+    // lets the whole crowd sit as loud as the menu music without its peaks
+    // crowding the other sounds of a match.
+    normalise(loop, -20.0);
+    constexpr double knee = 0.08;
+    for (std::vector<float>* channel : {&loop.samples, &loop.right})
+        for (float& sample : *channel)
+            sample = static_cast<float>(knee * std::tanh(sample / knee));
+    return resampled(loop, loopRate);
 }
+
+// The stands rising and falling back: a short cheering crowd under a swell
+// that takes rise seconds up and fall seconds down, darker for a gasp.
+Sound crowdSwell(double rise, double fall, int voices, double brightness, uint64_t seed)
+{
+    Sound left = crowdBabble(rise + fall, voices, true, seed);
+    Sound right = crowdBabble(rise + fall, voices, true, seed + 1);
+    Biquad toneLeft = lowPass(brightness, 0.7, fullRate);
+    Biquad toneRight = lowPass(brightness, 0.7, fullRate);
+    left.right.resize(left.samples.size());
+    for (size_t i = 0; i < left.samples.size(); ++i) {
+        const double t = static_cast<double>(i) / fullRate;
+        const double swell = t < rise ? std::sin(t / rise * pi / 2) : std::exp(-3.0 * (t - rise) / fall);
+        const double l = left.samples[i] + 0.35 * right.samples[i];
+        const double r = right.samples[i] + 0.35 * left.samples[i];
+        left.samples[i] = static_cast<float>(filter(toneLeft, l) * swell);
+        left.right[i] = static_cast<float>(filter(toneRight, r) * swell);
+    }
+    return left;
+}
+
+Sound crowdGasp() { return crowdSwell(0.5, 1.8, 36, 1400, 41); }
 
 // Power going out of a generator: a buzzing tone gliding down and fading.
 Sound generatorDown()

@@ -22,8 +22,10 @@ Sound ballOnWood();
 Sound postClang();
 // A crowd of the given number of voices, talking or cheering.
 Sound crowdBabble(double seconds, int voices, bool cheering, uint64_t seed);
-// 32 seconds of stereo crowd whose end runs straight into its start.
+// 192 seconds of stereo crowd whose end runs straight into its start.
 Sound crowdLoop();
+// The crowd gasping at a chance (stereo, two seconds).
+Sound crowdGasp();
 Sound generatorDown();
 Sound menuMoveClick();
 Sound confirmClick();
