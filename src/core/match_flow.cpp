@@ -293,6 +293,11 @@ void leaveMatchForMenu()
 
 void menuIdleFrame()
 {
+    // A network match being set up keeps the menu from starting a demo.
+    if (netMenuFrame()) {
+        noteMenuInput();
+        return;
+    }
     const int due = demoMatchDue();
     if (due != DemoOff)
         startDemoMatch(due);
