@@ -23,7 +23,7 @@ struct Line {
 std::vector<Line> play(const std::string& arguments)
 {
     const std::regex match("seed=(\\d+) home=([a-z-]+) away=([a-z-]+) score=(\\d+):(\\d+) ticks=(\\d+) hash=[0-9a-f]{16}");
-    const std::regex summary("matches=\\d+ home=.* median_ticks=\\d+");
+    const std::regex summary("(matches=\\d+ home=.* median_ticks=\\d+|rules=[a-z]+ median_seconds=.*)");
     std::istringstream output(commandOutput(arena + " " + arguments));
     std::vector<Line> lines;
     for (std::string text; std::getline(output, text);) {

@@ -18,6 +18,8 @@ namespace {
 // person pressing Enter would, and a demo match's result stays up.
 constexpr int introWait = 3 * ticksPerSecond;
 constexpr int demoResultWait = 5 * ticksPerSecond;
+// How long the "Dead ball" notice stays up.
+constexpr int deadBallNoticeTicks = 3 * ticksPerSecond / 2;
 
 int screenStateOf(MatchPhase phase)
 {
@@ -61,6 +63,11 @@ void playEvents(const MatchEvents& events, const MatchState& state)
             playGoalCommentary(state.goals[0], state.goals[1], state.settings.goalsToWin);
             break;
         case MatchEventType::KickOff: playKickOffWhistle(); break;
+        case MatchEventType::DeadBall:
+            playKickOffWhistle();
+            matchSession.deadBallNoticeTicks = deadBallNoticeTicks;
+            break;
+        case MatchEventType::SilentTouch:
         case MatchEventType::StallPush:
         case MatchEventType::MatchEnd: break;
         }
@@ -91,6 +98,8 @@ void runTick()
     if (takeEnter())
         inputs[session.strengths[0] == NoComputer || session.strengths[1] != NoComputer ? 0 : 1].enter = true;
     session.previous = session.state;
+    if (session.deadBallNoticeTicks > 0)
+        --session.deadBallNoticeTicks;
     const MatchEvents events = stepMatch(session.state, inputs);
     playEvents(events, session.state);
 }
@@ -102,6 +111,7 @@ void beginMatch()
     session.seed = takeMatchSeed();
     MatchSettings settings;
     settings.manualRodSelection = game.manualRodSelection;
+    settings.rules = game.rules;
     startMatch(session.state, session.seed, settings);
     session.previous = session.state;
     for (int player = 1; player <= 2; ++player) {

@@ -18,6 +18,7 @@ struct MatchSession {
     ComputerPlayer computers[2];
     int introTicks = 0;  // ticks a computer has waited on the intro flight
     int resultTicks = 0; // ticks a demo match has shown its result
+    int deadBallNoticeTicks = 0; // ticks the "Dead ball" notice stays up
 };
 
 extern MatchSession matchSession;
