@@ -2,7 +2,6 @@
 
 #include "core/camera.h"
 #include "core/gamepads.h"
-#include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/match_flow.h"
 #include "core/scene_setup.h"

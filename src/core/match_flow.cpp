@@ -3,8 +3,7 @@
 #include "core/controls.h"
 #include "core/demo_match.h"
 #include "core/game_state.h"
-#include "core/gamepads.h"
-#include "core/startup.h"
+#include "core/scene_setup.h"
 #include "platform/clock.h"
 #include "sim/match_engine.h"
 #include "sim/match_interpolation.h"
@@ -119,8 +118,6 @@ void beginMatch()
         session.computers[player - 1] = makeComputerPlayer(player, session.strengths[player - 1], session.seed);
     }
     releaseAllControls();
-    // Pads play only for the people at the table.
-    setGamepadPlayers(session.strengths[0] == NoComputer, session.strengths[1] == NoComputer);
     if (!game.sceneReady) {
         initScene();
         game.sceneReady = true;
@@ -156,7 +153,6 @@ void startDemoMatch(int kind)
 void returnToMenu()
 {
     releaseAllControls();
-    setGamepadPlayers(true, true);
     game.demoMatch = DemoOff;
     game.state = StateMenu;
     noteMenuInput();
@@ -168,6 +164,21 @@ void leaveMatchForMenu()
     playConfirmSound();
     playMenuMusic();
     returnToMenu();
+}
+
+void menuIdleFrame()
+{
+    const int due = demoMatchDue();
+    if (due != DemoOff)
+        startDemoMatch(due);
+}
+
+bool endAttractOnInput()
+{
+    if (game.demoMatch != DemoAttract || game.state == StateMenu)
+        return false;
+    leaveMatchForMenu();
+    return true;
 }
 
 void pressEnter()

@@ -38,6 +38,12 @@ void leaveMatchForMenu();
 // Back to the menu without a sound (from the result or credits screens).
 void returnToMenu();
 
+// Every menu frame: starts a demo match that is due.
+void menuIdleFrame();
+// A key or mouse button during the attract mode: back to the menu. True when
+// the input was used up so.
+bool endAttractOnInput();
+
 // Enter or Space during a match: ends the intro flight, or goes to the match
 // with the next tick.
 void pressEnter();
