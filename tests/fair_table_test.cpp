@@ -119,5 +119,5 @@ TEST_P(FairTable, TheBallStaysInsideTheWalls)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, FairTable, ::testing::Values(RuleSet::Classic),
+INSTANTIATE_TEST_SUITE_P(Rules, FairTable, ::testing::Values(RuleSet::Classic, RuleSet::Table),
     [](const testing::TestParamInfo<RuleSet>& info) { return info.param == RuleSet::Table ? "table" : "classic"; });

@@ -1,6 +1,7 @@
 #include "sim/contacts.h"
 
 #include "sim/match_rules.h"
+#include "sim/table_play.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -179,6 +180,8 @@ void postDeflect(Ball& ball, MatchEvents& events, int end, int signZ)
     ball.setDirectionZ(signZ);
 }
 
+void answerWalls(MatchState& state, MatchEvents& events);
+
 } // namespace
 
 Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
@@ -238,8 +241,13 @@ void figureContact(MatchState& state, Figure figure, int team, const BallStep& p
 
     if (contact == NoContact)
         return;
+    const bool followThrough = state.lastTouchTeam == team && state.lastTouchRod == figure.rod;
     noteTouch(state, team, figure);
     const int eventsBefore = events.count;
+    if (tableRules(state.settings)) {
+        tableFigureContact(state, figure, team, contact, followThrough, events);
+        return;
+    }
     Touch touch{ball, events, team, contact};
     if (contact == MinusXCentre || contact == PlusXCentre)
         centreResponse(touch, figure, contact);
@@ -252,6 +260,25 @@ void figureContact(MatchState& state, Figure figure, int team, const BallStep& p
 }
 
 void checkBounds(MatchState& state, MatchEvents& events)
+{
+    const int eventsBefore = events.count;
+    answerWalls(state, events);
+    if (!tableRules(state.settings) || state.phase != MatchPhase::InPlay)
+        return;
+    // Table rules: walls and posts take some of the ball's speed.
+    bool wall = false;
+    bool post = false;
+    for (int i = eventsBefore; i < events.count; ++i) {
+        wall = wall || events.items[i].type == MatchEventType::Wall;
+        post = post || events.items[i].type == MatchEventType::Post;
+    }
+    if (wall)
+        slowAtWall(state.ball, post);
+}
+
+namespace {
+
+void answerWalls(MatchState& state, MatchEvents& events)
 {
     Ball& ball = state.ball;
     const float halfGoal = tableGoalWidth / 2.0f;
@@ -285,6 +312,8 @@ void checkBounds(MatchState& state, MatchEvents& events)
         ball.position.z = -sideLimit;
     }
 }
+
+} // namespace
 
 void keepBallOnTable(Ball& ball)
 {

@@ -2,6 +2,7 @@
 
 #include "sim/contacts.h"
 #include "sim/match_rules.h"
+#include "sim/table_play.h"
 
 #include <cstring>
 
@@ -29,6 +30,8 @@ void stepBall(MatchState& state, BallStep& path, MatchEvents& events)
 {
     path.previous = state.ball.position;
     state.ball.step();
+    if (tableRules(state.settings))
+        rollTableBall(state.ball);
     path.step = state.ball.position;
     checkBounds(state, events);
 }
@@ -82,6 +85,8 @@ MatchEvents stepMatch(MatchState& state, const InputRecord (&inputs)[2])
         stepFigure(state, state.teams[1].figures[i], 2, path, events);
     }
     if (state.phase == MatchPhase::InPlay) {
+        if (tableRules(state.settings))
+            holdPinnedBall(state, events);
         keepBallOnTable(state.ball);
         watchForDeadBall(state, events);
     }
@@ -139,6 +144,7 @@ struct StateHash {
         add(f.boxMinZ);
         add(f.boxMaxZ);
         add(f.footStepX);
+        add(f.swingFrom);
     }
     void add(const InputRecord& r)
     {
