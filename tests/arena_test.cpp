@@ -67,6 +67,22 @@ TEST(Arena, ScriptedPlayersPlayWholeLinesAndAimTheRightWay)
     EXPECT_GT(goalsOf(asAway, 1), goalsOf(asAway, 0));
 }
 
+// Players that hold keys or press none cannot stall a match against the
+// computer: dead balls are served on, and normal wins within ten minutes.
+TEST(Arena, DegeneratePlayersLoseWholeMatchesToNormalUnderBothRuleSets)
+{
+    const std::pair<const char*, const char*> runs[] = {{"classic", "idle"}, {"classic", "hold-kick"},
+        {"classic", "hold-back"}, {"classic", "line-up"}, {"classic", "random"}, {"table", "idle"},
+        {"table", "line-up"}, {"table", "random"}};
+    for (const auto& run : runs) {
+        const std::vector<Line> lines =
+            play(std::string("--rules ") + run.first + " --home " + run.second + " --away normal --seeds 2-3");
+        ASSERT_EQ(lines.size(), 2u) << run.first << " " << run.second;
+        for (const Line& line : lines)
+            EXPECT_EQ(line.goals[1], 5) << run.first << " " << run.second << ": " << line.text;
+    }
+}
+
 TEST(Arena, DrawingRateAndJitterLeaveTheMatchAlone)
 {
     const std::vector<Line> steady = play("--away random --seed 9 --minutes 2 --fps 20");
