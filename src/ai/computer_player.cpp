@@ -364,9 +364,20 @@ void pressSwing(ComputerPlayer& computer, int slot, bool back)
     computer.kickSince[slot] = computer.clock;
 }
 
-// Planned kicks go off and held ones end, tick by tick.
-void runKicks(ComputerPlayer& computer)
+// A ball just behind a rod, on its own goal's side: a forward swing let go
+// now would swing back into it toward its own goal.
+bool ballBehindRod(const Look& look, int slot)
 {
+    const RodView rod = viewRod(look, rodOfSlot(look.computer.heldPair, slot));
+    const float behind = attackSign(look.computer.player) * (rod.x - look.ball.position.x);
+    return behind > 0.0f && behind < 2.0f * kickSweep + boxHalfX;
+}
+
+// Planned kicks go off and held ones end, tick by tick; a forward swing stays
+// up while the ball lies just behind its rod.
+void runKicks(const Look& look)
+{
+    ComputerPlayer& computer = look.computer;
     for (int slot = 0; slot < 2; ++slot) {
         const int held = computer.clock - computer.kickSince[slot];
         if (computer.kickHeld[slot] != 0 && computer.windUp[slot]) {
@@ -375,7 +386,7 @@ void runKicks(ComputerPlayer& computer)
                 computer.windUp[slot] = false;
             }
         } else if (computer.kickHeld[slot] != 0) {
-            if (held >= kickHold)
+            if (held >= kickHold && !(computer.kickHeld[slot] == kickToward(computer) && ballBehindRod(look, slot)))
                 releaseKick(computer, slot);
         } else if (computer.kickAt[slot] >= 0 && computer.clock >= computer.kickAt[slot] && takeChange(computer)) {
             pressSwing(computer, slot, computer.windUp[slot]);
@@ -495,7 +506,7 @@ InputRecord decideComputerInput(ComputerPlayer& computer, const MatchState& stat
             releaseSlide(computer, slot);
     if (computer.clock >= computer.nextDecision)
         decide(look);
-    runKicks(computer);
+    runKicks(look);
 
     InputRecord record;
     for (int slot = 0; slot < 2; ++slot) {

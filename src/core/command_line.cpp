@@ -2,6 +2,7 @@
 
 #include "ai/computer_player.h"
 #include "core/game_state.h"
+#include "sim/rule_names.h"
 #include "core/match_flow.h"
 #include "replay/replay_files.h"
 #include "core/net_play.h"
@@ -19,7 +20,7 @@ namespace {
 
 constexpr const char* usage =
     "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [--seed N] [--replay FILE] "
-    "[--host [PORT] | --join HOST[:PORT]] [--bind ADDRESS] [--goals N] [--computer] "
+    "[--host [PORT] | --join HOST[:PORT]] [--bind ADDRESS] [--goals N] [--computer] [--rules classic|table] "
     "[--net-sim delay=MS,jitter=MS,loss=PERCENT] [-display NAME] [-geometry WxH+X+Y] [--help] [--version]\n";
 
 bool isGlutOptionWithValue(const char* option)
@@ -103,6 +104,10 @@ int readCommandLine(int argc, char** argv)
             if (seed < 0)
                 return badOption(i + 1 < argc ? argv[i + 1] : option);
             game.nextSeed = seed;
+            ++i;
+        } else if (std::strcmp(option, "--rules") == 0) {
+            if (i + 1 >= argc || !readRuleSetName(argv[i + 1], game.rules))
+                return badOption(i + 1 < argc ? argv[i + 1] : option);
             ++i;
         } else if (std::strcmp(option, "--replay") == 0) {
             if (i + 1 >= argc)

@@ -13,6 +13,7 @@
 #include "render/interface.h"
 #include "render/panels.h"
 #include "render/prompts.h"
+#include "sim/rule_names.h"
 #include "render/rods.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
@@ -182,6 +183,8 @@ void displayFrame()
         if (netMenu.open)
             drawNetworkPanel(netMenu.choice, netMenu.address.c_str());
         drawStatusLine(netMenuNotice().c_str(), menuNoticeLine);
+        if (game.menuSelection != 0)
+            drawMenuRules(ruleSetName(game.rules));
     } else if (game.state == StateSettings) {
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

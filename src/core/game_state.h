@@ -45,6 +45,7 @@ struct GameState {
     int goalsToWin = 5;
     int manualRodSelection = 0;
     int64_t nextSeed = -1;
+    int rules = 0; // the RuleSet of the next match: --rules, or R in the menu
 
     // Menu and scene
     int menuSelection = 0;

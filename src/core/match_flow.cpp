@@ -26,6 +26,8 @@ Replay replayToWatch;
 // person pressing Enter would, and a demo match's result stays up.
 constexpr int introWait = 3 * ticksPerSecond;
 constexpr int demoResultWait = 5 * ticksPerSecond;
+// How long the "Dead ball" notice stays up.
+constexpr int deadBallNoticeTicks = 3 * ticksPerSecond / 2;
 constexpr size_t recordingReserve = 15 * 60 * ticksPerSecond;
 
 } // namespace
@@ -76,6 +78,11 @@ void playMatchEvents(const MatchEvents& events, const MatchState& state)
             playGoalCommentary(state.goals[0], state.goals[1], state.settings.goalsToWin);
             break;
         case MatchEventType::KickOff: playKickOffWhistle(); break;
+        case MatchEventType::DeadBall:
+            playKickOffWhistle();
+            matchSession.deadBallNoticeTicks = deadBallNoticeTicks;
+            break;
+        case MatchEventType::SilentTouch:
         case MatchEventType::StallPush:
         case MatchEventType::MatchEnd: break;
         }
@@ -137,6 +144,8 @@ bool playbackOver(const MatchSession& session)
 void stepAndShow(MatchSession& session, const InputRecord (&inputs)[2])
 {
     session.previous = session.state;
+    if (session.deadBallNoticeTicks > 0)
+        --session.deadBallNoticeTicks;
     const MatchEvents events = stepMatch(session.state, inputs);
     playMatchEvents(events, session.state);
     if (session.state.phase == MatchPhase::InPlay)
@@ -186,6 +195,7 @@ void beginMatch()
     MatchSettings settings;
     settings.goalsToWin = game.goalsToWin;
     settings.manualRodSelection = game.manualRodSelection;
+    settings.rules = game.rules;
     startMatchWith(takeMatchSeed(), settings, computerStrength(1), computerStrength(2));
 }
 

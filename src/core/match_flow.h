@@ -28,6 +28,7 @@ struct MatchSession {
     // Figures of the result screen: ticks of the ball in play, shots at goal per team.
     int playTicks = 0;
     int shots[2] = {0, 0};
+    int deadBallNoticeTicks = 0; // ticks the "Dead ball" notice stays up
 };
 
 extern MatchSession matchSession;

@@ -19,6 +19,7 @@ void applyPlayerSettings()
     game.manualRodSelection = s.manualRodSelection;
     gameInterface.rodSelectionMode = s.manualRodSelection;
     game.opponent = s.opponent;
+    game.rules = s.rules == 1 ? 1 : 0;
     game.showFrameRate = s.showFrameRate;
     setSoundVolumes({s.musicVolume, s.effectsVolume, s.commentaryVolume, s.crowdVolume});
 }

@@ -4,6 +4,7 @@
 #include "core/input.h"
 #include "core/player_settings.h"
 #include "render/interface.h"
+#include "sim/rule_names.h"
 #include "sound/sound_bank.h"
 
 #include <GL/freeglut.h>
@@ -69,8 +70,9 @@ void changeItem(Item item, int step)
             toggleFullScreen();
     } else if (item == Item::FrameRate) {
         s.showFrameRate = !s.showFrameRate;
+    } else if (item == Item::Rules) {
+        s.rules = s.rules == 0 ? 1 : 0;
     }
-    // Item::Rules has one choice until the table's own rule sets exist.
     applyPlayerSettings();
     savePlayerSettings();
 }
@@ -84,7 +86,7 @@ std::string itemValue(Item item)
     case Item::Goals: return std::to_string(s.goalsToWin);
     case Item::RodControl: return s.manualRodSelection == 0 ? "automatic" : "manual";
     case Item::Player2: return opponentLabels[s.opponent >= 0 && s.opponent < 4 ? s.opponent : 0];
-    case Item::Rules: return "Classic";
+    case Item::Rules: return ruleSetName(s.rules);
     case Item::FullScreen: return s.fullScreen ? "On" : "Off";
     case Item::FrameRate: return s.showFrameRate ? "On" : "Off";
     default: return "";

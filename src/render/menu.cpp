@@ -5,6 +5,8 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+
 namespace {
 
 constexpr float markerSize = 64.0f;
@@ -109,6 +111,18 @@ void drawNetworkPanel(int choice, const char* address)
     glColor3f(0.8f, 0.8f, 0.8f);
     drawText(networkPanel.left + 20.0f, networkPanel.bottom + 16.0f, GLUT_BITMAP_HELVETICA_12,
              "type HOST or HOST:PORT   Enter: start   Esc: back");
+    endOverlayFrame();
+}
+
+void drawMenuRules(const char* rulesName)
+{
+    beginOverlayFrame();
+    endOverlayQuads();
+    glColor3f(1, 1, 1);
+    char line[64];
+    std::snprintf(line, sizeof line, "Rules: %s  (R to change)", rulesName);
+    drawText(20, 50, GLUT_BITMAP_HELVETICA_18, line);
+    glColor3f(1, 1, 1);
     endOverlayFrame();
 }
 

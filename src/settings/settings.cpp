@@ -16,7 +16,7 @@ constexpr std::streamsize largestFile = 64 * 1024;
 
 const char* const opponentNames[] = {"human", "computer-easy", "computer-normal", "computer-hard"};
 const char* const rodControlNames[] = {"automatic", "manual"};
-const char* const ruleNames[] = {"classic"};
+const char* const ruleNames[] = {"classic", "table"};
 const char* const switchNames[] = {"off", "on"};
 
 template <size_t N>
@@ -200,7 +200,7 @@ std::string formatSettings(const Settings& s)
         << "goals_to_win = " << s.goalsToWin << "\n"
         << "rod_control = " << rodControlNames[s.manualRodSelection != 0] << "\n"
         << "player_2 = " << opponentNames[s.opponent >= 0 && s.opponent < 4 ? s.opponent : 0] << "\n"
-        << "rules = " << ruleNames[0] << "\n"
+        << "rules = " << ruleNames[s.rules == 1 ? 1 : 0] << "\n"
         << "\n[sound]\n"
         << "music = " << s.musicVolume << "\n"
         << "effects = " << s.effectsVolume << "\n"

@@ -9,7 +9,7 @@ struct Settings {
     int goalsToWin = 5;         // 3, 5, 7 or 10
     int manualRodSelection = 0; // 0 automatic, 1 manual
     int opponent = 0;           // 0 a second person, 1-3 the computer's strength
-    int rules = 0;              // 0 classic; the rule sets of the table come later
+    int rules = 0;              // 0 classic, 1 table
     // Volumes in percent, 0-100 in steps of volumeStep.
     int musicVolume = 100;
     int effectsVolume = 100;
