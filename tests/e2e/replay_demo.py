@@ -11,6 +11,7 @@ import re
 import subprocess
 import sys
 import tempfile
+import time
 
 import game_session
 import pictures
@@ -32,8 +33,12 @@ def arena_line(session, *arguments):
 
 def play(session):
     pics = screens.MenuPictures(session.root)
-    start = session.wait_for(
+    session.wait_for(
         "the table", lambda shot: pictures.changed_fraction(pics.title, shot, whole(shot), step=3) > 0.3)
+    # The score board with its side names comes up with the first frames of
+    # the table; compare goal counts only from when it stands.
+    time.sleep(1.5)
+    start = session.screenshot()
     goal = session.wait_for(
         "the first goal",
         lambda shot: any(pictures.changed_fraction(start, shot, box) > 0.05 for box in GOAL_COUNTS), timeout=300)
