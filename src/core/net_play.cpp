@@ -9,8 +9,10 @@
 #include "net/net_match.h"
 #include "platform/clock.h"
 #include "replay/replay.h"
+#include "replay/replay_files.h"
 #include "sim/match_engine.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -246,10 +248,41 @@ void runNetMatchFrame(double elapsedSeconds)
 
 std::string netHudText() { return netPlay.match ? netStatusText(*netPlay.match) : std::string(); }
 
+namespace {
+
+// Both sides keep the ticks they agreed on as a replay, whatever ended the
+// match (its end, a desync, a peer gone): the same file on both machines.
+void saveNetReplay(const NetMatch<MatchNetGame>& match)
+{
+    if (!match.session || match.session->confirmedTicks() == 0)
+        return;
+    Replay replay;
+    replay.seed = match.setup.seed;
+    replay.settings = matchSettingsOf(match.setup);
+    replay.players[0] = replay.players[1] = "network";
+    const std::vector<InputRecord>& home = match.session->confirmedInputs(0);
+    const std::vector<InputRecord>& away = match.session->confirmedInputs(1);
+    const size_t ticks = std::min(home.size(), away.size());
+    MatchState state;
+    startMatch(state, replay.seed, replay.settings);
+    for (size_t tick = 0; tick < ticks; ++tick) {
+        const InputRecord inputs[2] = {home[tick], away[tick]};
+        replay.ticks.push_back({inputs[0], inputs[1]});
+        stepMatch(state, inputs);
+    }
+    replay.finalHash = hashMatchState(state);
+    std::string error;
+    if (saveReplay(replay, replayDirectory(), error).empty())
+        std::fprintf(stderr, "quirtal: the network match was not recorded: %s\n", error.c_str());
+}
+
+} // namespace
+
 void closeNetMatch()
 {
     if (!netPlay.match)
         return;
+    saveNetReplay(*netPlay.match);
     leaveNetMatch(*netPlay.match, steadyMilliseconds());
     netPlay.match.reset();
     netPlay.onTable = false;

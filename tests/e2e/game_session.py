@@ -76,6 +76,8 @@ class GameSession:
         self.env.update(DISPLAY=self.server.display, QUIRTAL_NO_MESSAGE_BOX="1",
                         SDL_AUDIODRIVER="dummy", LIBGL_ALWAYS_SOFTWARE="1",
                         XDG_CONFIG_HOME=os.path.join(artifacts, "config"))
+        # Replays of its own too, unless the scenario chose a folder.
+        self.env.setdefault("XDG_DATA_HOME", os.path.join(artifacts, "data-home"))
         self.log_path = os.path.join(artifacts, "game.log")
         self.log = open(self.log_path, "wb")
         game_env = dict(self.env)

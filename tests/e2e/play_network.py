@@ -8,6 +8,7 @@ Esc takes each back to its menu and a second Esc ends it."""
 import os
 import random
 import re
+import subprocess
 import sys
 import time
 
@@ -81,6 +82,18 @@ def play(host):
             session.tap("Escape")
             time.sleep(2.0)
             session.quit_from_menu()
+        # Both machines keep the same replay, and it plays back to its hash.
+        lines = []
+        for session in (host, joiner):
+            folder = os.path.join(session.env["XDG_DATA_HOME"], "quirtal", "replays")
+            files = sorted(os.listdir(folder)) if os.path.isdir(folder) else []
+            check(len(files) == 1, "replays kept in %s: %s" % (folder, files))
+            arena = os.path.join(os.path.dirname(host.binary), "quirtal-arena")
+            run = subprocess.run([arena, "--replay", os.path.join(folder, files[0])],
+                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
+            check(run.returncode == 0, "the arena refuses the network replay: " + run.stderr.decode())
+            lines.append(run.stdout.decode().splitlines()[0])
+        check(lines[0] == lines[1], "the two replays differ: %s / %s" % tuple(lines))
     finally:
         joiner.close()
 
