@@ -31,6 +31,7 @@ done
 "$bin/quirtal_sim_bench" >> "$results"
 "$bin/quirtal_replay_bench" >> "$results"
 "$bin/quirtal_match_pace" >> "$results"
+"$bin/quirtal_ladder_bench" >> "$results"
 
 # The asset readers' Google benchmarks: time per case, and its counters.
 if [ -x "$bin/quirtal_assets_bench" ]; then
