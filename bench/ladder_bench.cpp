@@ -63,15 +63,20 @@ Played playMatch(ArenaPlayer first, ArenaPlayer second, uint64_t seed, int rules
     Side sides[2] = {makeSide(firstAtHome ? first : second, 0, seed), makeSide(firstAtHome ? second : first, 1, seed)};
     const uint32_t tickLimit = static_cast<uint32_t>(minutesLimit * 60.0 * ticksPerSecond);
     Played played;
-    int lastTouch = 0;
+    // The side whose latest touch sent the ball toward its own goal (turned
+    // it back or sped it up that way); a goal right after is its own goal.
+    int turnedHome = 0;
     while (state.phase != MatchPhase::Result && state.tick < tickLimit) {
         const InputRecord inputs[2] = {decide(sides[0], state), decide(sides[1], state)};
+        const float vxBefore = state.ball.direction.x * state.ball.speedX;
         for (const MatchEvent& event : stepMatch(state, inputs)) {
+            const float vx = state.ball.direction.x * state.ball.speedX;
+            const float homeward = event.team == 1 ? -1.0f : 1.0f;
             if (event.type == MatchEventType::Contact)
-                lastTouch = event.team;
+                turnedHome = vx * homeward > 0.0f && vx * homeward > vxBefore * homeward ? event.team : 0;
             else if (event.type == MatchEventType::KickOff)
-                lastTouch = 0;
-            else if (event.type == MatchEventType::Goal && lastTouch != 0 && lastTouch != event.team)
+                turnedHome = 0;
+            else if (event.type == MatchEventType::Goal && turnedHome != 0 && turnedHome != event.team)
                 ++played.ownGoals;
             played.controls += isBallControlEvent(event.type);
         }
