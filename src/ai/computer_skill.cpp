@@ -11,9 +11,9 @@ namespace {
 // every 0.1 s, easy every 0.3 s), how far its shots stray, and how often it
 // blunders.
 const ComputerSkill strengthMiddles[] = {
-    {ticksPerSecond * 3 / 10, 10.0f, 0.06f, 0.35f, 0.20f, false, false, false}, // easy
-    {ticksPerSecond * 17 / 100, 4.0f, 0.03f, 0.18f, 0.08f, true, true, true},   // normal
-    {ticksPerSecond / 10, 1.0f, 0.01f, 0.06f, 0.02f, true, true, true},         // hard
+    {ticksPerSecond * 3 / 10, 14.0f, 0.2f, 0.4f, 0.25f, false, false, false}, // easy
+    {ticksPerSecond / 5, 5.0f, 0.035f, 0.25f, 0.12f, true, true, true},         // normal
+    {ticksPerSecond / 10, 0.8f, 0.01f, 0.04f, 0.01f, true, true, true},         // hard
 };
 
 // Each figure of a match lies within this share either side of its strength's middle.
