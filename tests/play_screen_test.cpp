@@ -4,6 +4,7 @@
 #include "core/input.h"
 #include "core/match_flow.h"
 #include "platform/clock.h"
+#include "sim/match_engine.h"
 #include "support/gl_window.h"
 #include "support/play_setup.h"
 #include "support/recording_audio.h"
@@ -276,5 +277,31 @@ TEST_F(PlayScreen, FiguresWearTheirTeamColourAndFaceTheGoalTheyAttack)
     EXPECT_GT(headSide(blue, 1.0f), headSide(blue, -1.0f) + 60) << "team 1 looks toward +x";
     EXPECT_GT(headSide(red, -1.0f), headSide(red, 1.0f) + 60) << "team 2 looks toward -x";
     onKeyDown('1', 0, 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// Drawn faster than the ticks run, the ball shows where it is between the
+// last two ticks, not where the newest one left it.
+TEST_F(PlayScreen, BetweenTicksTheBallIsDrawnPartWay)
+{
+    onKeyDown('1', 0, 0);
+    frames(2);
+    MatchState& match = matchSession.state;
+    match.phase = MatchPhase::InPlay;
+    match.ball.speedX = match.ball.speedZ = 0.0f;
+    match.ball.position = {110.0f, 0.0f, -120.0f};
+    matchSession.previous = match;
+    matchSession.previous.ball.position.x = 50.0f;
+    matchSession.clock.accumulated = 0.5 * tickSeconds; // half a tick into the next
+    displayFrame(); // the camera of one frame is used by the next; no time passes, no tick runs
+    const Screenshot shot = captureBackBuffer(screenWidth, screenHeight);
+    keepScreenshot(shot, "ball_between_ticks");
+    EXPECT_EQ(match.ball.position.x, 110.0f) << "drawing leaves the state alone";
+    const auto ballAt = [&shot](float x) {
+        return brightness(meanAround(shot, project({x, 5.0f, -120.0f}), 1)) > 600;
+    };
+    EXPECT_TRUE(ballAt(80.0f));
+    EXPECT_FALSE(ballAt(110.0f));
+    EXPECT_FALSE(ballAt(50.0f));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
