@@ -17,7 +17,7 @@ namespace {
 constexpr int firstKickOffWait = 3 * ticksPerSecond;
 constexpr int firstKickOffExtra = ticksPerSecond;
 constexpr int kickOffWait = 2 * ticksPerSecond;
-constexpr int stalledWait = 2 * ticksPerSecond;
+constexpr int stalledWait = ticksPerSecond / 2; // and three looks more
 
 // Ball x beyond which manual rod choice takes the defensive pair, as the
 // automatic choice does.
@@ -424,7 +424,7 @@ int enterWait(const ComputerPlayer& computer, const MatchState& state)
     switch (state.phase) {
     case MatchPhase::KickOffPending: return computer.kickOffWait;
     case MatchPhase::Goal: return kickOffWait;
-    case MatchPhase::InPlay: return looksStopped(computer, state) ? stalledWait : 0;
+    case MatchPhase::InPlay: return looksStopped(computer, state) ? stalledWait + 3 * computer.skill.reaction : 0;
     default: return 0;
     }
 }
