@@ -50,6 +50,7 @@ struct Played {
     bool finished = false;
     double minutes = 0.0;
     int ownGoals = 0;
+    int ownGoalsOf[2] = {0, 0}; // by the first-named side, by the second
     int controls = 0; // pins and passes
 };
 
@@ -76,8 +77,10 @@ Played playMatch(ArenaPlayer first, ArenaPlayer second, uint64_t seed, int rules
                 turnedHome = vx * homeward > 0.0f && vx * homeward > vxBefore * homeward ? event.team : 0;
             else if (event.type == MatchEventType::KickOff)
                 turnedHome = 0;
-            else if (event.type == MatchEventType::Goal && turnedHome != 0 && turnedHome != event.team)
+            else if (event.type == MatchEventType::Goal && turnedHome != 0 && turnedHome != event.team) {
                 ++played.ownGoals;
+                ++played.ownGoalsOf[(turnedHome == 1) == firstAtHome ? 0 : 1];
+            }
             played.controls += isBallControlEvent(event.type);
         }
     }
@@ -192,8 +195,8 @@ int main(int argc, char** argv)
         const int rules = argc > 4 && std::strcmp(argv[4], "table") == 0 ? 1 : 0;
         for (int seed = 1; seed <= seeds; ++seed) {
             const Played p = playMatch(first, second, static_cast<uint64_t>(seed), rules, 15.0);
-            std::printf("seed=%d %d:%d %.2f min own=%d controls=%d\n", seed, p.goals[0], p.goals[1], p.minutes,
-                p.ownGoals, p.controls);
+            std::printf("seed=%d %d:%d %.2f min own=%d:%d controls=%d\n", seed, p.goals[0], p.goals[1], p.minutes,
+                p.ownGoalsOf[0], p.ownGoalsOf[1], p.controls);
         }
         ladderRow(first, second, rules, seeds);
         return 0;

@@ -82,6 +82,17 @@ float zWhereBallCrosses(const Look& look, float x)
     return foldIntoTable(look.ball.z + look.vz * t, ballRadius(look));
 }
 
+// The ball's z when it comes back to x after the end wall behind x.
+float zOnRebound(const Look& look, float x)
+{
+    const float speed = std::fabs(look.vx);
+    if (speed < slowBall)
+        return look.ball.z;
+    const float endX = look.vx > 0.0f ? tableLength / 2.0f : -tableLength / 2.0f;
+    const float t = (std::fabs(endX - look.ball.x) + std::fabs(endX - x)) / speed;
+    return foldIntoTable(look.ball.z + look.vz * std::fmin(t, predictionHorizon), ballRadius(look));
+}
+
 // One rod as the computer sees it: where it stands and how far it may slide.
 // The figures of a rod are neighbours in the layout.
 struct RodView {
@@ -354,10 +365,12 @@ void decideSlide(const Look& look, int slot)
     } else if (computer.kickHeld[slot] != 0 && ballBehindFoot(look, slot, 2.0f)) {
         // A raised foot over a ball behind it slides clear before it comes down.
         offset = offsetToDodge(rod, layout, ball.z);
-    } else if (behind && (sign * look.vx > 0.0f || rod.x == layout[0].x)) {
-        // Out of the way of its own side's balls going forward, and of any
-        // ball behind the goalkeeper, which comes back off the end wall.
+    } else if (behind && sign * look.vx > 0.0f) {
+        // Out of the way of its own side's balls going forward.
         offset = offsetToDodge(rod, layout, ballZ);
+    } else if (behind && computer.heldPair == 0 && skill.guards) {
+        // A ball behind the goalkeeper pair comes back off the end wall.
+        offset = offsetToDodge(rod, layout, zOnRebound(look, rod.x));
     } else if (skill.guards && computer.heldPair == 0) {
         const float post = tableGoalWidth / 2.0f + guardMargin;
         const bool goingAway = sign * look.vx > slowBall;
