@@ -301,7 +301,9 @@ void planKick(const Look& look, int slot)
     if (nearest >= figures[rod.first].sizeZ + 1.0f)
         return;
     float delay = 0.0f;
-    if (closing > slowBall)
+    // Only a strength that follows the ball's path times a kick for a ball
+    // still on its way; the others swing at a ball once it is in reach.
+    if (closing > slowBall && skill.predicts)
         delay = (gap - kickSweep / 2.0f) / closing - swingSeconds() / 2.0f;
     else if (gap > kickSweep)
         return;
