@@ -9,6 +9,7 @@
 #include "support/gl_window.h"
 
 #include "core/frame.h"
+#include "core/scene_setup.h"
 #include "core/startup.h"
 #include "render/interface.h"
 #include "sound/sound_bank.h"

@@ -1,5 +1,6 @@
 #include "core/frame.h"
 #include "core/game_state.h"
+#include "core/scene_setup.h"
 #include "core/startup.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"

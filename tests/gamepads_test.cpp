@@ -99,7 +99,7 @@ protected:
         testRunning = false;
         game.opponent = NoComputer;
         game.demoMatch = DemoOff;
-        setGamepadPlayers(true, true);
+        matchSession = MatchSession{};
         closeGamepads();
     }
 };

@@ -159,8 +159,12 @@ TEST(Match, TwoPlayersPlayAWholeMatchFromTheKeyboard)
     EXPECT_EQ(match().goals[1], 1);
     EXPECT_EQ(slotsOn(channelGoal), std::vector<int>{slotGoal});
     EXPECT_NEAR(match().teams[0].figures[0].position.z, -slid, 1.7f);
+    // The seconds before the goal play again while the match waits; then the
+    // ball waits at the centre.
+    EXPECT_TRUE(showingGoalReplay());
+    ASSERT_TRUE(framesUntil([] { return !showingGoalReplay(); }, 200));
     framesFor(2);
-    EXPECT_FLOAT_EQ(ball().position.x, 0.0f); // waiting at the centre
+    EXPECT_FLOAT_EQ(ball().position.x, 0.0f);
 
     goalState = kickOffAndPlayToGoal([] {});
     EXPECT_EQ(goalState, StateGoal);

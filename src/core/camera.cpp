@@ -15,6 +15,10 @@ namespace {
 constexpr float followBand = 30.0f;
 // Close camera follows the ball's z only while it is nearer the -z side than this.
 constexpr float closeZLimit = 30.0f;
+// The side camera of a goal played again: eye height and distance from the
+// table's centre line along z (its +z wall stands at 140).
+constexpr double sideViewHeight = 230.0;
+constexpr double sideViewDistance = 400.0;
 
 // Intro flight: descent to this height (above the figures' heads, which
 // reach 45), then a slide to this x, then a backing-off to this z. The speeds
@@ -58,6 +62,14 @@ void applyViewTransform()
     glTranslatef(game.viewYaw / 2.0f, 0.0f, 0.0f);
     gluLookAt(game.eye[0], game.eye[1], game.eye[2], game.center[0], game.center[1], game.center[2], game.up[0],
               game.up[1], game.up[2]);
+}
+
+void applySideViewTransform(const Vec3& ballPosition)
+{
+    // On the players' side of the table, half as far along it as the ball,
+    // looking down over the rod handles.
+    const double x = ballPosition.x * 0.5;
+    gluLookAt(x, sideViewHeight, sideViewDistance, x, 0.0, -40.0, 0.0, 1.0, 0.0);
 }
 
 void updateCamera(const Vec3& ballPosition)

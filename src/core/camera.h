@@ -5,6 +5,10 @@ void applyViewTransform();
 
 #include "assets/vec3.h"
 
+// The view from beside the table, level with it, following the ball along x:
+// the camera of a goal played again.
+void applySideViewTransform(const Vec3& ballPosition);
+
 // Recomputes eye and center for the camera mode and the ball where it is
 // drawn (used by the next frame).
 void updateCamera(const Vec3& ballPosition);

@@ -2,16 +2,21 @@
 
 #include "ai/computer_player.h"
 #include "core/game_state.h"
+#include "core/match_flow.h"
+#include "replay/replay_files.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <string>
+#include <utility>
 
 namespace {
 
 constexpr const char* usage =
-    "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [--seed N] [-display NAME] "
+    "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [--seed N] [--replay FILE] "
+    "[-display NAME] "
     "[-geometry WxH+X+Y]\n";
 
 bool isGlutOptionWithValue(const char* option)
@@ -89,6 +94,17 @@ int readCommandLine(int argc, char** argv)
                 return badOption(i + 1 < argc ? argv[i + 1] : option);
             game.nextSeed = seed;
             ++i;
+        } else if (std::strcmp(option, "--replay") == 0) {
+            if (i + 1 >= argc)
+                return badOption(option);
+            // A replay that cannot be played is refused before any window opens.
+            Replay replay;
+            std::string error;
+            if (!loadReplay(argv[++i], replay, error)) {
+                std::fprintf(stderr, "quirtal: %s\n", error.c_str());
+                return 1;
+            }
+            watchReplayNext(std::move(replay));
         } else if (std::strcmp(option, "--help") == 0) {
             std::printf("%s", usage);
             return 0;

@@ -1,7 +1,6 @@
 #include "core/demo_match.h"
 
 #include "core/game_state.h"
-#include "core/match_flow.h"
 #include "platform/clock.h"
 
 namespace {
@@ -10,25 +9,14 @@ constexpr uint32_t attractAfterMilliseconds = 60000;
 
 } // namespace
 
-void menuIdleFrame()
+int demoMatchDue()
 {
     const uint32_t now = millisecondsNow();
-    if (game.demoMatch != DemoOff) {
-        startDemoMatch(game.demoMatch);
-        return;
-    }
+    if (game.demoMatch != DemoOff)
+        return game.demoMatch;
     if (game.menuIdleSince == 0)
         game.menuIdleSince = now;
-    if (now - game.menuIdleSince >= attractAfterMilliseconds)
-        startDemoMatch(DemoAttract);
+    return now - game.menuIdleSince >= attractAfterMilliseconds ? DemoAttract : DemoOff;
 }
 
 void noteMenuInput() { game.menuIdleSince = millisecondsNow(); }
-
-bool endAttractOnInput()
-{
-    if (game.demoMatch != DemoAttract || game.state == StateMenu)
-        return false;
-    leaveMatchForMenu();
-    return true;
-}

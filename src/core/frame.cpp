@@ -2,7 +2,6 @@
 
 #include "core/camera.h"
 #include "core/gamepads.h"
-#include "core/demo_match.h"
 #include "core/game_state.h"
 #include "core/match_flow.h"
 #include "core/scene_setup.h"
@@ -63,10 +62,13 @@ void drawFiguresAndMarkers(const MatchState& match)
     }
 }
 
-void drawScene(const MatchState& match)
+void drawScene(const MatchState& match, bool fromTheSide)
 {
     glPushMatrix();
-    applyViewTransform();
+    if (fromTheSide)
+        applySideViewTransform(match.ball.position);
+    else
+        applyViewTransform();
 
     glPushMatrix();
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
@@ -94,7 +96,11 @@ void drawOverlays(const MatchState& match)
     showNotice(game.showFilterNotice, drawFilterNotice, game.trilinearOn);
     if (game.showFrameRate)
         drawFrameRate(static_cast<int>(game.fps));
-    drawMatchPrompts();
+    // A goal played again has its own label instead of the prompts.
+    if (showingGoalReplay())
+        drawReplayLabel();
+    else
+        drawMatchPrompts();
 }
 
 // The match's ticks that are due, then the picture of the match between its
@@ -107,7 +113,8 @@ void playFrame()
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(0.0f, 1.0f, 1.0f);
 
-    drawScene(match);
+    const bool goalAgain = showingGoalReplay();
+    drawScene(match, goalAgain);
     drawOverlays(match);
     if (match.phase == MatchPhase::Result)
         drawResult(match.winner == 1 ? 1 : 0);

@@ -2,6 +2,7 @@
 
 #include "core/frame.h"
 #include "core/game_state.h"
+#include "core/match_flow.h"
 #include "platform/stop_signals.h"
 #include "render/interface.h"
 #include "sound/sound_bank.h"
@@ -49,6 +50,7 @@ void waitForFrameSlot(int framesPerSecond)
 void idleFrame()
 {
     if (const int signalNumber = pendingStopSignal()) {
+        saveMatchReplay(); // a match left by Ctrl+C is recorded too
         closeSounds();
         endBySignal(signalNumber);
     }

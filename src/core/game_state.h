@@ -28,6 +28,7 @@ enum : int {
     DemoOff = 0,
     DemoCommandLine = 1, // asked for with --demo; Esc leaves it
     DemoAttract = 2,     // after a minute without input in the menu; any key leaves it
+    DemoReplay = 3,      // a recorded match played back (--replay); Esc leaves it
 };
 
 // Every program-wide value the game's behaviour hangs on.

@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/match_flow.h"
 
 #include <GL/freeglut.h>
 #include <SDL.h>
@@ -34,16 +35,26 @@ struct Pad {
 };
 
 Pad pads[maxPads];
-bool padPlayers[2] = {true, true};
+// Pads play only for the people at the table: in a match not for a side the
+// computer drives; in the menu and on the credits for both players.
+bool personPlays(int player)
+{
+    const bool inMenu = game.state == StateMenu || game.state == StateCredits;
+    return inMenu || matchSession.strengths[player - 1] == NoComputer;
+}
 
-// Player (1 or 2) the pad in a slot drives, 0 for none.
+// Player (1 or 2) the pad in a slot drives, 0 for none: with both players
+// people the first pad is player 1's and the second player 2's; with one,
+// every pad is that player's.
 int playerOf(int slot)
 {
-    if (padPlayers[0] && padPlayers[1])
+    const bool first = personPlays(1);
+    const bool second = personPlays(2);
+    if (first && second)
         return slot + 1;
-    if (padPlayers[0])
+    if (first)
         return 1;
-    return padPlayers[1] ? 2 : 0;
+    return second ? 2 : 0;
 }
 
 Pad* padWithId(SDL_JoystickID id)
@@ -224,12 +235,4 @@ void closeGamepads()
             unplug(pad);
     if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) != 0)
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-}
-
-void setGamepadPlayers(bool player1, bool player2)
-{
-    for (Pad& pad : pads)
-        releaseAll(pad);
-    padPlayers[0] = player1;
-    padPlayers[1] = player2;
 }

@@ -2,8 +2,9 @@
 
 // Up to two game controllers beside the keyboard, through SDL's game-controller
 // layer (so mappings in SDL_GAMECONTROLLERCONFIG apply). The first pad plugged
-// in plays for player 1, the second for player 2; a pad pulled out lets go of
-// whatever it held, and the next one plugged in takes its place.
+// in plays for player 1, the second for player 2; against the computer every
+// pad plays for the person, in a demo match none drives a rod. A pad pulled
+// out lets go of whatever it held, and the next one plugged in takes its place.
 //
 // During a match:
 //   left stick or D-pad up / down    first rod of the pair slides
@@ -24,9 +25,3 @@ void pollGamepads();
 
 // Lets go of every pad and stops SDL's game-controller support.
 void closeGamepads();
-
-// Which players the pads drive: both (the default) gives the first pad to
-// player 1 and the second to player 2; with one of them, every pad drives that
-// player; with neither (the computer plays both sides), pads keep only Start,
-// Back and the menu. Whatever the pads held is released first.
-void setGamepadPlayers(bool player1, bool player2);

@@ -3,21 +3,28 @@
 #include "core/controls.h"
 #include "core/demo_match.h"
 #include "core/game_state.h"
-#include "core/gamepads.h"
-#include "core/startup.h"
+#include "core/scene_setup.h"
 #include "platform/clock.h"
+#include "replay/replay_files.h"
 #include "sim/match_engine.h"
 #include "sim/match_interpolation.h"
 #include "sound/sound_bank.h"
+
+#include <cstdio>
+#include <utility>
 
 MatchSession matchSession;
 
 namespace {
 
+// The replay --replay named, until its demo match starts.
+Replay replayToWatch;
+
 // Ticks the computer lets the intro flight run before it ends it, as a
 // person pressing Enter would, and a demo match's result stays up.
 constexpr int introWait = 3 * ticksPerSecond;
 constexpr int demoResultWait = 5 * ticksPerSecond;
+constexpr size_t recordingReserve = 15 * 60 * ticksPerSecond;
 
 int screenStateOf(MatchPhase phase)
 {
@@ -79,9 +86,67 @@ InputRecord inputOf(int player)
     return decideComputerInput(session.computers[player - 1], session.state);
 }
 
+// How a replay names who played a side.
+const char* playerName(int strength)
+{
+    switch (strength) {
+    case ComputerEasy: return "easy";
+    case ComputerNormal: return "normal";
+    case ComputerHard: return "hard";
+    default: return "person";
+    }
+}
+
+// A replay's next records; none (the match stands) once they have run out.
+bool playbackInputs(MatchSession& session, InputRecord (&inputs)[2])
+{
+    takeEnter(); // keys do not reach a match played back
+    if (session.state.tick >= session.playback.ticks.size())
+        return false;
+    inputs[0] = session.playback.ticks[session.state.tick][0];
+    inputs[1] = session.playback.ticks[session.state.tick][1];
+    return true;
+}
+
+// After the replay's last tick: a match that ends elsewhere than where it
+// was recorded says so once.
+void checkPlaybackEnd(const MatchSession& session)
+{
+    const uint64_t hash = hashMatchState(session.state);
+    if (hash != session.playback.finalHash)
+        std::fprintf(stderr, "quirtal: the replay ends in state %016llx, not %016llx as recorded by version %s\n",
+            static_cast<unsigned long long>(hash), static_cast<unsigned long long>(session.playback.finalHash),
+            session.playback.version.c_str());
+}
+
+bool playbackOver(const MatchSession& session)
+{
+    return session.playingBack && session.state.tick >= session.playback.ticks.size();
+}
+
+void stepAndShow(MatchSession& session, const InputRecord (&inputs)[2])
+{
+    session.previous = session.state;
+    const MatchEvents events = stepMatch(session.state, inputs);
+    playEvents(events, session.state);
+    rememberTick(session.goalReplay, session.state);
+    for (const MatchEvent& event : events)
+        if (event.type == MatchEventType::Goal)
+            startGoalReplay(session.goalReplay);
+}
+
 void runTick()
 {
     MatchSession& session = matchSession;
+    if (session.playingBack) {
+        InputRecord inputs[2];
+        if (playbackInputs(session, inputs)) {
+            stepAndShow(session, inputs);
+            if (playbackOver(session))
+                checkPlaybackEnd(session);
+        }
+        return;
+    }
     if (game.cameraMode == CameraIntro && (session.strengths[0] != NoComputer || session.strengths[1] != NoComputer) &&
         ++session.introTicks >= introWait)
         endIntro();
@@ -90,27 +155,40 @@ void runTick()
     // demo match with player 1's.
     if (takeEnter())
         inputs[session.strengths[0] == NoComputer || session.strengths[1] != NoComputer ? 0 : 1].enter = true;
-    session.previous = session.state;
-    const MatchEvents events = stepMatch(session.state, inputs);
-    playEvents(events, session.state);
+    if (game.demoMatch != DemoAttract && session.state.tick < maxReplayTicks)
+        session.recording.ticks.push_back({inputs[0], inputs[1]});
+    stepAndShow(session, inputs);
 }
 
 void beginMatch()
 {
     MatchSession& session = matchSession;
     session = MatchSession{};
-    session.seed = takeMatchSeed();
+    clearGoalReplay(session.goalReplay);
     MatchSettings settings;
     settings.manualRodSelection = game.manualRodSelection;
+    if (game.demoMatch == DemoReplay) {
+        session.playingBack = true;
+        session.playback = std::move(replayToWatch);
+        session.seed = session.playback.seed;
+        settings = session.playback.settings;
+    } else {
+        session.seed = takeMatchSeed();
+    }
     startMatch(session.state, session.seed, settings);
     session.previous = session.state;
     for (int player = 1; player <= 2; ++player) {
         session.strengths[player - 1] = computerStrength(player);
         session.computers[player - 1] = makeComputerPlayer(player, session.strengths[player - 1], session.seed);
+        session.recording.players[player - 1] = playerName(session.strengths[player - 1]);
     }
+    // Room for a long match from the start, so that recording does not
+    // reallocate (and copy) during play; longer matches still grow it.
+    if (!session.playingBack && game.demoMatch != DemoAttract)
+        session.recording.ticks.reserve(recordingReserve);
+    session.recording.seed = session.seed;
+    session.recording.settings = settings;
     releaseAllControls();
-    // Pads play only for the people at the table.
-    setGamepadPlayers(session.strengths[0] == NoComputer, session.strengths[1] == NoComputer);
     if (!game.sceneReady) {
         initScene();
         game.sceneReady = true;
@@ -129,6 +207,8 @@ void beginMatch()
 
 int computerStrength(int player)
 {
+    if (game.demoMatch == DemoReplay)
+        return NoComputer;
     if (game.demoMatch != DemoOff)
         return ComputerNormal;
     return player == 2 ? game.opponent : NoComputer;
@@ -143,10 +223,36 @@ void startDemoMatch(int kind)
     game.cameraMode = CameraOverview;
 }
 
+void watchReplayNext(Replay replay)
+{
+    replayToWatch = std::move(replay);
+    game.demoMatch = DemoReplay;
+}
+
+bool showingGoalReplay() { return matchSession.goalReplay.showing; }
+
+void saveMatchReplay()
+{
+    MatchSession& session = matchSession;
+    if (session.playingBack || session.recording.ticks.empty())
+        return;
+    // A match longer than a replay holds is not recorded at all.
+    if (session.recording.ticks.size() != session.state.tick) {
+        std::fprintf(stderr, "quirtal: the match was too long to record\n");
+        session.recording.ticks.clear();
+        return;
+    }
+    session.recording.finalHash = hashMatchState(session.state);
+    std::string error;
+    if (saveReplay(session.recording, replayDirectory(), error).empty())
+        std::fprintf(stderr, "quirtal: the match was not recorded: %s\n", error.c_str());
+    session.recording.ticks.clear();
+}
+
 void returnToMenu()
 {
+    saveMatchReplay();
     releaseAllControls();
-    setGamepadPlayers(true, true);
     game.demoMatch = DemoOff;
     game.state = StateMenu;
     noteMenuInput();
@@ -160,9 +266,26 @@ void leaveMatchForMenu()
     returnToMenu();
 }
 
+void menuIdleFrame()
+{
+    const int due = demoMatchDue();
+    if (due != DemoOff)
+        startDemoMatch(due);
+}
+
+bool endAttractOnInput()
+{
+    if (game.demoMatch != DemoAttract || game.state == StateMenu)
+        return false;
+    leaveMatchForMenu();
+    return true;
+}
+
 void pressEnter()
 {
-    // The first press only ends the intro flight.
+    // Enter cuts a goal played again short, and kicks off as ever; the first
+    // press only ends the intro flight.
+    skipGoalReplay(matchSession.goalReplay);
     if (game.cameraMode == CameraIntro)
         endIntro();
     else
@@ -172,16 +295,24 @@ void pressEnter()
 void runMatchFrame(double elapsedSeconds)
 {
     MatchSession& session = matchSession;
-    const int ticks = ticksDue(session.clock, elapsedSeconds);
-    for (int i = 0; i < ticks; ++i)
-        runTick();
+    // The match waits while a goal plays again.
+    int ticks = 0;
+    if (session.goalReplay.showing) {
+        advanceGoalReplay(session.goalReplay, elapsedSeconds);
+    } else {
+        ticks = ticksDue(session.clock, elapsedSeconds);
+        for (int i = 0; i < ticks && !session.goalReplay.showing; ++i)
+            runTick();
+    }
     game.state = screenStateOf(session.state.phase);
-    if (session.state.phase == MatchPhase::Result && game.demoMatch != DemoOff &&
-        (session.resultTicks += ticks) >= demoResultWait)
+    const bool over = session.state.phase == MatchPhase::Result || playbackOver(session);
+    if (over && game.demoMatch != DemoOff && (session.resultTicks += ticks) >= demoResultWait)
         leaveMatchForMenu();
 }
 
 MatchState drawnMatch()
 {
+    if (showingGoalReplay())
+        return goalReplayPicture(matchSession.goalReplay);
     return interpolatedMatch(matchSession.previous, matchSession.state, tickFraction(matchSession.clock));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ai/computer_player.h"
+#include "core/goal_replay.h"
+#include "replay/replay.h"
 #include "sim/match_state.h"
 #include "sim/tick_clock.h"
 
@@ -18,6 +20,10 @@ struct MatchSession {
     ComputerPlayer computers[2];
     int introTicks = 0;  // ticks a computer has waited on the intro flight
     int resultTicks = 0; // ticks a demo match has shown its result
+    Replay recording;    // this match's records, saved once when it ends or is left
+    bool playingBack = false; // the ticks come from `playback`, not from players
+    Replay playback;
+    GoalReplay goalReplay;
 };
 
 extern MatchSession matchSession;
@@ -32,10 +38,27 @@ void startMatch();
 // computer on both sides.
 void startDemoMatch(int kind);
 
+// --replay FILE: the next demo match (DemoReplay) plays this replay back.
+void watchReplayNext(Replay replay);
+
+// True while the seconds before a goal play again.
+bool showingGoalReplay();
+
+// Saves the running match's replay to the replay folder, once; a match
+// played back or shown in the attract mode is not recorded. Called on every
+// way out of a match, Ctrl+C included.
+void saveMatchReplay();
+
 // Esc during a match: sounds stop, the menu music plays, the menu comes back.
 void leaveMatchForMenu();
 // Back to the menu without a sound (from the result or credits screens).
 void returnToMenu();
+
+// Every menu frame: starts a demo match that is due.
+void menuIdleFrame();
+// A key or mouse button during the attract mode: back to the menu. True when
+// the input was used up so.
+bool endAttractOnInput();
 
 // Enter or Space during a match: ends the intro flight, or goes to the match
 // with the next tick.

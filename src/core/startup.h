@@ -7,6 +7,3 @@ int runGame(int argc, char** argv);
 // Starts loading the interface textures and every sound sample, with the
 // menu's pictures and the menu music ready on return, and starts the music.
 void loadStartupAssets();
-
-// One-time 3-D scene set-up, run at the first match start.
-void initScene();

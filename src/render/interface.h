@@ -40,6 +40,8 @@ void drawDisplayListNotice(int on);
 void drawFilterNotice(int on);
 void drawFrameRate(int framesPerSecond);
 void drawResult(int player1Won);
+// "Replay" in the top left corner while a goal plays again.
+void drawReplayLabel();
 
 // Full-screen pictures of the menu and credits states.
 // opponent: player 2's side, GameState::opponent.

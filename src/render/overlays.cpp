@@ -85,6 +85,20 @@ void drawFrameRate(int framesPerSecond)
     endOverlayFrame();
 }
 
+void drawReplayLabel()
+{
+    // A plain black box with yellow text, over everything (no depth test).
+    beginOverlayFrame();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glRecti(20, 548, 118, 584);
+    glColor3f(1.0f, 0.85f, 0.1f);
+    drawText(32, 558, GLUT_BITMAP_HELVETICA_18, "Replay");
+    endOverlayQuads();
+    endOverlayFrame();
+}
+
 void drawHelp()
 {
     beginOverlayFrame();
