@@ -6,9 +6,7 @@
 // `quirtal_ladder_bench HOME AWAY [SEEDS] [table]`, one line per seed.
 #include "bench_report.h"
 
-#include "ai/computer_player.h"
-#include "arena/arena_options.h"
-#include "arena/scripted_player.h"
+#include "arena/arena_match.h"
 #include "sim/match_engine.h"
 
 #include <algorithm>
@@ -17,29 +15,6 @@
 #include <vector>
 
 namespace {
-
-struct Side {
-    bool computer = false;
-    ComputerPlayer computerPlayer;
-    ScriptedPlayer scriptedPlayer;
-};
-
-Side makeSide(ArenaPlayer kind, int team, uint64_t seed)
-{
-    Side side;
-    side.computer = kind == ArenaPlayer::Easy || kind == ArenaPlayer::Normal || kind == ArenaPlayer::Hard;
-    if (side.computer)
-        side.computerPlayer = makeComputerPlayer(team + 1, ComputerEasy + static_cast<int>(kind), seed);
-    else
-        side.scriptedPlayer = makeScriptedPlayer(kind, team, seed);
-    return side;
-}
-
-InputRecord decide(Side& side, const MatchState& state)
-{
-    return side.computer ? decideComputerInput(side.computerPlayer, state)
-                         : decideScriptedInput(side.scriptedPlayer, state);
-}
 
 // One match as the table counts it; team 0 is the first-named side.
 struct Played {
@@ -57,14 +32,15 @@ Played playMatch(ArenaPlayer first, ArenaPlayer second, uint64_t seed, int rules
     settings.rules = rules;
     MatchState state;
     startMatch(state, seed, settings);
-    Side sides[2] = {makeSide(firstAtHome ? first : second, 0, seed), makeSide(firstAtHome ? second : first, 1, seed)};
+    ArenaSide sides[2] = {makeArenaSide(firstAtHome ? first : second, 0, seed),
+        makeArenaSide(firstAtHome ? second : first, 1, seed)};
     const uint32_t tickLimit = static_cast<uint32_t>(minutesLimit * 60.0 * ticksPerSecond);
     Played played;
     // The side whose latest touch sent the ball toward its own goal (turned
     // it back or sped it up that way); a goal right after is its own goal.
     int turnedHome = 0;
     while (state.phase != MatchPhase::Result && state.tick < tickLimit) {
-        const InputRecord inputs[2] = {decide(sides[0], state), decide(sides[1], state)};
+        const InputRecord inputs[2] = {decideArenaInput(sides[0], state), decideArenaInput(sides[1], state)};
         const float vxBefore = state.ball.direction.x * state.ball.speedX;
         for (const MatchEvent& event : stepMatch(state, inputs)) {
             const float vx = state.ball.direction.x * state.ball.speedX;

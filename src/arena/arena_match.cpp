@@ -1,7 +1,5 @@
 #include "arena/arena_match.h"
 
-#include "ai/computer_player.h"
-#include "arena/scripted_player.h"
 #include "sim/match_engine.h"
 #include "sim/tick_clock.h"
 
@@ -11,14 +9,21 @@
 
 namespace {
 
-// One side of an arena match: the computer at a strength or a scripted player.
-struct ArenaSide {
-    bool computer = false;
-    ComputerPlayer computerPlayer;
-    ScriptedPlayer scriptedPlayer;
-};
+ArenaResult resultOf(const MatchState& state, uint64_t seed)
+{
+    ArenaResult result;
+    result.seed = seed;
+    result.goals[0] = state.goals[0];
+    result.goals[1] = state.goals[1];
+    result.ticks = state.tick;
+    result.hash = hashMatchState(state);
+    result.finished = state.phase == MatchPhase::Result;
+    return result;
+}
 
-ArenaSide makeSide(ArenaPlayer kind, int team, uint64_t seed)
+} // namespace
+
+ArenaSide makeArenaSide(ArenaPlayer kind, int team, uint64_t seed)
 {
     ArenaSide side;
     const int strengths[] = {ComputerEasy, ComputerNormal, ComputerHard};
@@ -36,32 +41,18 @@ ArenaSide makeSide(ArenaPlayer kind, int team, uint64_t seed)
     return side;
 }
 
-InputRecord decide(ArenaSide& side, const MatchState& state)
+InputRecord decideArenaInput(ArenaSide& side, const MatchState& state)
 {
     return side.computer ? decideComputerInput(side.computerPlayer, state)
                          : decideScriptedInput(side.scriptedPlayer, state);
 }
-
-ArenaResult resultOf(const MatchState& state, uint64_t seed)
-{
-    ArenaResult result;
-    result.seed = seed;
-    result.goals[0] = state.goals[0];
-    result.goals[1] = state.goals[1];
-    result.ticks = state.tick;
-    result.hash = hashMatchState(state);
-    result.finished = state.phase == MatchPhase::Result;
-    return result;
-}
-
-} // namespace
 
 ArenaResult playArenaMatch(const ArenaOptions& options, uint64_t seed, Replay* record)
 {
     MatchState state;
     const MatchSettings settings;
     startMatch(state, seed, settings);
-    ArenaSide sides[2] = {makeSide(options.home, 0, seed), makeSide(options.away, 1, seed)};
+    ArenaSide sides[2] = {makeArenaSide(options.home, 0, seed), makeArenaSide(options.away, 1, seed)};
     if (record) {
         *record = Replay();
         record->seed = seed;
@@ -80,7 +71,7 @@ ArenaResult playArenaMatch(const ArenaOptions& options, uint64_t seed, Replay* r
         for (int due = ticksDue(clock, frameSeconds + spread); due > 0; --due) {
             if (state.phase == MatchPhase::Result || state.tick >= tickLimit)
                 break;
-            const InputRecord inputs[2] = {decide(sides[0], state), decide(sides[1], state)};
+            const InputRecord inputs[2] = {decideArenaInput(sides[0], state), decideArenaInput(sides[1], state)};
             if (record)
                 record->ticks.push_back({inputs[0], inputs[1]});
             stepMatch(state, inputs);

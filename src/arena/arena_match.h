@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ai/computer_player.h"
 #include "arena/arena_options.h"
+#include "arena/scripted_player.h"
 #include "replay/replay.h"
 #include "sim/match_state.h"
 
@@ -15,6 +17,19 @@ struct ArenaResult {
     uint64_t hash = 0;
     bool finished = false; // a side reached the goals to win before the time ran out
 };
+
+// One side of an arena match: the computer at a strength or a scripted player.
+struct ArenaSide {
+    bool computer = false;
+    ComputerPlayer computerPlayer;
+    ScriptedPlayer scriptedPlayer;
+};
+
+// The side for team 0 (home) or 1 (away) of a match from seed.
+ArenaSide makeArenaSide(ArenaPlayer kind, int team, uint64_t seed);
+
+// The side's record for the coming tick of state.
+InputRecord decideArenaInput(ArenaSide& side, const MatchState& state);
 
 // Plays one match of the options' two players from seed, without a window:
 // a frame loop at the options' rate and jitter feeds a TickClock, and every
