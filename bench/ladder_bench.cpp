@@ -173,8 +173,7 @@ int main(int argc, char** argv)
     using P = ArenaPlayer;
     const P pairings[][2] = {{P::Normal, P::Easy}, {P::Hard, P::Normal}, {P::Reference, P::Easy},
         {P::Hard, P::Reference}, {P::Easy, P::Easy}, {P::Normal, P::Normal}, {P::Hard, P::Hard}};
-    // Classic rules only: the engine has no other rule set yet.
-    for (int rules = 0; rules < 1; ++rules) {
+    for (int rules = 0; rules <= 1; ++rules) {
         for (const auto& pairing : pairings)
             ladderRow(pairing[0], pairing[1], rules, 40);
         for (P scripted : {P::Idle, P::HoldKick, P::HoldBack, P::LineUp, P::Random})

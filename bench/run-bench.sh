@@ -33,6 +33,24 @@ done
 "$bin/quirtal_match_pace" >> "$results"
 "$bin/quirtal_ladder_bench" >> "$results"
 
+# Equal normal sides over 40 seeds for each rule set, from the arena's summary.
+for rules in classic table; do
+  "$build/quirtal-arena" --rules "$rules" --seeds 1-40 | tail -2 | tr '\n' ' ' | python3 -c '
+import re, sys
+rules = sys.argv[1]
+f = dict(re.findall(r"(\w+)=([\w.:-]+)", sys.stdin.read()))
+matches = int(f["matches"])
+rows = [("home (player 1) win share", 100.0 * int(f["home_wins"]) / matches, "%"),
+        ("away (player 2) win share", 100.0 * int(f["away_wins"]) / matches, "%"),
+        ("median match length", float(f["median_seconds"]), "s"),
+        ("goals per minute", float(f["goals_per_minute"]), "/min"),
+        ("own-goal share", 100.0 * float(f["own_goal_share"]), "%"),
+        ("longest stretch without a touch", float(f["longest_untouched_seconds"]), "s")]
+for name, value, unit in rows:
+    print("arena %s, 40 seeds: %s\t%.2f\t%s" % (rules, name, value, unit))
+' "$rules" >> "$results"
+done
+
 # The asset readers' Google benchmarks: time per case, and its counters.
 if [ -x "$bin/quirtal_assets_bench" ]; then
   if ! "$bin/quirtal_assets_bench" --benchmark_format=json 2> /dev/null > "$work/assets.json"; then

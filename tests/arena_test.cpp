@@ -23,7 +23,7 @@ struct Line {
 std::vector<Line> play(const std::string& arguments)
 {
     const std::regex match("seed=(\\d+) home=([a-z-]+) away=([a-z-]+) score=(\\d+):(\\d+) ticks=(\\d+) hash=[0-9a-f]{16}");
-    const std::regex summary("matches=\\d+ home=.* median_ticks=\\d+");
+    const std::regex summary("(matches=\\d+ home=.* median_ticks=\\d+|rules=[a-z]+ median_seconds=.*)");
     std::istringstream output(commandOutput(arena + " " + arguments));
     std::vector<Line> lines;
     for (std::string text; std::getline(output, text);) {
@@ -65,6 +65,22 @@ TEST(Arena, ScriptedPlayersPlayWholeLinesAndAimTheRightWay)
     EXPECT_GT(goalsOf(asHome, 0), goalsOf(asHome, 1));
     const std::vector<Line> asAway = play("--home random --away reference --seeds 1-2 --minutes 3");
     EXPECT_GT(goalsOf(asAway, 1), goalsOf(asAway, 0));
+}
+
+// Players that hold keys or press none cannot stall a match against the
+// computer: dead balls are served on, and normal wins within ten minutes.
+TEST(Arena, DegeneratePlayersLoseWholeMatchesToNormalUnderBothRuleSets)
+{
+    const std::pair<const char*, const char*> runs[] = {{"classic", "idle"}, {"classic", "hold-kick"},
+        {"classic", "hold-back"}, {"classic", "line-up"}, {"classic", "random"}, {"table", "idle"},
+        {"table", "line-up"}, {"table", "random"}};
+    for (const auto& run : runs) {
+        const std::vector<Line> lines =
+            play(std::string("--rules ") + run.first + " --home " + run.second + " --away normal --seeds 2-3");
+        ASSERT_EQ(lines.size(), 2u) << run.first << " " << run.second;
+        for (const Line& line : lines)
+            EXPECT_EQ(line.goals[1], 5) << run.first << " " << run.second << ": " << line.text;
+    }
 }
 
 TEST(Arena, DrawingRateAndJitterLeaveTheMatchAlone)

@@ -195,14 +195,16 @@ static void expectResponses(MatchState& state, const Response* cases, size_t cou
         figure.angle = c.angle;
         figure.slideState = c.slideState;
         ASSERT_EQ(Figure(figure).hitTest(a.p, a.q), c.contact);
-        figureContact(state, figure, 2, {a.q, a.p}, events);
+        figureContact(state, figure, 1, {a.q, a.p}, events);
         EXPECT_NEAR(ball.speedX, c.expectX, 1e-3f);
         EXPECT_NEAR(ball.speedZ, c.expectZ, 1e-3f);
         EXPECT_FLOAT_EQ(ball.direction.x, c.dirX == 0.0f ? 0.5f : c.dirX);
         EXPECT_FLOAT_EQ(ball.direction.z, c.dirZ == 0.0f ? 0.5f : c.dirZ);
-        EXPECT_EQ(events.count, c.sounds);
+        // A contact without a sound is still a touch, told silently.
+        EXPECT_EQ(events.count, c.sounds == 0 ? 1 : c.sounds);
+        const MatchEventType told = c.sounds == 0 ? MatchEventType::SilentTouch : MatchEventType::Contact;
         for (const MatchEvent& event : events)
-            EXPECT_TRUE(event.type == MatchEventType::Contact && event.team == 2 && event.detail == c.contact);
+            EXPECT_TRUE(event.type == told && event.team == 1 && event.detail == c.contact);
         if (c.blocked) {
             // Stopped against the box, one swing step's foot offset out.
             const bool minusSide = c.contact == MinusXCentre || c.contact == MinusXLow || c.contact == MinusXHigh;
@@ -298,71 +300,69 @@ struct Bounds {
     float x;
     float z;
     int scorer; // 0: no goal
-    float expectX; // ball x after; only checked for goals
+    float expectX; // ball x after
     float speedX;  // after, from 200 / 100
     float speedZ;
     float dirX; // 0: unchanged
     float dirZ;
     int wallSounds;
-    bool postBand;
 };
 
 } // namespace
 
-TEST_F(Contacts, EndWallsPostsAndGoalMouths)
+// The -x end's cases, and each again mirrored to the +x end: both mouths are
+// -39..39 with a post band beside each side, and a ball past a wall is put
+// back on the wall's line.
+TEST_F(Contacts, EndWallsPostsAndGoalMouthsAreTheSameAtBothEnds)
 {
     const Bounds cases[] = {
-        {"+x mouth middle", 237, 0, 1, -245, 200, 100, 0, 0, 0, false},
-        {"+x mouth at -39", 237, -39, 1, -245, 200, 100, 0, 0, 0, false},
-        {"+x mouth at 24", 237, 24, 1, -245, 200, 100, 0, 0, 0, false},
-        {"+x post at 24.5", 237, 24.5f, 0, 237, 150, 150, -1, -1, 1, true},
-        {"+x post at 30", 237, 30, 0, 237, 150, 150, -1, -1, 1, true},
-        {"+x plain wall at 39", 237, 39, 0, 237, 200, 100, -1, 0, 1, false},
-        {"+x plain wall at 45", 237, 45, 0, 237, 200, 100, -1, 0, 1, false},
-        {"+x plain wall at -39.5", 237, -39.5f, 0, 237, 200, 100, -1, 0, 1, false},
-        {"+x not yet at 236", 236, 100, 0, 236, 200, 100, 0, 0, 0, false},
-        {"-x mouth at 30", -237, 30, 2, -235, 200, 100, 0, 0, 0, false},
-        {"-x mouth at 39", -237, 39, 2, -235, 200, 100, 0, 0, 0, false},
-        {"-x mouth at -39", -237, -39, 2, -235, 200, 100, 0, 0, 0, false},
-        {"-x band at 45", -237, 45, 0, -237, 150, 150, 1, -1, 1, false},
-        {"-x band at 39.5", -237, 39.5f, 0, -237, 150, 150, 1, -1, 1, false},
-        {"-x band at -45", -237, -45, 0, -237, 150, 150, 1, 1, 1, false},
-        {"-x plain wall at 49", -237, 49, 0, -237, 200, 100, 1, 0, 1, false},
-        {"-x plain wall at -49", -237, -49, 0, -237, 200, 100, 1, 0, 1, false},
-        {"-x not yet at -236", -236, 0, 0, -236, 200, 100, 0, 0, 0, false},
-        {"+z side wall", 0, 137, 0, 0, 200, 100, 0, -1, 1, false},
-        {"-z side wall", 0, -137, 0, 0, 200, 100, 0, 1, 1, false},
-        {"+z side not yet at 136", 0, 136, 0, 0, 200, 100, 0, 0, 0, false},
-        {"+x corner: end and side wall", 237, 137, 0, 237, 200, 100, -1, -1, 2, false},
-        {"-x corner: end and side wall", -237, -137, 0, -237, 200, 100, 1, 1, 2, false},
+        {"mouth at 30", -237, 30, 2, -235, 200, 100, 0, 0, 0},
+        {"mouth at 39", -237, 39, 2, -235, 200, 100, 0, 0, 0},
+        {"mouth at -39", -237, -39, 2, -235, 200, 100, 0, 0, 0},
+        {"band at 45", -237, 45, 0, -236, 150, 150, 1, -1, 1},
+        {"band at 39.5", -237, 39.5f, 0, -236, 150, 150, 1, -1, 1},
+        {"band at -45", -237, -45, 0, -236, 150, 150, 1, 1, 1},
+        {"plain wall at 49", -237, 49, 0, -236, 200, 100, 1, 0, 1},
+        {"plain wall far past the face", -300, -49, 0, -236, 200, 100, 1, 0, 1},
+        {"not yet at -236", -236, 0, 0, -236, 200, 100, 0, 0, 0},
+        {"corner: end and side wall", -237, -136, 0, -236, 200, 100, 1, 0, 1},
     };
     for (const Bounds& c : cases) {
-        SCOPED_TRACE(c.what);
-        reset();
-        ball.position = {c.x, 0.0f, c.z};
-        ball.direction = {0.5f, 0.0f, 0.5f};
-        ball.speedX = 200.0f;
-        ball.speedZ = 100.0f;
-        checkBounds(state, events);
-        EXPECT_EQ(state.goals[0], c.scorer == 1 ? 1 : 0);
-        EXPECT_EQ(state.goals[1], c.scorer == 2 ? 1 : 0);
-        EXPECT_EQ(state.phase, c.scorer ? MatchPhase::Goal : MatchPhase::InPlay);
-        EXPECT_FLOAT_EQ(ball.position.x, c.expectX);
-        EXPECT_FLOAT_EQ(ball.position.z, c.z);
-        EXPECT_FLOAT_EQ(ball.speedX, c.speedX);
-        EXPECT_FLOAT_EQ(ball.speedZ, c.speedZ);
-        EXPECT_FLOAT_EQ(ball.direction.x, c.dirX == 0.0f ? 0.5f : c.dirX);
-        EXPECT_FLOAT_EQ(ball.direction.z, c.dirZ == 0.0f ? 0.5f : c.dirZ);
-        EXPECT_EQ(count(MatchEventType::Goal), c.scorer ? 1 : 0);
-        EXPECT_EQ(count(MatchEventType::Wall), c.wallSounds);
-        // A post in the band the remarks are for says so with the +x end; the
-        // -x end's bands deflect as posts too.
-        const bool post = c.speedX == 150.0f;
-        EXPECT_EQ(count(MatchEventType::Post), post ? 1 : 0);
-        for (const MatchEvent& event : events) {
-            if (event.type == MatchEventType::Post) {
-                EXPECT_EQ(event.detail > 0, c.postBand);
+        for (float mirror : {1.0f, -1.0f}) {
+            SCOPED_TRACE(testing::Message() << c.what << (mirror > 0 ? " at -x" : " at +x"));
+            reset();
+            ball.position = {c.x * mirror, 0.0f, c.z};
+            ball.direction = {0.5f, 0.0f, 0.5f};
+            ball.speedX = 200.0f;
+            ball.speedZ = 100.0f;
+            checkBounds(state, events);
+            const int scorer = c.scorer == 0 ? 0 : mirror > 0 ? c.scorer : 3 - c.scorer;
+            EXPECT_EQ(state.goals[0], scorer == 1 ? 1 : 0);
+            EXPECT_EQ(state.goals[1], scorer == 2 ? 1 : 0);
+            EXPECT_EQ(state.phase, scorer ? MatchPhase::Goal : MatchPhase::InPlay);
+            // Goals park the ball at the -x end, whichever end they were at.
+            const float parked = scorer == 1 ? -245.0f : -235.0f;
+            EXPECT_FLOAT_EQ(ball.position.x, scorer ? parked : c.expectX * mirror);
+            EXPECT_FLOAT_EQ(ball.position.z, c.z);
+            EXPECT_FLOAT_EQ(ball.speedX, c.speedX);
+            EXPECT_FLOAT_EQ(ball.speedZ, c.speedZ);
+            EXPECT_FLOAT_EQ(ball.direction.x, c.dirX == 0.0f ? 0.5f : c.dirX * mirror);
+            EXPECT_FLOAT_EQ(ball.direction.z, c.dirZ == 0.0f ? 0.5f : c.dirZ);
+            EXPECT_EQ(count(MatchEventType::Wall), c.wallSounds);
+            const bool post = c.speedX == 150.0f;
+            EXPECT_EQ(count(MatchEventType::Post), post ? 1 : 0);
+            for (const MatchEvent& event : events) {
+                if (event.type == MatchEventType::Post) {
+                    EXPECT_EQ(event.detail, mirror > 0 ? -1 : 1) << "the end the post stands at";
+                }
             }
         }
     }
+    // The side walls put the ball back on their lines too.
+    reset();
+    ball.position = {0.0f, 0.0f, 146.0f};
+    ball.direction = {1.0f, 0.0f, 1.0f};
+    checkBounds(state, events);
+    EXPECT_FLOAT_EQ(ball.position.z, 136.0f);
+    EXPECT_FLOAT_EQ(ball.direction.z, -1.0f);
 }

@@ -11,7 +11,7 @@ namespace {
 constexpr uint64_t seed = 3;
 // The final state of that match. A change here is a change of play: say so
 // in the commit that makes it.
-constexpr uint64_t pinnedHash = 0x4f139e537b8c836full;
+constexpr uint64_t pinnedHash = 0xa46be82516242f61ull;
 
 struct Result {
     uint64_t hash;

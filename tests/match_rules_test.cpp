@@ -10,6 +10,7 @@ MatchState freshMatch(MatchPhase phase)
     MatchState state;
     startMatch(state, 1, MatchSettings{});
     state.phase = phase;
+    state.server = 2; // kick-offs toward team 2's midfield, +x
     return state;
 }
 
@@ -114,22 +115,65 @@ TEST(MatchRules, EnterKicksOffOrPushesAStalledBallOncePerPress)
     }
 }
 
-TEST(MatchRules, AStalledBallIsPushedAfterFiveSecondsOfLookingStopped)
+TEST(MatchRules, KickOffsGoToASideDrawnFromTheSeedThenToTheSideThatConceded)
 {
-    MatchState state = freshMatch(MatchPhase::InPlay);
-    state.ball.position = {60.0f, 0.0f, 0.0f}; // between two rods, in no figure's way
-    state.ball.direction = {1.0f, 0.0f, -1.0f};
-    state.ball.speedX = 3.0f;
-    state.ball.speedZ = 30.0f; // 30.1 units a second: moving
+    int served[3] = {0, 0, 0};
+    for (uint64_t seed = 1; seed <= 16; ++seed) {
+        MatchState state;
+        startMatch(state, seed, MatchSettings{});
+        MatchState again;
+        startMatch(again, seed, MatchSettings{});
+        EXPECT_EQ(state.server, again.server);
+        served[state.server] += 1;
+        tickWithEnter(state, true);
+        // Team 1's midfield stands at -30, team 2's at +30: the ball heads there.
+        EXPECT_FLOAT_EQ(state.ball.direction.x, state.server == 1 ? -1.0f : 1.0f);
+    }
+    EXPECT_GE(served[1], 4);
+    EXPECT_GE(served[2], 4);
+    for (int scorer : {1, 2}) {
+        MatchState state = freshMatch(MatchPhase::InPlay);
+        state.server = scorer;
+        MatchEvents events;
+        scoreGoal(state, scorer, events);
+        EXPECT_EQ(state.server, 3 - scorer);
+    }
+}
+
+TEST(MatchRules, DeadBallsAreServedToTheSideThatDidNotTouchThemLast)
+{
     const InputRecord idle[2] = {};
-    for (int i = 0; i < 10 * ticksPerSecond; ++i)
-        stepMatch(state, idle);
-    EXPECT_EQ(state.stallTicks, 0);
-    state.ball.speedZ = 3.9f; // 4.9 units a second: stopped to the eye
-    int pushedAt = 0;
-    for (int i = 1; i <= 6 * ticksPerSecond && !pushedAt; ++i)
-        if (stepMatch(state, idle).count > 0)
-            pushedAt = i;
-    EXPECT_EQ(pushedAt, stallPushSeconds * ticksPerSecond);
-    EXPECT_FLOAT_EQ(state.ball.speedX, 200.0f);
+    const auto ticksToDeadBall = [&idle](MatchState& state, int& receiver) {
+        for (int tick = 1; tick <= 20 * ticksPerSecond; ++tick)
+            for (const MatchEvent& event : stepMatch(state, idle))
+                if (event.type == MatchEventType::DeadBall) {
+                    receiver = event.team;
+                    return tick;
+                }
+        return -1;
+    };
+    // Rolling across the table in the gap between two rods: no figure reaches it.
+    MatchState state = freshMatch(MatchPhase::InPlay);
+    state.ball.position = {60.0f, 0.0f, 0.0f};
+    state.ball.direction = {1.0f, 0.0f, 1.0f};
+    state.ball.speedX = 0.0f;
+    state.ball.speedZ = 150.0f;
+    int receiver = 0;
+    EXPECT_EQ(ticksToDeadBall(state, receiver), deadBallSeconds * ticksPerSecond);
+    EXPECT_EQ(receiver, 1) << "untouched since a serve to team 2";
+    EXPECT_FLOAT_EQ(state.ball.direction.x, -1.0f);
+    EXPECT_NEAR(state.ball.position.x, 0.0f, 4.0f);
+
+    // Wedged: a still ball team 2's attack touched last, in reach of a rod.
+    for (int touchedBy : {1, 2}) {
+        state = freshMatch(MatchPhase::InPlay);
+        state.ball.position = {-75.0f, 0.0f, 110.0f};
+        state.ball.speedX = 0.0f;
+        state.ball.speedZ = 0.0f;
+        state.lastTouchTeam = touchedBy;
+        state.lastTouchRod = RodAttack;
+        state.lastTouchRodX = touchedBy == 1 ? 90.0f : -90.0f;
+        EXPECT_EQ(ticksToDeadBall(state, receiver), deadBallSeconds * ticksPerSecond);
+        EXPECT_EQ(receiver, 3 - touchedBy);
+    }
 }

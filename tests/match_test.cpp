@@ -89,6 +89,8 @@ bool among(int slot, std::initializer_list<int> slots)
 // the state the goal frame ended in.
 int kickOffAndPlayToGoal(const std::function<void()>& duringPlay)
 {
+    // The play below is scripted for kick-offs served to team 2, toward +x.
+    matchSession.state.server = 2;
     onKeyDown(enter, 0, 0);
     frame();
     EXPECT_EQ(game.state, StatePlay);

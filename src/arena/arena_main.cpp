@@ -1,6 +1,8 @@
 #include "arena/arena_match.h"
 #include "arena/arena_options.h"
 #include "replay/replay_files.h"
+#include "sim/match_engine.h"
+#include "sim/rule_names.h"
 
 #include <algorithm>
 #include <cinttypes>
@@ -35,6 +37,10 @@ int playMatches(const ArenaOptions& options)
     const char* away = arenaPlayerName(options.away);
     int wins[2] = {0, 0};
     int goals[2] = {0, 0};
+    int ownGoals = 0;
+    int deadBalls = 0;
+    uint32_t longestUntouched = 0;
+    uint64_t allTicks = 0;
     std::vector<uint32_t> lengths;
     for (uint64_t seed = options.firstSeed;; ++seed) {
         Replay replay;
@@ -54,6 +60,10 @@ int playMatches(const ArenaOptions& options)
                 ++wins[side];
         }
         lengths.push_back(result.ticks);
+        ownGoals += result.ownGoals;
+        deadBalls += result.deadBalls;
+        longestUntouched = std::max(longestUntouched, result.longestUntouched);
+        allTicks += result.ticks;
         if (seed == options.lastSeed)
             break;
     }
@@ -62,6 +72,13 @@ int playMatches(const ArenaOptions& options)
     std::printf("matches=%zu home=%s away=%s home_wins=%d away_wins=%d unfinished=%zu goals=%d:%d median_ticks=%" PRIu32
                 "\n", matches, home, away, wins[0], wins[1], matches - wins[0] - wins[1], goals[0], goals[1],
         lengths[(matches - 1) / 2]);
+    const int allGoals = goals[0] + goals[1];
+    const double minutes = static_cast<double>(allTicks) / ticksPerSecond / 60.0;
+    std::printf("rules=%s median_seconds=%.1f goals_per_minute=%.2f own_goal_share=%.2f dead_balls=%d "
+                "longest_untouched_seconds=%.1f\n",
+        ruleSetName(options.rules), static_cast<double>(lengths[(matches - 1) / 2]) / ticksPerSecond,
+        minutes > 0.0 ? allGoals / minutes : 0.0, allGoals > 0 ? static_cast<double>(ownGoals) / allGoals : 0.0,
+        deadBalls, static_cast<double>(longestUntouched) / ticksPerSecond);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "sim/match_engine.h"
 #include "sim/tick_clock.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
@@ -20,6 +21,32 @@ ArenaResult resultOf(const MatchState& state, uint64_t seed)
     result.finished = state.phase == MatchPhase::Result;
     return result;
 }
+
+// What the arena counts besides the score, from each tick's events.
+struct MatchTally {
+    int ownGoals = 0;
+    int deadBalls = 0;
+    uint32_t untouched = 0;
+    uint32_t longestUntouched = 0;
+
+    void add(const MatchEvents& events, const MatchState& state)
+    {
+        bool touched = state.phase != MatchPhase::InPlay;
+        for (const MatchEvent& event : events) {
+            touched = touched || event.type == MatchEventType::Contact || event.type == MatchEventType::SilentTouch;
+            ownGoals += event.type == MatchEventType::Goal && event.detail == 3 - event.team;
+            deadBalls += event.type == MatchEventType::DeadBall;
+        }
+        untouched = touched ? 0 : untouched + 1;
+        longestUntouched = std::max(longestUntouched, untouched);
+    }
+    void into(ArenaResult& result) const
+    {
+        result.ownGoals = ownGoals;
+        result.deadBalls = deadBalls;
+        result.longestUntouched = longestUntouched;
+    }
+};
 
 } // namespace
 
@@ -50,8 +77,10 @@ InputRecord decideArenaInput(ArenaSide& side, const MatchState& state)
 ArenaResult playArenaMatch(const ArenaOptions& options, uint64_t seed, Replay* record)
 {
     MatchState state;
-    const MatchSettings settings;
+    MatchSettings settings;
+    settings.rules = options.rules;
     startMatch(state, seed, settings);
+    MatchTally tally;
     ArenaSide sides[2] = {makeArenaSide(options.home, 0, seed), makeArenaSide(options.away, 1, seed)};
     if (record) {
         *record = Replay();
@@ -74,10 +103,11 @@ ArenaResult playArenaMatch(const ArenaOptions& options, uint64_t seed, Replay* r
             const InputRecord inputs[2] = {decideArenaInput(sides[0], state), decideArenaInput(sides[1], state)};
             if (record)
                 record->ticks.push_back({inputs[0], inputs[1]});
-            stepMatch(state, inputs);
+            tally.add(stepMatch(state, inputs), state);
         }
     }
-    const ArenaResult result = resultOf(state, seed);
+    ArenaResult result = resultOf(state, seed);
+    tally.into(result);
     if (record)
         record->finalHash = result.hash;
     return result;

@@ -16,6 +16,9 @@ struct ArenaResult {
     uint32_t ticks = 0;
     uint64_t hash = 0;
     bool finished = false; // a side reached the goals to win before the time ran out
+    int ownGoals = 0;      // goals the conceding side touched last
+    int deadBalls = 0;
+    uint32_t longestUntouched = 0; // most ticks in play without a figure touching the ball
 };
 
 // One side of an arena match: the computer at a strength or a scripted player.

@@ -1,5 +1,7 @@
 #include "arena/arena_options.h"
 
+#include "sim/rule_names.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -10,7 +12,7 @@ namespace {
 
 constexpr const char* usage =
     "usage: quirtal-arena [--home P] [--away P] [--seed N | --seeds A-B] [--fps F] [--jitter MS] [--minutes M] "
-    "[--replay FILE] [--record DIR]  (P: easy normal hard idle random hold-kick hold-back line-up reference)\n";
+    "[--rules classic|table] [--replay FILE] [--record DIR]  (P: easy normal hard idle random hold-kick hold-back line-up reference)\n";
 
 constexpr ArenaPlayer allPlayers[] = {ArenaPlayer::Easy, ArenaPlayer::Normal, ArenaPlayer::Hard,
     ArenaPlayer::Idle, ArenaPlayer::Random, ArenaPlayer::HoldKick, ArenaPlayer::HoldBack, ArenaPlayer::LineUp,
@@ -81,7 +83,7 @@ int readArenaOptions(int argc, char** argv, ArenaOptions& options)
             return 0;
         }
         const char* valueOptions[] = {"--home", "--away", "--seed", "--seeds", "--fps", "--jitter", "--minutes",
-            "--replay", "--record"};
+            "--replay", "--record", "--rules"};
         bool known = false;
         for (const char* name : valueOptions)
             known = known || std::strcmp(option, name) == 0;
@@ -109,6 +111,8 @@ int readArenaOptions(int argc, char** argv, ArenaOptions& options)
             good = readNumber(value, 0.0, 1000.0, options.jitterMs);
         } else if (std::strcmp(option, "--minutes") == 0) {
             good = readNumber(value, 0.0, 240.0, options.minutes) && options.minutes > 0.0;
+        } else if (std::strcmp(option, "--rules") == 0) {
+            good = readRuleSetName(value, options.rules);
         } else if (std::strcmp(option, "--replay") == 0) {
             options.replayPath = value;
         } else {

@@ -27,6 +27,7 @@ struct ArenaOptions {
     double fps = 60.0;     // the drawing rate the frame loop pretends
     double jitterMs = 0.0; // each frame's length varies by up to this much either way
     double minutes = 10.0; // game time after which a match is given up
+    int rules = 0;         // the RuleSet of every match
     std::string replayPath; // verify this replay instead of playing
     std::string recordDirectory; // save each match's replay here
 };

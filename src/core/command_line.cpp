@@ -2,6 +2,7 @@
 
 #include "ai/computer_player.h"
 #include "core/game_state.h"
+#include "sim/rule_names.h"
 #include "core/match_flow.h"
 #include "replay/replay_files.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 constexpr const char* usage =
     "usage: quirtal [--opponent human|computer[=easy|normal|hard]] [--demo] [--seed N] [--replay FILE] "
-    "[-display NAME] "
+    "[--rules classic|table] [-display NAME] "
     "[-geometry WxH+X+Y]\n";
 
 bool isGlutOptionWithValue(const char* option)
@@ -93,6 +94,10 @@ int readCommandLine(int argc, char** argv)
             if (seed < 0)
                 return badOption(i + 1 < argc ? argv[i + 1] : option);
             game.nextSeed = seed;
+            ++i;
+        } else if (std::strcmp(option, "--rules") == 0) {
+            if (i + 1 >= argc || !readRuleSetName(argv[i + 1], game.rules))
+                return badOption(i + 1 < argc ? argv[i + 1] : option);
             ++i;
         } else if (std::strcmp(option, "--replay") == 0) {
             if (i + 1 >= argc)

@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "render/interface.h"
 #include "render/prompts.h"
+#include "sim/rule_names.h"
 #include "render/rods.h"
 #include "render/scene_drawing.h"
 #include "render/table.h"
@@ -137,6 +138,8 @@ void displayFrame()
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawMenu(game.menuSelection, game.opponent);
+        if (game.menuSelection != 0)
+            drawMenuRules(ruleSetName(game.rules));
     } else if (game.state == StateCredits) {
         pauseTiming();
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

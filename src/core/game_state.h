@@ -38,6 +38,7 @@ struct GameState {
     // engine (0), and the seed --seed fixed (negative: none).
     int manualRodSelection = 0;
     int64_t nextSeed = -1;
+    int rules = 0; // the RuleSet of the next match: --rules, or R in the menu
 
     // Menu and scene
     int menuSelection = 0;

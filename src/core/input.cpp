@@ -172,6 +172,12 @@ void onMenuKey(unsigned char key)
     noteMenuInput();
     if (key == keyEscape)
         std::exit(0);
+    // R switches the rules of the next match between classic and table.
+    if (key == 'r' || key == 'R') {
+        playMenuMoveSound();
+        game.rules = game.rules == 0 ? 1 : 0;
+        return;
+    }
     if (key != keyEnter && key != keySpace)
         return;
     playConfirmSound();

@@ -24,6 +24,8 @@ Replay replayToWatch;
 // person pressing Enter would, and a demo match's result stays up.
 constexpr int introWait = 3 * ticksPerSecond;
 constexpr int demoResultWait = 5 * ticksPerSecond;
+// How long the "Dead ball" notice stays up.
+constexpr int deadBallNoticeTicks = 3 * ticksPerSecond / 2;
 constexpr size_t recordingReserve = 15 * 60 * ticksPerSecond;
 
 int screenStateOf(MatchPhase phase)
@@ -68,6 +70,11 @@ void playEvents(const MatchEvents& events, const MatchState& state)
             playGoalCommentary(state.goals[0], state.goals[1], state.settings.goalsToWin);
             break;
         case MatchEventType::KickOff: playKickOffWhistle(); break;
+        case MatchEventType::DeadBall:
+            playKickOffWhistle();
+            matchSession.deadBallNoticeTicks = deadBallNoticeTicks;
+            break;
+        case MatchEventType::SilentTouch:
         case MatchEventType::StallPush:
         case MatchEventType::MatchEnd: break;
         }
@@ -127,6 +134,8 @@ bool playbackOver(const MatchSession& session)
 void stepAndShow(MatchSession& session, const InputRecord (&inputs)[2])
 {
     session.previous = session.state;
+    if (session.deadBallNoticeTicks > 0)
+        --session.deadBallNoticeTicks;
     const MatchEvents events = stepMatch(session.state, inputs);
     playEvents(events, session.state);
     rememberTick(session.goalReplay, session.state);
@@ -174,6 +183,7 @@ void beginMatch()
         settings = session.playback.settings;
     } else {
         session.seed = takeMatchSeed();
+        settings.rules = game.rules;
     }
     startMatch(session.state, session.seed, settings);
     session.previous = session.state;

@@ -24,6 +24,7 @@ struct MatchSession {
     bool playingBack = false; // the ticks come from `playback`, not from players
     Replay playback;
     GoalReplay goalReplay;
+    int deadBallNoticeTicks = 0; // ticks the "Dead ball" notice stays up
 };
 
 extern MatchSession matchSession;

@@ -35,6 +35,9 @@ void drawScoreBoard(int goals1, int goals2);
 // The bitmap font of the score board at the given window pixels per frame unit.
 void* scoreBoardFont(float pixelsPerUnit);
 void drawHelp();
+struct ScreenRect;
+// A short line of white text centred on the notice panel's tint.
+void drawTextNotice(const ScreenRect& box, const char* text);
 void drawMipmapNotice(int on);
 void drawDisplayListNotice(int on);
 void drawFilterNotice(int on);
@@ -47,6 +50,8 @@ void drawReplayLabel();
 // opponent: player 2's side, GameState::opponent.
 void drawMenu(int selection, int opponent);
 void drawCreditsScreen();
+// The rule set of the next match, in a line at the menu's foot.
+void drawMenuRules(const char* rulesName);
 
 // Six-sided box around the scene, centred at (cx, cy, cz) with size (sx, sy, sz).
 void drawSkybox(float cx, float cy, float cz, float sx, float sy, float sz);

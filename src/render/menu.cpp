@@ -3,6 +3,10 @@
 #include "render/interface_slots.h"
 #include "render/overlay_frame.h"
 
+#include <GL/freeglut.h>
+
+#include <cstdio>
+
 namespace {
 
 constexpr float markerSize = 64.0f;
@@ -75,6 +79,18 @@ void drawMenu(int selection, int opponent)
         drawMaskedPicture(choice.mask, choice.picture, opponentPictureBox, QuadLayout::UprightFromBottomLeft);
     }
     endFullScreen();
+}
+
+void drawMenuRules(const char* rulesName)
+{
+    beginOverlayFrame();
+    endOverlayQuads();
+    glColor3f(1, 1, 1);
+    char line[64];
+    std::snprintf(line, sizeof line, "Rules: %s  (R to change)", rulesName);
+    drawText(20, 20, GLUT_BITMAP_HELVETICA_18, line);
+    glColor3f(1, 1, 1);
+    endOverlayFrame();
 }
 
 void drawCreditsScreen()

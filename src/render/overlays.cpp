@@ -6,6 +6,7 @@
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -82,6 +83,20 @@ void drawFrameRate(int framesPerSecond)
     formatNumber(framerateString, framesPerSecond);
     drawText(70, 502, gameInterface.font, " Framerate: ");
     drawText(130, 502, gameInterface.font, framerateString);
+    endOverlayFrame();
+}
+
+void drawTextNotice(const ScreenRect& box, const char* text)
+{
+    beginOverlayFrame();
+    drawTintedPanel(SlotNoticePanel, box, QuadLayout::Inverted);
+    endOverlayQuads();
+    glColor3f(1, 1, 1);
+    // Helvetica 18 is about 9 pixels a letter: the text stands centred.
+    const float width = 9.0f * static_cast<float>(std::strlen(text));
+    drawText((box.left + box.right - width) / 2.0f, (box.bottom + box.top) / 2.0f - 6.0f, GLUT_BITMAP_HELVETICA_18,
+        text);
+    glColor3f(1, 1, 1);
     endOverlayFrame();
 }
 

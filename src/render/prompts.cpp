@@ -19,6 +19,8 @@ unsigned int promptTextures[promptPictureCount] = {};
 constexpr ScreenRect skipHintBox = {320, 480, 30, 60};
 constexpr ScreenRect kickOffBox = {250, 550, 110, 160};
 constexpr ScreenRect celebrationBox = {250, 550, 330, 480};
+constexpr ScreenRect serveBox = {300, 500, 70, 102};
+constexpr ScreenRect deadBallBox = {320, 480, 400, 432};
 
 // A goal is celebrated this long, and longer while its remark plays, up to the limit.
 constexpr uint32_t celebrationMs = 3000;
@@ -87,9 +89,14 @@ void drawMatchPrompts()
         return;
     switch (prompt) {
     case Prompt::SkipFlight: drawPrompt(0, skipHintBox, SlotNoticePanel); break;
-    case Prompt::KickOff: drawPrompt(2, kickOffBox, SlotNoticePanel); break;
+    case Prompt::KickOff:
+        drawPrompt(2, kickOffBox, SlotNoticePanel);
+        drawTextNotice(serveBox, matchSession.state.server == 1 ? "Player 1 serves" : "Player 2 serves");
+        break;
     case Prompt::GoalPlayer1: drawPrompt(4, celebrationBox, SlotResultPanel); break;
     case Prompt::GoalPlayer2: drawPrompt(6, celebrationBox, SlotResultPanel); break;
     case Prompt::None: break;
     }
+    if (matchSession.deadBallNoticeTicks > 0 && game.state == StatePlay)
+        drawTextNotice(deadBallBox, "Dead ball");
 }

@@ -1,6 +1,10 @@
 #include "sim/contacts.h"
 
 #include "sim/match_rules.h"
+#include "sim/table_play.h"
+
+#include <cmath>
+#include <initializer_list>
 
 namespace {
 
@@ -23,10 +27,8 @@ constexpr float approachMargin = 5.0f;
 constexpr float swingLimit = 45.0f;
 // Walls answer a ball this far before it reaches them.
 constexpr float wallMargin = 4.0f;
-// The +x mouth ends this much short of its nominal +z post.
-constexpr float plusEndPostWidth = 15.0f;
-// Width of the deflecting bands beside the -x mouth.
-constexpr float minusEndPostWidth = 10.0f;
+// Width of the deflecting post bands beside each goal mouth.
+constexpr float postWidth = 10.0f;
 // Damping divisors of a still figure and of a figure swinging away.
 constexpr double restDamping = 1.3;
 constexpr float awayDamping = 3.0f;
@@ -105,10 +107,11 @@ void centreResponse(Touch& touch, const Figure& figure, Contact contact)
         if (ball.speedX == 0.0f)
             ball.speedX = kick();
         touch.sound();
-        // Only the -x face of a still figure passes its rod's slide on.
-        if (minusSide && figure.slideState == SlideMinusZ)
+        // Only the back face of a still figure (toward its own goal: -x for
+        // team 1, +x for team 2) passes its rod's slide on.
+        if (minusSide == (touch.team == 1) && figure.slideState == SlideMinusZ)
             slidePush(touch, -1);
-        else if (minusSide && figure.slideState == SlidePlusZ)
+        else if (minusSide == (touch.team == 1) && figure.slideState == SlidePlusZ)
             slidePush(touch, +1);
         break;
     case SwingCase::MovingAway:
@@ -177,6 +180,8 @@ void postDeflect(Ball& ball, MatchEvents& events, int end, int signZ)
     ball.setDirectionZ(signZ);
 }
 
+void answerWalls(MatchState& state, MatchEvents& events);
+
 } // namespace
 
 Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
@@ -234,6 +239,15 @@ void figureContact(MatchState& state, Figure figure, int team, const BallStep& p
     if ((isMinusX(contact) || isPlusX(contact)) && (crossedBox || footSwungPast))
         ball.position.x = side > 0.0f ? figure.boxMaxX : figure.boxMinX;
 
+    if (contact == NoContact)
+        return;
+    const bool followThrough = state.lastTouchTeam == team && state.lastTouchRod == figure.rod;
+    noteTouch(state, team, figure);
+    const int eventsBefore = events.count;
+    if (tableRules(state.settings)) {
+        tableFigureContact(state, figure, team, contact, followThrough, events);
+        return;
+    }
     Touch touch{ball, events, team, contact};
     if (contact == MinusXCentre || contact == PlusXCentre)
         centreResponse(touch, figure, contact);
@@ -241,42 +255,72 @@ void figureContact(MatchState& state, Figure figure, int team, const BallStep& p
         edgeResponse(touch, figure, contact);
     else if (contact == MinusZSide || contact == PlusZSide)
         sideResponse(touch, figure, contact);
+    if (events.count == eventsBefore)
+        events.push(MatchEventType::SilentTouch, team, contact);
 }
 
 void checkBounds(MatchState& state, MatchEvents& events)
 {
+    const int eventsBefore = events.count;
+    answerWalls(state, events);
+    if (!tableRules(state.settings) || state.phase != MatchPhase::InPlay)
+        return;
+    // Table rules: walls and posts take some of the ball's speed.
+    bool wall = false;
+    bool post = false;
+    for (int i = eventsBefore; i < events.count; ++i) {
+        wall = wall || events.items[i].type == MatchEventType::Wall;
+        post = post || events.items[i].type == MatchEventType::Post;
+    }
+    if (wall)
+        slowAtWall(state.ball, post);
+}
+
+namespace {
+
+void answerWalls(MatchState& state, MatchEvents& events)
+{
     Ball& ball = state.ball;
-    const float x = ball.position.x;
-    const float z = ball.position.z;
     const float halfGoal = tableGoalWidth / 2.0f;
-    if (x > tableLength / 2.0f - wallMargin) {
-        if (z >= -halfGoal && z <= halfGoal - plusEndPostWidth) {
-            scoreGoal(state, 1, events);
-        } else {
-            events.push(MatchEventType::Wall);
-            ball.setDirectionX(-1);
-            if (z > halfGoal - plusEndPostWidth && z < halfGoal) {
-                postDeflect(ball, events, +1, -1);
-            }
-        }
-    } else if (x < -tableLength / 2.0f + wallMargin) {
+    const float endLimit = tableLength / 2.0f - wallMargin;
+    // Both ends alike: the mouth -39..39, a post band outside each side of it.
+    for (int end : {+1, -1}) {
+        const float x = ball.position.x * static_cast<float>(end);
+        const float z = ball.position.z;
+        if (x <= endLimit)
+            continue;
         if (z >= -halfGoal && z <= halfGoal) {
-            scoreGoal(state, 2, events);
-        } else {
-            events.push(MatchEventType::Wall);
-            ball.setDirectionX(+1);
-            if (z > halfGoal && z < halfGoal + minusEndPostWidth)
-                postDeflect(ball, events, -1, -1);
-            if (z > -halfGoal - minusEndPostWidth && z < -halfGoal)
-                postDeflect(ball, events, -1, +1);
+            scoreGoal(state, end > 0 ? 1 : 2, events);
+            return;
         }
+        events.push(MatchEventType::Wall);
+        ball.setDirectionX(-end);
+        ball.position.x = endLimit * static_cast<float>(end);
+        if (z > halfGoal && z < halfGoal + postWidth)
+            postDeflect(ball, events, end, -1);
+        if (z > -halfGoal - postWidth && z < -halfGoal)
+            postDeflect(ball, events, end, +1);
     }
     const float sideLimit = tableWidth / 2.0f - wallMargin;
-    if (z > sideLimit) {
+    if (ball.position.z > sideLimit) {
         events.push(MatchEventType::Wall);
         ball.setDirectionZ(-1);
-    } else if (z < -sideLimit) {
+        ball.position.z = sideLimit;
+    } else if (ball.position.z < -sideLimit) {
         events.push(MatchEventType::Wall);
         ball.setDirectionZ(+1);
+        ball.position.z = -sideLimit;
     }
+}
+
+} // namespace
+
+void keepBallOnTable(Ball& ball)
+{
+    const float sideLimit = tableWidth / 2.0f - wallMargin;
+    const float endLimit = tableLength / 2.0f - wallMargin;
+    ball.position.z = std::fmax(-sideLimit, std::fmin(sideLimit, ball.position.z));
+    // In front of a goal mouth the ball may go on into the goal.
+    if (std::fabs(ball.position.z) > tableGoalWidth / 2.0f)
+        ball.position.x = std::fmax(-endLimit, std::fmin(endLimit, ball.position.x));
 }

@@ -14,5 +14,9 @@ struct BallStep {
 // Changes the ball and reports its contacts.
 void figureContact(MatchState& state, Figure figure, int team, const BallStep& path, MatchEvents& events);
 
-// Ball against the end walls, posts, goal mouths and side walls.
+// Ball against the end walls, posts, goal mouths and side walls; a ball
+// that would pass a wall is put back on the wall's line.
 void checkBounds(MatchState& state, MatchEvents& events);
+
+// Keeps the ball's centre inside the walls after figures have moved it.
+void keepBallOnTable(Ball& ball);

@@ -1,6 +1,7 @@
 #include "sim/figure.h"
 
 #include "sim/match_engine.h"
+#include "sim/sim_math.h"
 
 namespace {
 
@@ -8,22 +9,7 @@ namespace {
 constexpr float swingLimit = 45.0f;
 // A returning swing within this many degrees of rest snaps to rest.
 constexpr float restSnap = 5.0f;
-// The value of pi the swing geometry has always been computed with.
-constexpr double swingPi = 3.14159265;
 constexpr float figureHeight = 30.0f;
-
-// Sine by its series, so that the swing geometry is the same number on every
-// machine and library (the angles here stay below two radians).
-constexpr double seriesSine(double x)
-{
-    double term = x;
-    double sum = x;
-    for (int n = 1; n < 16; ++n) {
-        term = -term * x * x / ((2.0 * n) * (2.0 * n + 1.0));
-        sum += term;
-    }
-    return sum;
-}
 
 constexpr double swingDegreesPerTick = static_cast<double>(swingRate) / ticksPerSecond;
 
@@ -32,7 +18,7 @@ constexpr double swingDegreesPerTick = static_cast<double>(swingRate) / ticksPer
 constexpr double footOffset(double s)
 {
     const double r = static_cast<double>(figureHeight) / 3.0 * 2.0;
-    return seriesSine(s * swingPi / 180.0) * r / seriesSine((90.0 - s) * swingPi / 180.0) * 9.0 / 10.0;
+    return seriesSine(s * simPi / 180.0) * r / seriesSine((90.0 - s) * simPi / 180.0) * 9.0 / 10.0;
 }
 
 constexpr float swingOffsetPerTick = static_cast<float>(footOffset(swingDegreesPerTick));

@@ -49,6 +49,8 @@ struct Figure {
     // How far the foot moved along x in the latest swing step; the hit test
     // counts it as the ball's own motion toward or away from the figure.
     float footStepX = 0.0f;
+    // The angle the current swing state began at: the table rules' shot power.
+    float swingFrom = 0.0f;
 
     void place(int x, int y, int z, int rodIndex);
     // One tick of slide and of swing.

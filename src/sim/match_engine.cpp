@@ -2,6 +2,7 @@
 
 #include "sim/contacts.h"
 #include "sim/match_rules.h"
+#include "sim/table_play.h"
 
 #include <cstring>
 
@@ -29,6 +30,8 @@ void stepBall(MatchState& state, BallStep& path, MatchEvents& events)
 {
     path.previous = state.ball.position;
     state.ball.step();
+    if (tableRules(state.settings))
+        rollTableBall(state.ball);
     path.step = state.ball.position;
     checkBounds(state, events);
 }
@@ -50,6 +53,8 @@ void startMatch(MatchState& state, uint64_t seed, const MatchSettings& settings)
     state = MatchState{};
     state.settings = settings;
     state.random.seed(seed);
+    // The first kick-off goes to a side drawn from the seed; later ones to the side that conceded.
+    state.server = 1 + static_cast<int>(state.random.nextU32() % 2u);
     placeTeams(state);
     state.ball.speedX = static_cast<float>(kickSpeed);
     state.ball.speedZ = static_cast<float>(kickSpeed);
@@ -79,8 +84,12 @@ MatchEvents stepMatch(MatchState& state, const InputRecord (&inputs)[2])
         stepFigure(state, state.teams[0].figures[i], 1, path, events);
         stepFigure(state, state.teams[1].figures[i], 2, path, events);
     }
-    if (state.phase == MatchPhase::InPlay)
-        watchForStall(state, events);
+    if (state.phase == MatchPhase::InPlay) {
+        if (tableRules(state.settings))
+            holdPinnedBall(state, events);
+        keepBallOnTable(state.ball);
+        watchForDeadBall(state, events);
+    }
     checkMatchEnd(state, events);
     if (state.settings.manualRodSelection == 0)
         chooseActivePairs(state);
@@ -135,6 +144,7 @@ struct StateHash {
         add(f.boxMinZ);
         add(f.boxMaxZ);
         add(f.footStepX);
+        add(f.swingFrom);
     }
     void add(const InputRecord& r)
     {
@@ -173,7 +183,19 @@ uint64_t hashMatchState(const MatchState& state)
         h.add(state.previousInputs[p]);
     }
     h.add(state.winner);
-    h.add(state.stallTicks);
+    h.add(state.server);
+    h.add(state.lastTouchTeam);
+    h.add(state.lastTouchRod);
+    h.add(state.lastTouchRodX);
+    const DeadBallWatch& watch = state.deadBall;
+    h.add(watch.untouchedTicks);
+    h.add(watch.stillTicks);
+    h.add(watch.stillAnchor);
+    h.add(watch.cornerTicks);
+    h.add(watch.holdTicks);
+    h.add(state.pin.team);
+    h.add(state.pin.figure);
+    h.add(state.pin.offsetZ);
     h.add64(state.random.state);
     h.add64(state.tick);
     return h.value;

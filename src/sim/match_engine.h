@@ -18,7 +18,7 @@ void startMatch(MatchState& state, uint64_t seed, const MatchSettings& settings)
 // pair switches, the records on each player's active rods, Enter (kick-off
 // or push), the ball's step with the walls, posts and goals (ball in play
 // only), the rod limits, each figure's slide, swing and contact with a ball
-// in play (team 1 and team 2 interleaved figure by figure), the stall
+// in play (team 1 and team 2 interleaved figure by figure), the dead-ball
 // watch, the match-end test and the automatic pair choice.
 MatchEvents stepMatch(MatchState& state, const InputRecord (&inputs)[2]);
 

@@ -3,18 +3,40 @@
 #include "sim/match_engine.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
 // After a goal the ball waits just beyond (-5) or just inside (+5) the -x end
 // until the goal phase puts it back at the centre.
 constexpr float parkBeyondEnd = 5.0f;
+// A ball that stays inside a square of this half-size is wedged or lying still.
+constexpr float stillHalfSize = 5.0f;
+// A ball this close to both an end wall and a side wall is in a corner.
+constexpr float cornerSize = 25.0f;
 
-void pushStalledBall(MatchState& state, MatchEvents& events)
+void pushStoppedBall(MatchState& state, MatchEvents& events)
 {
     state.ball.speedX = static_cast<float>(kickSpeed);
-    state.stallTicks = 0;
     events.push(MatchEventType::StallPush);
+}
+
+bool inCorner(const Vec3& p)
+{
+    return std::fabs(p.x) > tableLength / 2.0f - cornerSize && std::fabs(p.z) > tableWidth / 2.0f - cornerSize;
+}
+
+// Counts while the condition holds, and starts over when it does not.
+int countWhile(int ticks, bool condition) { return condition ? ticks + 1 : 0; }
+
+void startWatch(MatchState& state)
+{
+    state.deadBall = DeadBallWatch{};
+    state.deadBall.stillAnchor = state.ball.position;
+    state.lastTouchTeam = 0;
+    state.lastTouchRod = -1;
+    state.lastTouchRodX = 0.0f;
+    state.pin = Pin{};
 }
 
 } // namespace
@@ -25,7 +47,19 @@ void scoreGoal(MatchState& state, int player, MatchEvents& events)
     state.ball.position.x = player == 1 ? minusEnd - parkBeyondEnd : minusEnd + parkBeyondEnd;
     state.goals[player == 1 ? 0 : 1] += 1;
     state.phase = MatchPhase::Goal;
-    events.push(MatchEventType::Goal, player == 1 ? 1 : 2);
+    state.server = player == 1 ? 2 : 1;
+    state.pin = Pin{};
+    events.push(MatchEventType::Goal, player == 1 ? 1 : 2, state.lastTouchTeam);
+}
+
+void serveBall(MatchState& state, int team)
+{
+    // Team 1's midfield stands on the -x side of the centre, team 2's on the +x side.
+    state.ball.clear();
+    state.ball.speedX = static_cast<float>(kickSpeed);
+    state.ball.speedZ = 0.0f;
+    state.ball.setDirectionX(team == 1 ? -1 : +1);
+    startWatch(state);
 }
 
 void requestKickOff(MatchState& state, MatchEvents& events)
@@ -33,15 +67,14 @@ void requestKickOff(MatchState& state, MatchEvents& events)
     if (state.phase == MatchPhase::KickOffPending || state.phase == MatchPhase::Goal) {
         // Start from the centre: a ball still parked in the -x mouth would
         // count at once as a goal for player 2.
-        state.ball.clear();
         state.phase = MatchPhase::InPlay;
-        state.ball.speedX = static_cast<float>(kickSpeed);
-        state.ball.setDirectionX(+1);
-        events.push(MatchEventType::KickOff);
+        serveBall(state, state.server);
+        events.push(MatchEventType::KickOff, state.server);
+        return;
     }
     // A ball that has come to a stop gets a new push along its x direction.
-    if (state.phase == MatchPhase::InPlay && ballLooksStopped(state.ball))
-        pushStalledBall(state, events);
+    if (state.phase == MatchPhase::InPlay && ballLooksStopped(state.ball) && state.pin.team == 0)
+        pushStoppedBall(state, events);
 }
 
 bool ballLooksStopped(const Ball& ball)
@@ -51,15 +84,50 @@ bool ballLooksStopped(const Ball& ball)
     return alongX * alongX + acrossZ * acrossZ < ball.radius * ball.radius;
 }
 
-void watchForStall(MatchState& state, MatchEvents& events)
+void noteTouch(MatchState& state, int team, const Figure& figure)
 {
-    if (!ballLooksStopped(state.ball)) {
-        state.stallTicks = 0;
+    if (team != state.lastTouchTeam || figure.rod != state.lastTouchRod)
+        state.deadBall.holdTicks = 0;
+    state.deadBall.untouchedTicks = 0;
+    state.lastTouchTeam = team;
+    state.lastTouchRod = figure.rod;
+    state.lastTouchRodX = figure.position.x;
+}
+
+float rodReachX()
+{
+    // The hit box reaches 2 beyond the figure's half size; the swing stops
+    // once past its limit, 4 steps out.
+    const Figure figure;
+    return figure.sizeX + 2.0f + 4.0f * swingStepOffset();
+}
+
+void watchForDeadBall(MatchState& state, MatchEvents& events)
+{
+    DeadBallWatch& watch = state.deadBall;
+    const Vec3& p = state.ball.position;
+    const bool pinned = state.pin.team != 0;
+    watch.untouchedTicks += 1;
+    const bool still = std::fabs(p.x - watch.stillAnchor.x) <= stillHalfSize &&
+                       std::fabs(p.z - watch.stillAnchor.z) <= stillHalfSize;
+    if (!still || pinned)
+        watch.stillAnchor = p;
+    watch.stillTicks = countWhile(watch.stillTicks, still && !pinned);
+    watch.cornerTicks = countWhile(watch.cornerTicks, inCorner(p));
+    watch.holdTicks =
+        countWhile(watch.holdTicks, state.lastTouchTeam != 0 && std::fabs(p.x - state.lastTouchRodX) <= rodReachX());
+
+    const int limit = deadBallSeconds * ticksPerSecond;
+    const bool dead = watch.untouchedTicks >= limit || watch.stillTicks >= limit || watch.cornerTicks >= limit ||
+                      watch.holdTicks > longestHoldSeconds * ticksPerSecond;
+    if (!dead)
         return;
-    }
-    state.stallTicks += 1;
-    if (state.stallTicks >= stallPushSeconds * ticksPerSecond)
-        pushStalledBall(state, events);
+    // The side that did not touch the ball last receives it; an untouched
+    // ball goes to the side it was not served to.
+    const int receiver = state.lastTouchTeam != 0 ? 3 - state.lastTouchTeam : 3 - state.server;
+    state.server = receiver;
+    serveBall(state, receiver);
+    events.push(MatchEventType::DeadBall, receiver);
 }
 
 void checkMatchEnd(MatchState& state, MatchEvents& events)

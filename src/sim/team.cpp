@@ -64,8 +64,10 @@ void setRodSwing(Team& team, const LayoutEntry* layout, int pair, int swingState
 {
     const int rod = rodOfPair(pair, first);
     for (int i = 0; i < figuresPerTeam; ++i)
-        if (layout[i].rod == rod)
+        if (layout[i].rod == rod && team.figures[i].swingState != swingState) {
             team.figures[i].swingState = swingState;
+            team.figures[i].swingFrom = team.figures[i].angle;
+        }
 }
 
 void limitRods(Team& team, const LayoutEntry* layout)

@@ -60,7 +60,7 @@ TEST(EngineAlone, TheHashSeesEveryKindOfField)
     EXPECT_TRUE(changed([](MatchState& s) { s.teams[1].figures[10].angle += 1.0f; }));
     EXPECT_TRUE(changed([](MatchState& s) { s.activePair[1] ^= 1; }));
     EXPECT_TRUE(changed([](MatchState& s) { s.goals[0] += 1; }));
-    EXPECT_TRUE(changed([](MatchState& s) { s.stallTicks += 1; }));
+    EXPECT_TRUE(changed([](MatchState& s) { s.deadBall.stillTicks += 1; }));
     EXPECT_TRUE(changed([](MatchState& s) { s.random.nextU32(); }));
     EXPECT_TRUE(changed([](MatchState& s) { s.previousInputs[1].enter = !s.previousInputs[1].enter; }));
     EXPECT_TRUE(changed([](MatchState& s) { s.settings.goalsToWin = 3; }));

@@ -139,10 +139,16 @@ void generateHelp(DataOutput& output)
     };
     drawHelpColumn(canvas, 14, 228, "Both players", {0.9, 0.9, 0.9}, general, 6, 82, 15.5);
 
-    // How a good shot is made.
-    TextStyle tip = textStyle(11.5, Rgb{1.0, 0.93, 0.62}, 1.2);
-    drawLabel(canvas, "Shot: slide a figure in line with the ball, then tap shoot while the", 250, 350, Align::Centre, tip);
-    drawLabel(canvas, "ball lies just in front of its foot. Aim for the gaps between figures.", 250, 366, Align::Centre, tip);
+    // The two rule sets, shots, pins, passes and dead balls.
+    TextStyle tip = textStyle(10, Rgb{1.0, 0.93, 0.62}, 1.1);
+    const char* const tips[] = {
+        "Rules (R in the menu): classic, or table: the shot goes where the ball meets the foot,",
+        "sliding while shooting bends it, a full back swing shoots hardest, a touch softest.",
+        "Table: hold shoot over a slow ball to pin it; slide, let go and pin again to pass.",
+        "Dead ball (3 s untouched, still or in a corner, or 10 s on one rod): served to the other side.",
+    };
+    for (int i = 0; i < 4; ++i)
+        drawLabel(canvas, tips[i], 250, 334.0 + 13.5 * i, Align::Centre, tip);
     saveMasked(output, 10, 9, canvas, RowOrder::TopRowFirst);
 }
 
