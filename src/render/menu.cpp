@@ -88,7 +88,7 @@ void drawMenuRules(const char* rulesName)
     glColor3f(1, 1, 1);
     char line[64];
     std::snprintf(line, sizeof line, "Rules: %s  (R to change)", rulesName);
-    drawText(20, 20, GLUT_BITMAP_HELVETICA_18, line);
+    drawText(20, 50, GLUT_BITMAP_HELVETICA_18, line);
     glColor3f(1, 1, 1);
     endOverlayFrame();
 }
