@@ -19,7 +19,7 @@ unsigned int promptTextures[promptPictureCount] = {};
 constexpr ScreenRect skipHintBox = {320, 480, 30, 60};
 constexpr ScreenRect kickOffBox = {250, 550, 110, 160};
 constexpr ScreenRect celebrationBox = {250, 550, 330, 480};
-constexpr ScreenRect serveBox = {300, 500, 70, 102};
+constexpr ScreenRect serveBox = {300, 500, 166, 196};
 constexpr ScreenRect deadBallBox = {320, 480, 400, 432};
 
 // A goal is celebrated this long, and longer while its remark plays, up to the limit.
