@@ -52,6 +52,7 @@ done
 "$bin/quirtal_replay_bench" >> "$results"
 "$bin/quirtal_match_pace" >> "$results"
 "$bin/quirtal_net_bench" >> "$results"
+"$bin/quirtal_ladder_bench" >> "$results"
 
 # Equal normal sides over 40 seeds for each rule set, from the arena's summary.
 for rules in classic table; do

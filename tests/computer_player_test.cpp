@@ -1,13 +1,18 @@
 #include "ai/computer_player.h"
+#include "arena/arena_match.h"
 #include "support/rules_harness.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <set>
+#include <string>
 
 namespace {
 
 constexpr float threeMinutes = 180.0f;
+constexpr float fiveMinutes = 300.0f;
 constexpr float matchLimit = 600.0f;
 
 // A computer player whose records are watched: every kick pressed, changed
@@ -43,44 +48,6 @@ struct WatchedComputer {
     }
 };
 
-// Keys pressed at random, about ten changes a second.
-struct RandomKeys {
-    MatchRandom random;
-    InputRecord held;
-
-    InputRecord operator()(const MatchState& state)
-    {
-        held.switchPair = false;
-        if (state.tick % 6 != 0)
-            return held;
-        const uint32_t pick = random.nextU32();
-        const int8_t value = static_cast<int8_t>(pick % 3) - 1;
-        if (pick & 8)
-            held.slide[(pick >> 4) & 1] = value;
-        else
-            held.kick[(pick >> 4) & 1] = value;
-        held.switchPair = pick % 16 == 0;
-        return held;
-    }
-};
-
-struct Outcome {
-    int goals[2];
-    bool ended;
-};
-
-// Player 1 and 2 as scripts; Enter comes from the computer sides, or from
-// the table a second after each goal for sides that never press it.
-Outcome play(uint64_t seed, std::function<InputRecord(const MatchState&)> first,
-             std::function<InputRecord(const MatchState&)> second, float secondsLimit, MatchSettings settings = {})
-{
-    HeadlessTable table(seed, settings);
-    table.scripts[0] = std::move(first);
-    table.scripts[1] = std::move(second);
-    const bool ended = table.playMatch(secondsLimit);
-    return {{table.state.goals[0], table.state.goals[1]}, ended};
-}
-
 WatchedComputer computer(int player, int strength, uint64_t seed)
 {
     return WatchedComputer{makeComputerPlayer(player, strength, seed), {}, -1, {}, 0, 0};
@@ -88,60 +55,79 @@ WatchedComputer computer(int player, int strength, uint64_t seed)
 
 InputRecord idle(const MatchState&) { return {}; }
 
+// Wins of `first` against `second` over seeds 1..seeds, first at home on
+// odd seeds and away on even ones, each match given up after `minutes`.
+int winsOver(ArenaPlayer first, ArenaPlayer second, int seeds, double minutes = 10.0)
+{
+    int wins = 0;
+    for (int seed = 1; seed <= seeds; ++seed) {
+        const bool home = seed % 2 == 1;
+        ArenaOptions options;
+        options.home = home ? first : second;
+        options.away = home ? second : first;
+        options.minutes = minutes;
+        const ArenaResult result = playArenaMatch(options, static_cast<uint64_t>(seed));
+        wins += result.finished && result.goals[home ? 0 : 1] > result.goals[home ? 1 : 0];
+    }
+    return wins;
+}
+
 } // namespace
 
-TEST(ComputerPlayer, NormalScoresFiveAgainstAPlayerWhoDoesNothingWithinThreeMinutes)
+// It gives the person three seconds before it kicks off, then scores.
+TEST(ComputerPlayer, NormalWaitsThreeSecondsThenScoresFiveAgainstAPlayerWhoDoesNothing)
 {
     for (uint64_t seed = 1; seed <= 10; ++seed) {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
+        HeadlessTable table(seed);
         WatchedComputer red = computer(2, ComputerNormal, seed);
-        const Outcome outcome = play(seed, idle, std::ref(red), threeMinutes);
-        EXPECT_EQ(outcome.goals[1], 5);
+        table.scripts[0] = idle;
+        table.scripts[1] = std::ref(red);
+        ASSERT_TRUE(table.playUntil([&] { return table.state.phase == MatchPhase::InPlay; }, 10.0f));
+        EXPECT_GE(table.state.tick, 3u * ticksPerSecond);
+        table.playMatch(fiveMinutes);
+        EXPECT_EQ(table.state.goals[1], 5);
         EXPECT_LE(red.most, static_cast<size_t>(maxChangesPerSecond));
     }
 }
 
-TEST(ComputerPlayer, StrengthsLadderFromRandomKeysToHardFromEitherSide)
+TEST(ComputerPlayer, StrengthsFormALadder)
 {
-    // Each strength against the one below it, sides swapped on even seeds.
-    struct Rung {
-        int upper;
-        int lower; // NoComputer: random keys
-        int minimumWins;
-        float minimumGoalShare;
-        uint64_t seeds; // the close rung needs more matches to show its edge
-    };
-    const Rung ladder[] = {
-        {ComputerNormal, NoComputer, 9, 0.8f, 10},
-        {ComputerNormal, ComputerEasy, 9, 0.7f, 10},
-        {ComputerHard, ComputerNormal, 11, 0.52f, 20},
-    };
-    for (const Rung& rung : ladder) {
-        SCOPED_TRACE(testing::Message() << "strength " << rung.upper << " against " << rung.lower);
-        int wins = 0;
-        int goals[2] = {0, 0};
-        for (uint64_t seed = 1; seed <= rung.seeds; ++seed) {
-            const bool upperIsBlue = seed % 2 == 1;
-            WatchedComputer upper = computer(upperIsBlue ? 1 : 2, rung.upper, seed);
-            WatchedComputer lower = computer(upperIsBlue ? 2 : 1, rung.lower, seed);
-            RandomKeys keys{};
-            keys.random.seed(seed);
-            std::function<InputRecord(const MatchState&)> lowerSide = std::ref(lower);
-            if (rung.lower == NoComputer)
-                lowerSide = std::ref(keys);
-            const Outcome outcome = upperIsBlue ? play(seed, std::ref(upper), lowerSide, matchLimit)
-                                                : play(seed, lowerSide, std::ref(upper), matchLimit);
-            const int u = upperIsBlue ? 0 : 1;
-            wins += outcome.ended && outcome.goals[u] > outcome.goals[1 - u];
-            goals[0] += outcome.goals[u];
-            goals[1] += outcome.goals[1 - u];
-            EXPECT_LE(upper.most, static_cast<size_t>(maxChangesPerSecond));
-            EXPECT_LE(lower.most, static_cast<size_t>(maxChangesPerSecond));
-        }
-        EXPECT_GE(wins, rung.minimumWins);
-        EXPECT_GE(static_cast<float>(goals[0]) / static_cast<float>(goals[0] + goals[1]), rung.minimumGoalShare)
-            << goals[0] << ":" << goals[1];
-    }
+    using P = ArenaPlayer;
+    EXPECT_GE(winsOver(P::Normal, P::Easy, 20), 16);
+    EXPECT_GE(winsOver(P::Hard, P::Normal, 20), 13);
+    EXPECT_GE(winsOver(P::Hard, P::Reference, 20), 17);
+}
+
+class HardAgainstScripted : public testing::TestWithParam<ArenaPlayer> {};
+
+TEST_P(HardAgainstScripted, WinsFiveGoalsWithinSixMinutes)
+{
+    EXPECT_EQ(winsOver(ArenaPlayer::Hard, GetParam(), 3, 6.0), 3);
+}
+
+// Figures held forward send every ball back at full shot speed; the hard
+// computer does not yet win against them every time (the ladder benchmark
+// counts how often it does).
+INSTANTIATE_TEST_SUITE_P(Degenerate, HardAgainstScripted,
+    testing::Values(ArenaPlayer::Idle, ArenaPlayer::HoldBack, ArenaPlayer::LineUp, ArenaPlayer::Random),
+    [](const testing::TestParamInfo<ArenaPlayer>& info) {
+        std::string name = arenaPlayerName(info.param);
+        name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+        return name;
+    });
+
+// Equal computers: each seed its own match, and the same seed the same one.
+TEST(ComputerPlayer, EachSeedPlaysItsOwnMatchAndRepeatsIt)
+{
+    ArenaOptions options;
+    options.home = options.away = ArenaPlayer::Hard;
+    options.minutes = 2.0;
+    std::set<uint64_t> hashes;
+    for (uint64_t seed = 1; seed <= 4; ++seed)
+        hashes.insert(playArenaMatch(options, seed).hash);
+    EXPECT_EQ(hashes.size(), 4u);
+    EXPECT_EQ(playArenaMatch(options, 3).hash, playArenaMatch(options, 3).hash);
 }
 
 // Left on the goalkeeper pair at the kick-off, it switches to midfield and

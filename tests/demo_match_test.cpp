@@ -144,12 +144,12 @@ TEST_F(DemoMatch, AttractModeAfterAQuietMinuteInTheMenuEndsOnAnyInput)
         EXPECT_EQ(computerStrength(1), ComputerNormal);
         EXPECT_EQ(computerStrength(2), ComputerNormal);
 
-        // The computer kicks off after two seconds and then plays: it soon
-        // holds some control (team 2 kicks at the ball coming its way).
+        // The computer kicks off after three to four seconds and then plays:
+        // it soon holds some control (team 2 kicks at the ball coming its way).
         forgetSounds();
-        computerFrames(1.9f);
+        computerFrames(2.9f);
         EXPECT_EQ(game.state, StateKickOff);
-        computerFrames(0.2f);
+        computerFrames(1.2f);
         EXPECT_EQ(game.state, StatePlay);
         EXPECT_EQ(slotsOn(channelWhistle).size(), 1u);
         for (int frame = 0; frame < 60 && controlsAtRest(); ++frame)
@@ -229,7 +229,10 @@ TEST_F(DemoMatch, ComputerOpponentTakesPlayer2sKeysEndsTheIntroAndKicksOff)
     computerFrames(0.2f);
     EXPECT_EQ(game.cameraMode, CameraOverview);
     EXPECT_EQ(game.state, StateKickOff);
-    computerFrames(2.1f);
+    // The person gets three seconds after the flight before the computer kicks off.
+    computerFrames(2.9f);
+    EXPECT_EQ(game.state, StateKickOff);
+    computerFrames(1.2f);
     EXPECT_EQ(game.state, StatePlay);
     // A ball that has come to rest gets a new push from the computer's Enter.
     Ball& ball = matchSession.state.ball;

@@ -1,5 +1,6 @@
 #include "ai/computer_player.h"
 
+#include "ai/shot_aim.h"
 #include "sim/match_engine.h"
 #include "sim/match_rules.h"
 #include "sim/table_layout.h"
@@ -9,28 +10,14 @@
 
 namespace {
 
-// What sets the strengths apart: how often it looks, how well it aims, and
-// whether it meets the ball where it will cross a rod or where it is now.
-struct StrengthProfile {
-    int reaction;    // ticks between decisions
-    float aimSpread; // z error of its aim, table units either side
-    float timing;    // error of its kick timing, seconds either side
-    bool predicts;   // follows the ball's path to each rod, walls included
-    bool aims;       // turns shots toward the goal with the figure's edge
-    bool dodges;     // slides rods out of the way of its own balls going forward
-    bool guards;     // keeps goalkeeper and defence in front of its goal
-};
-
-constexpr StrengthProfile strengthProfiles[] = {
-    {18, 14.0f, 0.05f, false, false, false, false}, // easy
-    {7, 4.0f, 0.02f, true, true, true, true},       // normal
-    {5, 0.0f, 0.0f, true, true, true, true},        // hard
-};
-
-// Ticks the computer waits before it presses Enter at a kick-off and at a
-// ball that looks stopped (sooner than the game's own push).
+// Ticks the computer gives the other side after the match starts before it
+// kicks off (at least three seconds, plus a little of its own), and waits
+// at a later kick-off or at a ball that looks stopped (sooner than the
+// game's own push).
+constexpr int firstKickOffWait = 3 * ticksPerSecond;
+constexpr int firstKickOffExtra = ticksPerSecond;
 constexpr int kickOffWait = 2 * ticksPerSecond;
-constexpr int stalledWait = 2 * ticksPerSecond;
+constexpr int stalledWait = ticksPerSecond / 2; // and three looks more
 
 // Ball x beyond which manual rod choice takes the defensive pair, as the
 // automatic choice does.
@@ -39,6 +26,8 @@ constexpr float defensiveZone = 70.0f;
 // carries the front of its hit box about kickSweep units toward the ball.
 constexpr float kickSweep = 12.0f;
 constexpr int kickHold = 9;
+// A kick held over a ball behind the foot is let go after this long anyway.
+constexpr int longestKickHold = 3 * ticksPerSecond;
 // A back swing held this long reaches its limit before the kick through.
 constexpr int windUpTicks = 6;
 constexpr float windUpSeconds = static_cast<float>(windUpTicks) / ticksPerSecond;
@@ -50,10 +39,6 @@ constexpr float slideDeadband = 2.0f;
 constexpr float dodgeGap = 20.0f;
 // Longest look ahead along the ball's path, in seconds.
 constexpr float predictionHorizon = 1.5f;
-// A hit this far off the figure's middle turns the ball across the table.
-constexpr float edgeOffset = 6.0f;
-// A figure in a shot's way weighs as much as missing the goal's middle by this much.
-constexpr float blockedShotCost = 60.0f;
 // A guarding goalkeeper pair waits this share of the ball's z off the middle
 // while the ball goes away, and meets a coming ball no farther out than the
 // posts plus this margin.
@@ -62,63 +47,50 @@ constexpr float guardMargin = 6.0f;
 // A ball slower than this along x (units per second) is kicked where it lies
 // once the foot's sweep reaches it, and is met by the goalkeeper pair.
 constexpr float slowBall = 20.0f;
+// How far a blunder throws its aim (table units) and its kick (seconds) either side.
+constexpr float blunderAim = 20.0f;
+constexpr float blunderTiming = 0.15f;
 // One second, the window of the change limit.
 constexpr int changeWindow = ticksPerSecond;
 
-const StrengthProfile& profileOf(int strength)
-{
-    const int index = strength <= ComputerEasy ? 0 : strength >= ComputerHard ? 2 : 1;
-    return strengthProfiles[index];
-}
-
-// Uniform in [-spread, spread].
-float randomSpread(MatchRandom& random, float spread)
-{
-    return spread * (static_cast<float>(random.nextU32() % 2001u) / 1000.0f - 1.0f);
-}
-
-// The computer player and the match it looks at, for one tick.
+// The computer player and the match it looks at, for one tick: the ball's
+// place, and its velocity as the computer read it at its last look.
 struct Look {
     ComputerPlayer& computer;
     const MatchState& state;
-    const Ball& ball;
+    const Vec3& ball;
+    float vx;
+    float vz;
 };
 
 int attackSign(int player) { return player == 1 ? 1 : -1; }
 const Team& teamOf(const Look& look) { return look.state.teams[look.computer.player - 1]; }
 const LayoutEntry* layoutOf(int player) { return layoutOfTeam(player - 1); }
 int activePairOf(const Look& look) { return look.state.activePair[look.computer.player - 1]; }
-
-float velocityX(const Ball& ball) { return ball.direction.x * ball.speedX; }
-float velocityZ(const Ball& ball) { return ball.direction.z * ball.speedZ; }
-
-// A z past a side wall folded back onto the table, as the walls reflect the ball.
-float foldIntoTable(const Ball& ball, float z)
-{
-    const float limit = tableWidth / 2.0f - ball.radius;
-    if (z >= -limit && z <= limit)
-        return z;
-    const float period = 4.0f * limit;
-    float u = std::fmod(z + limit, period);
-    if (u < 0.0f)
-        u += period;
-    if (u > 2.0f * limit)
-        u = period - u;
-    return u - limit;
-}
+float ballRadius(const Look& look) { return look.state.ball.radius; }
 
 // The ball's z where it will cross x, looking at most predictionHorizon ahead.
-float zWhereBallCrosses(const Ball& ball, float x)
+float zWhereBallCrosses(const Look& look, float x)
 {
-    const float vx = velocityX(ball);
-    if (vx == 0.0f)
-        return ball.position.z;
-    float t = (x - ball.position.x) / vx;
+    if (look.vx == 0.0f)
+        return look.ball.z;
+    float t = (x - look.ball.x) / look.vx;
     if (t < 0.0f)
-        return ball.position.z;
+        return look.ball.z;
     if (t > predictionHorizon)
         t = predictionHorizon;
-    return foldIntoTable(ball, ball.position.z + velocityZ(ball) * t);
+    return foldIntoTable(look.ball.z + look.vz * t, ballRadius(look));
+}
+
+// The ball's z when it comes back to x after the end wall behind x.
+float zOnRebound(const Look& look, float x)
+{
+    const float speed = std::fabs(look.vx);
+    if (speed < slowBall)
+        return look.ball.z;
+    const float endX = look.vx > 0.0f ? tableLength / 2.0f : -tableLength / 2.0f;
+    const float t = (std::fabs(endX - look.ball.x) + std::fabs(endX - x)) / speed;
+    return foldIntoTable(look.ball.z + look.vz * std::fmin(t, predictionHorizon), ballRadius(look));
 }
 
 // One rod as the computer sees it: where it stands and how far it may slide.
@@ -208,45 +180,6 @@ float offsetToDodge(const RodView& rod, const LayoutEntry* layout, float z)
     return best;
 }
 
-// Figures between a shot from fromX and the far goal that stand in its way.
-int figuresInTheWay(const Look& look, float fromX, float ballZ, float vz, int sign)
-{
-    const float shotSpeed = 2.0f * static_cast<float>(kickSpeed);
-    int count = 0;
-    for (const Team& team : look.state.teams) {
-        for (const Figure& figure : team.figures) {
-            const float ahead = sign * (figure.position.x - fromX);
-            if (ahead <= boxHalfX)
-                continue;
-            const float z = foldIntoTable(look.ball, ballZ + vz * ahead / shotSpeed);
-            if (std::fabs(z - figure.position.z) < figure.sizeZ + look.ball.radius)
-                ++count;
-        }
-    }
-    return count;
-}
-
-// Figure z relative to the ball for the hit that sends the ball past the
-// figures in its way and nearest the middle of the far goal: the middle of
-// the foot keeps the ball's z speed, an edge gives it the kick speed across.
-float aimOffset(const Look& look, float rodX, float ballZ, int sign)
-{
-    const float kick = static_cast<float>(kickSpeed);
-    const float flight = std::fabs(sign * tableLength / 2.0f - rodX) / (2.0f * kick);
-    const float hits[3][2] = {{0.0f, velocityZ(look.ball)}, {edgeOffset, -kick}, {-edgeOffset, kick}};
-    float best = 0.0f;
-    float bestCost = 1e9f;
-    for (const auto& hit : hits) {
-        const float cost = std::fabs(foldIntoTable(look.ball, ballZ + hit[1] * flight)) +
-                           blockedShotCost * static_cast<float>(figuresInTheWay(look, rodX, ballZ, hit[1], sign));
-        if (cost < bestCost) {
-            bestCost = cost;
-            best = hit[0];
-        }
-    }
-    return best;
-}
-
 // Takes one of the ten changes of the last second; false when they are used up.
 bool takeChange(ComputerPlayer& computer)
 {
@@ -317,27 +250,50 @@ void steerRod(ComputerPlayer& computer, int slot, float distance)
 
 float swingSeconds() { return 45.0f / static_cast<float>(swingRate); }
 
+// How far a figure's foot stands forward of its rod (toward the far goal).
+float footForward(const Figure& figure, int sign) { return sign * (figure.footPosition.x - figure.position.x); }
+
+// Whether the ball lies where a foot of the rod returning to rest, or
+// swinging back, would strike it toward its own goal.
+bool ballBehindFoot(const Look& look, int slot, float reachAhead)
+{
+    const int sign = attackSign(look.computer.player);
+    const RodView rod = viewRod(look, rodOfSlot(look.computer.heldPair, slot));
+    const float radius = ballRadius(look);
+    for (int i = rod.first; i < rod.first + rod.count; ++i) {
+        const Figure& figure = teamOf(look).figures[i];
+        const float ahead = sign * (look.ball.x - figure.position.x);
+        const float foot = std::fmax(footForward(figure, sign), 0.0f);
+        if (ahead > -(boxHalfX + radius) && ahead < foot + reachAhead &&
+            std::fabs(look.ball.z - figure.position.z) < figure.sizeZ + radius)
+            return true;
+    }
+    return false;
+}
+
 // Plans a kick for the tick the ball will be halfway into the sweep of a
 // figure of the rod: now for a ball already there, later for one still coming.
-void planKick(const Look& look, const StrengthProfile& profile, int slot)
+void planKick(const Look& look, int slot)
 {
     ComputerPlayer& computer = look.computer;
-    const Ball& ball = look.ball;
+    const ComputerSkill& skill = computer.skill;
+    const Vec3& ball = look.ball;
     computer.kickAt[slot] = -1;
     if (look.state.phase != MatchPhase::InPlay || computer.kickHeld[slot] != 0)
         return;
     const int sign = attackSign(computer.player);
     const RodView rod = viewRod(look, rodOfSlot(computer.heldPair, slot));
-    const float gap = sign * (ball.position.x - rod.x) - boxHalfX;
-    const float closing = -sign * velocityX(ball);
-    // A slow ball on the rod's own line is met by swinging back and then
-    // through it: the foot comes onto it from the front.
-    const bool onRodLine = closing <= slowBall && gap < 0.0f && gap >= -2.0f * boxHalfX;
+    const float gap = sign * (ball.x - rod.x) - boxHalfX;
+    const float closing = -sign * look.vx;
+    // A slow ball just in front of the rod is met by swinging back and then
+    // through it: the foot comes onto it from the front. A ball level with
+    // the rod or behind it is never swung back into.
+    const bool onRodLine = closing <= slowBall && gap < 0.0f && !ballBehindFoot(look, slot, 2.0f);
     if (gap < -boxHalfX / 2.0f && !onRodLine)
         return;
-    const float ballZ = closing > 0.0f ? zWhereBallCrosses(ball, rod.x)
-                        : onRodLine  ? foldIntoTable(ball, ball.position.z + velocityZ(ball) * windUpSeconds)
-                                     : ball.position.z;
+    const float ballZ = closing > 0.0f ? zWhereBallCrosses(look, rod.x)
+                        : onRodLine  ? foldIntoTable(ball.z + look.vz * windUpSeconds, ballRadius(look))
+                                     : ball.z;
     const Figure* figures = teamOf(look).figures;
     float nearest = 1e9f;
     for (int i = rod.first; i < rod.first + rod.count; ++i)
@@ -345,13 +301,15 @@ void planKick(const Look& look, const StrengthProfile& profile, int slot)
     if (nearest >= figures[rod.first].sizeZ + 1.0f)
         return;
     float delay = 0.0f;
-    if (closing > slowBall)
+    // Only a strength that follows the ball's path times a kick for a ball
+    // still on its way; the others swing at a ball once it is in reach.
+    if (closing > slowBall && skill.predicts)
         delay = (gap - kickSweep / 2.0f) / closing - swingSeconds() / 2.0f;
     else if (gap > kickSweep)
         return;
-    delay += randomSpread(computer.random, profile.timing);
+    delay += randomSpread(computer.random, skill.timing + (computer.blunder ? blunderTiming : 0.0f));
     const int delayTicks = static_cast<int>(std::lround(delay * ticksPerSecond));
-    if (delayTicks < profile.reaction) {
+    if (delayTicks < skill.reaction) {
         computer.kickAt[slot] = computer.clock + (delayTicks > 0 ? delayTicks : 0);
         computer.windUp[slot] = onRodLine;
     }
@@ -364,17 +322,8 @@ void pressSwing(ComputerPlayer& computer, int slot, bool back)
     computer.kickSince[slot] = computer.clock;
 }
 
-// A ball just behind a rod, on its own goal's side: a forward swing let go
-// now would swing back into it toward its own goal.
-bool ballBehindRod(const Look& look, int slot)
-{
-    const RodView rod = viewRod(look, rodOfSlot(look.computer.heldPair, slot));
-    const float behind = attackSign(look.computer.player) * (rod.x - look.ball.position.x);
-    return behind > 0.0f && behind < 2.0f * kickSweep + boxHalfX;
-}
-
-// Planned kicks go off and held ones end, tick by tick; a forward swing stays
-// up while the ball lies just behind its rod.
+// Planned kicks go off and held ones end, tick by tick. A forward kick is
+// held on while letting it go would swing the foot back into the ball.
 void runKicks(const Look& look)
 {
     ComputerPlayer& computer = look.computer;
@@ -386,38 +335,51 @@ void runKicks(const Look& look)
                 computer.windUp[slot] = false;
             }
         } else if (computer.kickHeld[slot] != 0) {
-            if (held >= kickHold && !(computer.kickHeld[slot] == kickToward(computer) && ballBehindRod(look, slot)))
+            if (held >= kickHold && (held >= longestKickHold || !ballBehindFoot(look, slot, 2.0f)))
                 releaseKick(computer, slot);
-        } else if (computer.kickAt[slot] >= 0 && computer.clock >= computer.kickAt[slot] && takeChange(computer)) {
-            pressSwing(computer, slot, computer.windUp[slot]);
-            computer.kickAt[slot] = -1;
+        } else if (computer.kickAt[slot] >= 0 && computer.clock >= computer.kickAt[slot]) {
+            // The ball may have rolled behind the foot since the back swing was planned.
+            if (computer.windUp[slot] && ballBehindFoot(look, slot, 2.0f))
+                computer.kickAt[slot] = -1;
+            else if (takeChange(computer)) {
+                pressSwing(computer, slot, computer.windUp[slot]);
+                computer.kickAt[slot] = -1;
+            }
         }
     }
 }
 
-void decideSlide(const Look& look, const StrengthProfile& profile, int slot)
+void decideSlide(const Look& look, int slot)
 {
     ComputerPlayer& computer = look.computer;
-    const Ball& ball = look.ball;
+    const ComputerSkill& skill = computer.skill;
+    const Vec3& ball = look.ball;
     const int sign = attackSign(computer.player);
     const LayoutEntry* layout = layoutOf(computer.player);
     const RodView rod = viewRod(look, rodOfSlot(computer.heldPair, slot));
-    const float vx = velocityX(ball);
-    const bool coming = (rod.x - ball.position.x) * vx > 0.0f;
-    const float ballZ = profile.predicts && coming ? zWhereBallCrosses(ball, rod.x) : ball.position.z;
+    const bool coming = (rod.x - ball.x) * look.vx > 0.0f;
+    const float ballZ = skill.predicts && coming ? zWhereBallCrosses(look, rod.x) : ball.z;
+    const bool behind = sign * (ball.x - rod.x) < 0.0f;
     float offset = rod.offset;
     if (look.state.phase != MatchPhase::InPlay) {
         // Before the kick-off every rod lines up on the middle, where the ball starts.
         offset = offsetToMeet(rod, layout, 0.0f);
-    } else if (profile.dodges && sign * (ball.position.x - rod.x) < 0.0f && sign * vx > 0.0f) {
+    } else if (computer.kickHeld[slot] != 0 && ballBehindFoot(look, slot, 2.0f)) {
+        // A raised foot over a ball behind it slides clear before it comes down.
+        offset = offsetToDodge(rod, layout, ball.z);
+    } else if (behind && sign * look.vx > 0.0f) {
+        // Out of the way of its own side's balls going forward.
         offset = offsetToDodge(rod, layout, ballZ);
-    } else if (profile.guards && computer.heldPair == 0) {
+    } else if (behind && computer.heldPair == 0 && skill.guards) {
+        // A ball behind the goalkeeper pair comes back off the end wall.
+        offset = offsetToDodge(rod, layout, zOnRebound(look, rod.x));
+    } else if (skill.guards && computer.heldPair == 0) {
         const float post = tableGoalWidth / 2.0f + guardMargin;
-        const bool goingAway = sign * vx > slowBall;
+        const bool goingAway = sign * look.vx > slowBall;
         const float z = goingAway ? ballZ * guardLean : std::fmax(-post, std::fmin(post, ballZ));
         offset = offsetToMeet(rod, layout, z);
     } else {
-        const float aim = profile.aims ? aimOffset(look, rod.x, ballZ, sign) : 0.0f;
+        const float aim = skill.aims ? chooseShotOffset(look.state, rod.x, ballZ, look.vz, sign) : 0.0f;
         offset = offsetToMeet(rod, layout, ballZ + aim + computer.aimError);
     }
     steerRod(computer, slot, offset - rod.offset);
@@ -428,47 +390,63 @@ void choosePair(const Look& look)
 {
     if (look.state.settings.manualRodSelection == 0)
         return;
-    const int wanted = attackSign(look.computer.player) * look.ball.position.x < -defensiveZone ? 0 : 1;
+    const int wanted = attackSign(look.computer.player) * look.ball.x < -defensiveZone ? 0 : 1;
     if (wanted == activePairOf(look) || !takeChange(look.computer))
         return;
     look.computer.switchPair = true;
 }
 
-void decide(const Look& look)
+// One look at the table: it reads the ball's velocity from what it has
+// seen (as wrong as its strength reads it), may blunder, and plans its rods.
+void decide(Look& look)
 {
     ComputerPlayer& computer = look.computer;
-    const StrengthProfile& profile = profileOf(computer.strength);
-    computer.nextDecision = computer.clock + profile.reaction;
-    if (look.ball.direction.x != computer.lastDirectionX) {
-        computer.lastDirectionX = look.ball.direction.x;
-        computer.aimError = randomSpread(computer.random, profile.aimSpread);
+    const ComputerSkill& skill = computer.skill;
+    computer.nextDecision = computer.clock + skill.reaction + static_cast<int>(computer.random.nextU32() % 3u) - 1;
+    float vx = 0.0f, vz = 0.0f;
+    readBallVelocity(computer.sight, vx, vz);
+    computer.seenVX = vx * (1.0f + randomSpread(computer.random, skill.speedError));
+    computer.seenVZ = vz * (1.0f + randomSpread(computer.random, skill.speedError));
+    look.vx = computer.seenVX;
+    look.vz = computer.seenVZ;
+    computer.blunder = static_cast<float>(computer.random.nextU32() % 1000u) < skill.mistakes * 1000.0f;
+    const int directionX = vx > slowBall ? 1 : vx < -slowBall ? -1 : 0;
+    if (directionX != computer.lastDirectionX || computer.blunder) {
+        computer.lastDirectionX = directionX;
+        computer.aimError = randomSpread(computer.random, skill.aimSpread + (computer.blunder ? blunderAim : 0.0f));
     }
     choosePair(look);
     // The rod nearer the ball goes first when changes run short.
     const float firstX = viewRod(look, rodOfSlot(computer.heldPair, 0)).x;
     const float secondX = viewRod(look, rodOfSlot(computer.heldPair, 1)).x;
-    const float ballX = look.ball.position.x;
-    const int nearSlot = std::fabs(firstX - ballX) <= std::fabs(secondX - ballX) ? 0 : 1;
+    const int nearSlot = std::fabs(firstX - look.ball.x) <= std::fabs(secondX - look.ball.x) ? 0 : 1;
     for (int slot : {nearSlot, 1 - nearSlot})
-        planKick(look, profile, slot);
+        planKick(look, slot);
     for (int slot : {nearSlot, 1 - nearSlot})
-        decideSlide(look, profile, slot);
+        decideSlide(look, slot);
+}
+
+// Whether the ball looks still to the computer: slower than a radius a second.
+bool looksStopped(const ComputerPlayer& computer, const MatchState& state)
+{
+    float vx = 0.0f, vz = 0.0f;
+    return readBallVelocity(computer.sight, vx, vz) && vx * vx + vz * vz < state.ball.radius * state.ball.radius;
 }
 
 // How long the computer waits in the current phase before it presses Enter; 0 for never.
-int enterWait(const MatchState& state)
+int enterWait(const ComputerPlayer& computer, const MatchState& state)
 {
     switch (state.phase) {
-    case MatchPhase::KickOffPending:
+    case MatchPhase::KickOffPending: return computer.kickOffWait;
     case MatchPhase::Goal: return kickOffWait;
-    case MatchPhase::InPlay: return ballLooksStopped(state.ball) ? stalledWait : 0;
+    case MatchPhase::InPlay: return looksStopped(computer, state) ? stalledWait + 3 * computer.skill.reaction : 0;
     default: return 0;
     }
 }
 
 bool enterDue(ComputerPlayer& computer, const MatchState& state)
 {
-    const int wait = enterWait(state);
+    const int wait = enterWait(computer, state);
     const int phase = static_cast<int>(state.phase);
     if (wait <= 0 || phase != computer.waitingFor) {
         computer.waiting = 0;
@@ -489,6 +467,8 @@ ComputerPlayer makeComputerPlayer(int player, int strength, uint64_t matchSeed)
     computer.player = player == 1 ? 1 : 2;
     computer.strength = strength;
     computer.random.seed(matchSeed * 2u + static_cast<uint64_t>(computer.player));
+    computer.skill = drawComputerSkill(strength, computer.random);
+    computer.kickOffWait = firstKickOffWait + static_cast<int>(computer.random.nextU32() % firstKickOffExtra);
     for (int& time : computer.changeTimes)
         time = -changeWindow;
     return computer;
@@ -496,9 +476,10 @@ ComputerPlayer makeComputerPlayer(int player, int strength, uint64_t matchSeed)
 
 InputRecord decideComputerInput(ComputerPlayer& computer, const MatchState& state)
 {
-    const Look look{computer, state, state.ball};
+    Look look{computer, state, state.ball.position, computer.seenVX, computer.seenVZ};
     ++computer.clock;
     computer.switchPair = false;
+    watchBall(computer.sight, state);
     if (activePairOf(look) != computer.heldPair)
         takeStockOfPair(look);
     for (int slot = 0; slot < 2; ++slot)

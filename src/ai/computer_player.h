@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ai/ball_sight.h"
+#include "ai/computer_skill.h"
 #include "sim/input_record.h"
 #include "sim/match_random.h"
 #include "sim/match_state.h"
@@ -23,6 +25,11 @@ constexpr int maxChangesPerSecond = 10;
 struct ComputerPlayer {
     int player = 2;
     int strength = ComputerNormal;
+    ComputerSkill skill; // this match's draw of its strength
+    BallSight sight;
+    float seenVX = 0.0f; // the ball's velocity as it read it at its last look
+    float seenVZ = 0.0f;
+    bool blunder = false; // its last look went wrong
     int clock = 0; // ticks it has seen
     int nextDecision = 0;
     int8_t slideHeld[2] = {0, 0}; // as the record's slide
@@ -34,12 +41,13 @@ struct ComputerPlayer {
     int heldPair = -1;               // the pair its held controls act on
     bool switchPair = false;         // a pair switch to send with the next record
     float aimError = 0.0f;
-    float lastDirectionX = 0.0f;
+    int lastDirectionX = 0; // the ball's x direction when it drew its aim error
     int changeTimes[maxChangesPerSecond] = {};
     int nextChange = 0;
     // Enter: how long it has waited in the phase it waits in.
     int waiting = 0;
     int waitingFor = -1;
+    int kickOffWait = 0; // ticks it gives the other side before the first kick-off
     MatchRandom random;
 };
 

@@ -1,7 +1,5 @@
 #include "arena/arena_match.h"
 
-#include "ai/computer_player.h"
-#include "arena/scripted_player.h"
 #include "sim/match_engine.h"
 #include "sim/tick_clock.h"
 
@@ -11,37 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-// One side of an arena match: the computer at a strength or a scripted player.
-struct ArenaSide {
-    bool computer = false;
-    ComputerPlayer computerPlayer;
-    ScriptedPlayer scriptedPlayer;
-};
-
-ArenaSide makeSide(ArenaPlayer kind, int team, uint64_t seed)
-{
-    ArenaSide side;
-    const int strengths[] = {ComputerEasy, ComputerNormal, ComputerHard};
-    switch (kind) {
-    case ArenaPlayer::Easy:
-    case ArenaPlayer::Normal:
-    case ArenaPlayer::Hard:
-        side.computer = true;
-        side.computerPlayer = makeComputerPlayer(team + 1, strengths[static_cast<int>(kind)], seed);
-        break;
-    default:
-        side.scriptedPlayer = makeScriptedPlayer(kind, team, seed);
-        break;
-    }
-    return side;
-}
-
-InputRecord decide(ArenaSide& side, const MatchState& state)
-{
-    return side.computer ? decideComputerInput(side.computerPlayer, state)
-                         : decideScriptedInput(side.scriptedPlayer, state);
-}
 
 ArenaResult resultOf(const MatchState& state, uint64_t seed)
 {
@@ -83,6 +50,30 @@ struct MatchTally {
 
 } // namespace
 
+ArenaSide makeArenaSide(ArenaPlayer kind, int team, uint64_t seed)
+{
+    ArenaSide side;
+    const int strengths[] = {ComputerEasy, ComputerNormal, ComputerHard};
+    switch (kind) {
+    case ArenaPlayer::Easy:
+    case ArenaPlayer::Normal:
+    case ArenaPlayer::Hard:
+        side.computer = true;
+        side.computerPlayer = makeComputerPlayer(team + 1, strengths[static_cast<int>(kind)], seed);
+        break;
+    default:
+        side.scriptedPlayer = makeScriptedPlayer(kind, team, seed);
+        break;
+    }
+    return side;
+}
+
+InputRecord decideArenaInput(ArenaSide& side, const MatchState& state)
+{
+    return side.computer ? decideComputerInput(side.computerPlayer, state)
+                         : decideScriptedInput(side.scriptedPlayer, state);
+}
+
 ArenaResult playArenaMatch(const ArenaOptions& options, uint64_t seed, Replay* record)
 {
     MatchState state;
@@ -90,7 +81,7 @@ ArenaResult playArenaMatch(const ArenaOptions& options, uint64_t seed, Replay* r
     settings.rules = options.rules;
     startMatch(state, seed, settings);
     MatchTally tally;
-    ArenaSide sides[2] = {makeSide(options.home, 0, seed), makeSide(options.away, 1, seed)};
+    ArenaSide sides[2] = {makeArenaSide(options.home, 0, seed), makeArenaSide(options.away, 1, seed)};
     if (record) {
         *record = Replay();
         record->seed = seed;
@@ -109,7 +100,7 @@ ArenaResult playArenaMatch(const ArenaOptions& options, uint64_t seed, Replay* r
         for (int due = ticksDue(clock, frameSeconds + spread); due > 0; --due) {
             if (state.phase == MatchPhase::Result || state.tick >= tickLimit)
                 break;
-            const InputRecord inputs[2] = {decide(sides[0], state), decide(sides[1], state)};
+            const InputRecord inputs[2] = {decideArenaInput(sides[0], state), decideArenaInput(sides[1], state)};
             if (record)
                 record->ticks.push_back({inputs[0], inputs[1]});
             tally.add(stepMatch(state, inputs), state);

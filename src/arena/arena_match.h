@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ai/computer_player.h"
 #include "arena/arena_options.h"
+#include "arena/scripted_player.h"
 #include "replay/replay.h"
 #include "sim/match_state.h"
 
@@ -18,6 +20,19 @@ struct ArenaResult {
     int deadBalls = 0;
     uint32_t longestUntouched = 0; // most ticks in play without a figure touching the ball
 };
+
+// One side of an arena match: the computer at a strength or a scripted player.
+struct ArenaSide {
+    bool computer = false;
+    ComputerPlayer computerPlayer;
+    ScriptedPlayer scriptedPlayer;
+};
+
+// The side for team 0 (home) or 1 (away) of a match from seed.
+ArenaSide makeArenaSide(ArenaPlayer kind, int team, uint64_t seed);
+
+// The side's record for the coming tick of state.
+InputRecord decideArenaInput(ArenaSide& side, const MatchState& state);
 
 // Plays one match of the options' two players from seed, without a window:
 // a frame loop at the options' rate and jitter feeds a TickClock, and every

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-HeadlessTable::HeadlessTable(uint64_t seed, const MatchSettings& settings)
+HeadlessTable::HeadlessTable(uint64_t matchSeed, const MatchSettings& settings) : seed(matchSeed)
 {
     startMatch(state, seed, settings);
     jitterRandom.seed(seed + 101u);
@@ -13,7 +13,7 @@ HeadlessTable::HeadlessTable(uint64_t seed, const MatchSettings& settings)
 void HeadlessTable::letComputerPlay(int player, int strength)
 {
     computerPlays[player - 1] = true;
-    computers[player - 1].strength = strength;
+    computers[player - 1] = makeComputerPlayer(player, strength, seed);
 }
 
 void HeadlessTable::tick()

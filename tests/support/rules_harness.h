@@ -14,6 +14,7 @@
 // a person holds), computer players, or scripted functions of the state.
 struct HeadlessTable {
     MatchState state;
+    uint64_t seed = 1;
     TickClock clock;
     float fps = 60.0f;
     double jitterSeconds = 0.0; // each frame's length varies by up to this, either way

@@ -1,0 +1,79 @@
+#include "ai/shot_aim.h"
+
+#include "sim/match_state.h"
+#include "sim/table_layout.h"
+
+#include <cmath>
+
+namespace {
+
+// A shot's speed along the table, and across it off the foot's edge.
+constexpr float shotSpeedX = 2.0f * static_cast<float>(kickSpeed);
+constexpr float shotSpeedZ = static_cast<float>(kickSpeed);
+// Half the x size of a figure's hit box.
+constexpr float boxHalfX = 10.0f;
+// Room the path keeps from a figure's box, and from the posts.
+constexpr float figureMargin = 2.0f;
+constexpr float postMargin = 4.0f;
+// What a figure in the way costs: an opponent's stops the shot, one of its
+// own can still slide aside. A shot wide of the mouth costs its miss plus this.
+constexpr float opponentCost = 100.0f;
+constexpr float ownCost = 30.0f;
+constexpr float wideCost = 50.0f;
+
+float zAt(float x, float rodX, float ballZ, float vz, float radius)
+{
+    return foldIntoTable(ballZ + vz * std::fabs(x - rodX) / shotSpeedX, radius);
+}
+
+float shotCost(const MatchState& state, float rodX, float ballZ, float vz, int sign)
+{
+    const float radius = state.ball.radius;
+    float cost = 0.0f;
+    for (int team = 0; team < 2; ++team) {
+        const bool own = (team == 0) == (sign > 0);
+        for (const Figure& figure : state.teams[team].figures) {
+            if (sign * (figure.position.x - rodX) <= boxHalfX)
+                continue;
+            const float z = zAt(figure.position.x, rodX, ballZ, vz, radius);
+            if (std::fabs(z - figure.position.z) < figure.sizeZ + figureMargin)
+                cost += own ? ownCost : opponentCost;
+        }
+    }
+    const float goalZ = std::fabs(zAt(sign * tableLength / 2.0f, rodX, ballZ, vz, radius));
+    const float mouth = tableGoalWidth / 2.0f - postMargin;
+    return cost + (goalZ > mouth ? wideCost + goalZ - mouth : goalZ * 0.1f);
+}
+
+} // namespace
+
+float foldIntoTable(float z, float ballRadius)
+{
+    const float limit = tableWidth / 2.0f - ballRadius;
+    if (z >= -limit && z <= limit)
+        return z;
+    const float period = 4.0f * limit;
+    float u = std::fmod(z + limit, period);
+    if (u < 0.0f)
+        u += period;
+    if (u > 2.0f * limit)
+        u = period - u;
+    return u - limit;
+}
+
+float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float ballVZ, int sign)
+{
+    // The middle keeps the ball's z speed; the ball meeting the foot's +z
+    // edge leaves toward -z, and the other way round.
+    const float hits[3][2] = {{0.0f, ballVZ}, {edgeOffset, -shotSpeedZ}, {-edgeOffset, shotSpeedZ}};
+    float best = 0.0f;
+    float bestCost = 1e9f;
+    for (const auto& hit : hits) {
+        const float cost = shotCost(state, rodX, ballZ, hit[1], sign);
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = hit[0];
+        }
+    }
+    return best;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+struct MatchState;
+
+// Where on a figure's foot the computer meets the ball for a shot from a rod
+// at rodX toward the far goal (sign +1 toward +x, -1 toward -x): the
+// figure's z less the ball's. The middle of the foot keeps the ball's own
+// z speed, an edge sends it across the table; the hit chosen is the one
+// whose path passes the figures ahead and ends nearest the goal's middle.
+float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float ballVZ, int sign);
+
+// A z past a side wall folded back onto the table, as the walls reflect the ball.
+float foldIntoTable(float z, float ballRadius);
+
+// A hit this far off the figure's middle turns the ball across the table.
+constexpr float edgeOffset = 6.0f;
