@@ -86,20 +86,12 @@ bool ballLooksStopped(const Ball& ball)
 
 void noteTouch(MatchState& state, int team, const Figure& figure)
 {
-    if (team != state.lastTouchTeam || figure.rod != state.lastTouchRod)
+    if (team != state.lastTouchTeam)
         state.deadBall.holdTicks = 0;
     state.deadBall.untouchedTicks = 0;
     state.lastTouchTeam = team;
     state.lastTouchRod = figure.rod;
     state.lastTouchRodX = figure.position.x;
-}
-
-float rodReachX()
-{
-    // The hit box reaches 2 beyond the figure's half size; the swing stops
-    // once past its limit, 4 steps out.
-    const Figure figure;
-    return figure.sizeX + 2.0f + 4.0f * swingStepOffset();
 }
 
 void watchForDeadBall(MatchState& state, MatchEvents& events)
@@ -114,8 +106,7 @@ void watchForDeadBall(MatchState& state, MatchEvents& events)
         watch.stillAnchor = p;
     watch.stillTicks = countWhile(watch.stillTicks, still && !pinned);
     watch.cornerTicks = countWhile(watch.cornerTicks, inCorner(p));
-    watch.holdTicks =
-        countWhile(watch.holdTicks, state.lastTouchTeam != 0 && std::fabs(p.x - state.lastTouchRodX) <= rodReachX());
+    watch.holdTicks = countWhile(watch.holdTicks, state.lastTouchTeam != 0);
 
     const int limit = deadBallSeconds * ticksPerSecond;
     const bool dead = watch.untouchedTicks >= limit || watch.stillTicks >= limit || watch.cornerTicks >= limit ||

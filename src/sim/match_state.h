@@ -28,7 +28,7 @@ struct DeadBallWatch {
     int stillTicks = 0;       // the ball within a small square around stillAnchor
     Vec3 stillAnchor{0.0f, 0.0f, 0.0f};
     int cornerTicks = 0; // the ball in a corner of the table
-    int holdTicks = 0;   // the ball with the rod that touched it last, within its reach
+    int holdTicks = 0;   // the ball touched only by the side that touched it last
 };
 
 // A ball held under a figure's toe (table rules): team 1 or 2 (0 for no pin),
