@@ -50,6 +50,16 @@ constexpr float slowBall = 20.0f;
 // How far a blunder throws its aim (table units) and its kick (seconds) either side.
 constexpr float blunderAim = 20.0f;
 constexpr float blunderTiming = 0.15f;
+// Table rules' aimed shots: a ball lying still enough (units per second)
+// between nearestAimed and strikeReach in front of a rod is struck by a full
+// swing; a ball coming slower than catchBall from within catchFrom is
+// caught at the back stop first. An aim is given up after longestAim.
+constexpr float stillBall = 60.0f;
+constexpr float catchBall = 220.0f;
+constexpr float nearestAimed = 4.0f;
+constexpr float strikeReach = 24.0f;
+constexpr float catchFrom = 70.0f;
+constexpr int longestAim = 2 * ticksPerSecond;
 // One second, the window of the change limit.
 constexpr int changeWindow = ticksPerSecond;
 
@@ -229,6 +239,7 @@ void takeStockOfPair(const Look& look)
         computer.kickSince[slot] = computer.clock - kickHold;
         computer.kickAt[slot] = -1;
         computer.windUp[slot] = false;
+        computer.aimedHold[slot] = false;
     }
 }
 
@@ -271,6 +282,64 @@ bool ballBehindFoot(const Look& look, int slot, float reachAhead)
     return false;
 }
 
+float seenSpeed(const Look& look) { return std::sqrt(look.vx * look.vx + look.vz * look.vz); }
+
+// Table rules: a slow ball coming to a rod, or lying in front of it, is
+// caught and aimed. The figure goes to its back stop (which also catches a
+// ball rolling in), the rod slides to the aimed hit, and a full swing goes
+// through once it stands there.
+bool planAimedShot(const Look& look, int slot)
+{
+    ComputerPlayer& computer = look.computer;
+    if (!tableRules(look.state.settings))
+        return false;
+    const int sign = attackSign(computer.player);
+    const RodView rod = viewRod(look, rodOfSlot(computer.heldPair, slot));
+    const float ahead = sign * (look.ball.x - rod.x);
+    const float closing = -sign * look.vx;
+    const bool lying = ahead <= strikeReach && seenSpeed(look) < stillBall;
+    const bool coming = ahead <= catchFrom && closing > 0.0f && seenSpeed(look) < catchBall;
+    if (ahead < nearestAimed || !(lying || coming) || ballBehindFoot(look, slot, 2.0f))
+        return false;
+    const float ballZ = coming ? zWhereBallCrosses(look, rod.x) : look.ball.z;
+    const Figure* figures = teamOf(look).figures;
+    float nearest = 1e9f;
+    for (int i = rod.first; i < rod.first + rod.count; ++i)
+        nearest = std::fmin(nearest, std::fabs(figures[i].position.z - ballZ));
+    // A coming ball must meet a figure; a lying one the rod slides to.
+    if (coming && !lying && nearest >= figures[rod.first].sizeZ)
+        return false;
+    if (static_cast<float>(computer.random.nextU32() % 1000u) >= computer.skill.control * 1000.0f)
+        return false;
+    computer.kickAt[slot] = computer.clock;
+    computer.windUp[slot] = true;
+    computer.aimedHold[slot] = true;
+    return true;
+}
+
+// The held back swing of an aimed shot goes through: the ball lies in the
+// sweep, slow, and the rod has reached its aimed place.
+bool aimedShotReady(const Look& look, int slot)
+{
+    const ComputerPlayer& computer = look.computer;
+    const int sign = attackSign(computer.player);
+    const RodView rod = viewRod(look, rodOfSlot(computer.heldPair, slot));
+    const float ahead = sign * (look.ball.x - rod.x);
+    float vx = 0.0f, vz = 0.0f;
+    readBallVelocity(computer.sight, vx, vz);
+    return ahead >= nearestAimed && ahead <= strikeReach && vx * vx + vz * vz < stillBall * stillBall &&
+           computer.slideHeld[slot] == 0;
+}
+
+// Whether the ball has left what an aimed shot waits for.
+bool aimedShotLost(const Look& look, int slot)
+{
+    const int sign = attackSign(look.computer.player);
+    const RodView rod = viewRod(look, rodOfSlot(look.computer.heldPair, slot));
+    const float ahead = sign * (look.ball.x - rod.x);
+    return ahead < nearestAimed || ahead > catchFrom;
+}
+
 // Plans a kick for the tick the ball will be halfway into the sweep of a
 // figure of the rod: now for a ball already there, later for one still coming.
 void planKick(const Look& look, int slot)
@@ -279,7 +348,7 @@ void planKick(const Look& look, int slot)
     const ComputerSkill& skill = computer.skill;
     const Vec3& ball = look.ball;
     computer.kickAt[slot] = -1;
-    if (look.state.phase != MatchPhase::InPlay || computer.kickHeld[slot] != 0)
+    if (look.state.phase != MatchPhase::InPlay || computer.kickHeld[slot] != 0 || planAimedShot(look, slot))
         return;
     const int sign = attackSign(computer.player);
     const RodView rod = viewRod(look, rodOfSlot(computer.heldPair, slot));
@@ -329,7 +398,17 @@ void runKicks(const Look& look)
     ComputerPlayer& computer = look.computer;
     for (int slot = 0; slot < 2; ++slot) {
         const int held = computer.clock - computer.kickSince[slot];
-        if (computer.kickHeld[slot] != 0 && computer.windUp[slot]) {
+        if (computer.kickHeld[slot] != 0 && computer.aimedHold[slot]) {
+            if (held < windUpTicks)
+                continue;
+            if (aimedShotReady(look, slot) && takeChange(computer)) {
+                pressSwing(computer, slot, false);
+                computer.windUp[slot] = computer.aimedHold[slot] = false;
+            } else if ((aimedShotLost(look, slot) || held >= longestAim) && takeChange(computer)) {
+                computer.kickHeld[slot] = 0;
+                computer.windUp[slot] = computer.aimedHold[slot] = false;
+            }
+        } else if (computer.kickHeld[slot] != 0 && computer.windUp[slot]) {
             if (held >= windUpTicks && takeChange(computer)) {
                 pressSwing(computer, slot, false);
                 computer.windUp[slot] = false;
@@ -367,6 +446,10 @@ void decideSlide(const Look& look, int slot)
     } else if (computer.kickHeld[slot] != 0 && ballBehindFoot(look, slot, 2.0f)) {
         // A raised foot over a ball behind it slides clear before it comes down.
         offset = offsetToDodge(rod, layout, ball.z);
+    } else if (computer.aimedHold[slot] && !behind) {
+        // Waiting at the back stop: the rod goes to the aimed hit.
+        const float aim = chooseTableShotOffset(look.state, rod.x, look.ball.z, sign);
+        offset = offsetToMeet(rod, layout, look.ball.z + aim + computer.aimError);
     } else if (behind && sign * look.vx > 0.0f) {
         // Out of the way of its own side's balls going forward.
         offset = offsetToDodge(rod, layout, ballZ);
@@ -379,7 +462,9 @@ void decideSlide(const Look& look, int slot)
         const float z = goingAway ? ballZ * guardLean : std::fmax(-post, std::fmin(post, ballZ));
         offset = offsetToMeet(rod, layout, z);
     } else {
-        const float aim = skill.aims ? chooseShotOffset(look.state, rod.x, ballZ, look.vz, sign) : 0.0f;
+        const float aim = !skill.aims ? 0.0f
+                          : tableRules(look.state.settings) ? chooseTableShotOffset(look.state, rod.x, ballZ, sign)
+                                                          : chooseShotOffset(look.state, rod.x, ballZ, look.vz, sign);
         offset = offsetToMeet(rod, layout, ballZ + aim + computer.aimError);
     }
     steerRod(computer, slot, offset - rod.offset);
@@ -439,7 +524,13 @@ int enterWait(const ComputerPlayer& computer, const MatchState& state)
     switch (state.phase) {
     case MatchPhase::KickOffPending: return computer.kickOffWait;
     case MatchPhase::Goal: return kickOffWait;
-    case MatchPhase::InPlay: return looksStopped(computer, state) ? stalledWait + 3 * computer.skill.reaction : 0;
+    // Under the table rules a ball the other side caught would only roll
+    // back into its figure; it is left to the dead-ball serve, which comes to this side.
+    case MatchPhase::InPlay:
+        return looksStopped(computer, state) &&
+                       !(tableRules(state.settings) && state.lastTouchTeam == 3 - computer.player)
+                   ? stalledWait + 3 * computer.skill.reaction
+                   : 0;
     default: return 0;
     }
 }

@@ -38,6 +38,7 @@ struct ComputerPlayer {
     int kickSince[2] = {0, 0};
     int kickAt[2] = {-1, -1};        // a kick planned for this tick; negative for none
     bool windUp[2] = {false, false}; // the planned or held kick starts with a back swing
+    bool aimedHold[2] = {false, false}; // the back swing waits for the rod to reach its aim
     int heldPair = -1;               // the pair its held controls act on
     bool switchPair = false;         // a pair switch to send with the next record
     float aimError = 0.0f;

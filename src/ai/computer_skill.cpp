@@ -11,9 +11,9 @@ namespace {
 // every 0.1 s, easy every 0.3 s), how far its shots stray, and how often it
 // blunders.
 const ComputerSkill strengthMiddles[] = {
-    {ticksPerSecond * 3 / 10, 14.0f, 0.2f, 0.4f, 0.25f, false, false, false}, // easy
-    {ticksPerSecond / 4, 6.0f, 0.05f, 0.3f, 0.15f, true, true, true},          // normal
-    {ticksPerSecond / 10, 0.8f, 0.01f, 0.04f, 0.01f, true, true, true},         // hard
+    {ticksPerSecond * 3 / 10, 14.0f, 0.2f, 0.4f, 0.25f, 0.2f, false, false, false}, // easy
+    {ticksPerSecond / 4, 6.0f, 0.05f, 0.3f, 0.15f, 0.6f, true, true, true},          // normal
+    {ticksPerSecond / 10, 0.8f, 0.01f, 0.04f, 0.01f, 0.95f, true, true, true},        // hard
 };
 
 // Each figure of a match lies within this share either side of its strength's middle.
@@ -37,5 +37,6 @@ ComputerSkill drawComputerSkill(int strength, MatchRandom& random)
     skill.timing = vary(random, skill.timing);
     skill.speedError = vary(random, skill.speedError);
     skill.mistakes = vary(random, skill.mistakes);
+    skill.control = std::fmin(1.0f, vary(random, skill.control));
     return skill;
 }

@@ -11,6 +11,7 @@ struct ComputerSkill {
     float timing = 0.0f;      // error of its kick timing, seconds either side
     float speedError = 0.0f;  // share by which its reading of the ball's speed is off, either way
     float mistakes = 0.0f;    // chance that a look goes wrong: a wild aim and a late kick
+    float control = 0.0f;     // chance that it catches and aims a slow ball under the table rules
     bool predicts = false;    // follows the ball's path to each rod, walls included
     bool aims = false;        // picks the hit that sends the ball past the figures in its way
     bool guards = false;      // keeps goalkeeper and defence in front of its goal

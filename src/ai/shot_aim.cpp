@@ -1,7 +1,9 @@
 #include "ai/shot_aim.h"
 
 #include "sim/match_state.h"
+#include "sim/sim_math.h"
 #include "sim/table_layout.h"
+#include "sim/table_play.h"
 
 #include <cmath>
 
@@ -20,27 +22,39 @@ constexpr float postMargin = 4.0f;
 constexpr float opponentCost = 100.0f;
 constexpr float ownCost = 30.0f;
 constexpr float wideCost = 50.0f;
+// An opponent's figure closer than this to the path may still slide into it.
+constexpr float reachAside = 12.0f;
+constexpr float asideCost = 2.0f;
+// The table rules' hits the computer weighs: every unit of the foot.
+constexpr int widestHit = 11;
 
-float zAt(float x, float rodX, float ballZ, float vz, float radius)
+// A path's z at x: it leaves the rod at rodX and ballZ and drifts `slope`
+// across the table per unit along it.
+float zAt(float x, float rodX, float ballZ, float slope, float radius)
 {
-    return foldIntoTable(ballZ + vz * std::fabs(x - rodX) / shotSpeedX, radius);
+    return foldIntoTable(ballZ + slope * std::fabs(x - rodX), radius);
 }
 
-float shotCost(const MatchState& state, float rodX, float ballZ, float vz, int sign)
+float shotCost(const MatchState& state, float rodX, float ballZ, float slope, int sign)
 {
     const float radius = state.ball.radius;
     float cost = 0.0f;
     for (int team = 0; team < 2; ++team) {
         const bool own = (team == 0) == (sign > 0);
         for (const Figure& figure : state.teams[team].figures) {
-            if (sign * (figure.position.x - rodX) <= boxHalfX)
+            // A figure swung forward or back meets the ball where its foot is.
+            const float x = figure.footPosition.x;
+            if (sign * (x - rodX) <= boxHalfX)
                 continue;
-            const float z = zAt(figure.position.x, rodX, ballZ, vz, radius);
-            if (std::fabs(z - figure.position.z) < figure.sizeZ + figureMargin)
+            const float z = zAt(x, rodX, ballZ, slope, radius);
+            const float clearance = std::fabs(z - figure.position.z) - figure.sizeZ;
+            if (clearance < figureMargin)
                 cost += own ? ownCost : opponentCost;
+            else if (!own && clearance < reachAside)
+                cost += (reachAside - clearance) * asideCost; // a figure that can still slide across
         }
     }
-    const float goalZ = std::fabs(zAt(sign * tableLength / 2.0f, rodX, ballZ, vz, radius));
+    const float goalZ = std::fabs(zAt(sign * tableLength / 2.0f, rodX, ballZ, slope, radius));
     const float mouth = tableGoalWidth / 2.0f - postMargin;
     return cost + (goalZ > mouth ? wideCost + goalZ - mouth : goalZ * 0.1f);
 }
@@ -69,10 +83,26 @@ float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float b
     float best = 0.0f;
     float bestCost = 1e9f;
     for (const auto& hit : hits) {
-        const float cost = shotCost(state, rodX, ballZ, hit[1], sign);
+        const float cost = shotCost(state, rodX, ballZ, hit[1] / shotSpeedX, sign);
         if (cost < bestCost) {
             bestCost = cost;
             best = hit[0];
+        }
+    }
+    return best;
+}
+
+float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, int sign)
+{
+    float best = 0.0f;
+    float bestCost = 1e9f;
+    for (int hit = -widestHit; hit <= widestHit; ++hit) {
+        const float degrees = tableShotDegrees(static_cast<float>(hit), 0);
+        const float slope = static_cast<float>(sineDegrees(degrees) / cosineDegrees(degrees));
+        const float cost = shotCost(state, rodX, ballZ, slope, sign);
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = static_cast<float>(-hit);
         }
     }
     return best;

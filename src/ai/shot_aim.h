@@ -9,6 +9,11 @@ struct MatchState;
 // whose path passes the figures ahead and ends nearest the goal's middle.
 float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float ballVZ, int sign);
 
+// The same under the table rules, where the shot's angle follows the ball's
+// offset on the foot unit by unit: the still rod's hit whose path passes the
+// figures ahead, keeps clear of those that could slide across, and ends in the goal mouth.
+float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, int sign);
+
 // A z past a side wall folded back onto the table, as the walls reflect the ball.
 float foldIntoTable(float z, float ballRadius);
 
