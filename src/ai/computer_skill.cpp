@@ -37,6 +37,5 @@ ComputerSkill drawComputerSkill(int strength, MatchRandom& random)
     skill.timing = vary(random, skill.timing);
     skill.speedError = vary(random, skill.speedError);
     skill.mistakes = vary(random, skill.mistakes);
-    skill.control = std::fmin(1.0f, vary(random, skill.control));
     return skill;
 }

@@ -28,33 +28,40 @@ constexpr float asideCost = 2.0f;
 // The table rules' hits the computer weighs: every unit of the foot.
 constexpr int widestHit = 11;
 
-// A path's z at x: it leaves the rod at rodX and ballZ and drifts `slope`
-// across the table per unit along it.
-float zAt(float x, float rodX, float ballZ, float slope, float radius)
+// A shot's velocity across (vz) and along (vx) the table.
+struct ShotPath {
+    float vz;
+    float vx;
+};
+
+// The path's z at x, having left the rod at rodX and ballZ.
+float zAt(float x, float rodX, float ballZ, ShotPath path, float radius)
 {
-    return foldIntoTable(ballZ + slope * std::fabs(x - rodX), radius);
+    return foldIntoTable(ballZ + path.vz * std::fabs(x - rodX) / path.vx, radius);
 }
 
-float shotCost(const MatchState& state, float rodX, float ballZ, float slope, int sign)
+// feet: the table rules' weighing: figures stand in the way where their
+// feet are (the boxes follow the swing), and an opponent's figure near the
+// path may still slide into it. Else they stand where their rods are.
+float shotCost(const MatchState& state, float rodX, float ballZ, ShotPath path, int sign, bool feet)
 {
     const float radius = state.ball.radius;
     float cost = 0.0f;
     for (int team = 0; team < 2; ++team) {
         const bool own = (team == 0) == (sign > 0);
         for (const Figure& figure : state.teams[team].figures) {
-            // A figure swung forward or back meets the ball where its foot is.
-            const float x = figure.footPosition.x;
+            const float x = feet ? figure.footPosition.x : figure.position.x;
             if (sign * (x - rodX) <= boxHalfX)
                 continue;
-            const float z = zAt(x, rodX, ballZ, slope, radius);
+            const float z = zAt(x, rodX, ballZ, path, radius);
             const float clearance = std::fabs(z - figure.position.z) - figure.sizeZ;
             if (clearance < figureMargin)
                 cost += own ? ownCost : opponentCost;
-            else if (!own && clearance < reachAside)
+            else if (feet && !own && clearance < reachAside)
                 cost += (reachAside - clearance) * asideCost; // a figure that can still slide across
         }
     }
-    const float goalZ = std::fabs(zAt(sign * tableLength / 2.0f, rodX, ballZ, slope, radius));
+    const float goalZ = std::fabs(zAt(sign * tableLength / 2.0f, rodX, ballZ, path, radius));
     const float mouth = tableGoalWidth / 2.0f - postMargin;
     return cost + (goalZ > mouth ? wideCost + goalZ - mouth : goalZ * 0.1f);
 }
@@ -83,7 +90,7 @@ float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float b
     float best = 0.0f;
     float bestCost = 1e9f;
     for (const auto& hit : hits) {
-        const float cost = shotCost(state, rodX, ballZ, hit[1] / shotSpeedX, sign);
+        const float cost = shotCost(state, rodX, ballZ, {hit[1], shotSpeedX}, sign, false);
         if (cost < bestCost) {
             bestCost = cost;
             best = hit[0];
@@ -98,8 +105,8 @@ float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, in
     float bestCost = 1e9f;
     for (int hit = -widestHit; hit <= widestHit; ++hit) {
         const float degrees = tableShotDegrees(static_cast<float>(hit), 0);
-        const float slope = static_cast<float>(sineDegrees(degrees) / cosineDegrees(degrees));
-        const float cost = shotCost(state, rodX, ballZ, slope, sign);
+        const ShotPath path{static_cast<float>(sineDegrees(degrees)), static_cast<float>(cosineDegrees(degrees))};
+        const float cost = shotCost(state, rodX, ballZ, path, sign, true);
         if (cost < bestCost) {
             bestCost = cost;
             best = static_cast<float>(-hit);

@@ -84,9 +84,19 @@ bool ballLooksStopped(const Ball& ball)
     return alongX * alongX + acrossZ * acrossZ < ball.radius * ball.radius;
 }
 
+float rodReachX()
+{
+    // The hit box reaches 2 beyond the figure's half size; the swing stops
+    // once past its limit, 4 steps out.
+    const Figure figure;
+    return figure.sizeX + 2.0f + 4.0f * swingStepOffset();
+}
+
 void noteTouch(MatchState& state, int team, const Figure& figure)
 {
-    if (team != state.lastTouchTeam)
+    // Table rules: the side keeps the ball until the other side touches it;
+    // classic: the rod keeps it until another rod touches it.
+    if (team != state.lastTouchTeam || (!tableRules(state.settings) && figure.rod != state.lastTouchRod))
         state.deadBall.holdTicks = 0;
     state.deadBall.untouchedTicks = 0;
     state.lastTouchTeam = team;
@@ -106,7 +116,8 @@ void watchForDeadBall(MatchState& state, MatchEvents& events)
         watch.stillAnchor = p;
     watch.stillTicks = countWhile(watch.stillTicks, still && !pinned);
     watch.cornerTicks = countWhile(watch.cornerTicks, inCorner(p));
-    watch.holdTicks = countWhile(watch.holdTicks, state.lastTouchTeam != 0);
+    const bool withRod = std::fabs(p.x - state.lastTouchRodX) <= rodReachX();
+    watch.holdTicks = countWhile(watch.holdTicks, state.lastTouchTeam != 0 && (tableRules(state.settings) || withRod));
 
     const int limit = deadBallSeconds * ticksPerSecond;
     const bool dead = watch.untouchedTicks >= limit || watch.stillTicks >= limit || watch.cornerTicks >= limit ||

@@ -20,15 +20,18 @@ bool ballLooksStopped(const Ball& ball);
 
 // A ball that no figure touches (out of every rod's reach, or rolling along
 // a line of raised figures), that stays still (wedged) or in a corner, for
-// deadBallSeconds, or that one side keeps to itself for longer than
-// longestHoldSeconds (one rod holding it, or two of its rods passing it to
-// and fro where the other side cannot reach), is dead: the whistle, and a serve to the side that did not touch it last.
+// deadBallSeconds, or that one rod keeps for longer than longestHoldSeconds
+// (under the table rules: one side, whose rods may pass it to and fro where
+// the other side cannot reach), is dead: the whistle, and a serve to the side that did not touch it last.
 void watchForDeadBall(MatchState& state, MatchEvents& events);
 constexpr int deadBallSeconds = 3;
 constexpr int longestHoldSeconds = 10;
 
 // A figure of team (1 or 2) touched the ball: its rod now holds it.
 void noteTouch(MatchState& state, int team, const Figure& figure);
+
+// How far along x from its rod a figure's swing reaches the ball's centre.
+float rodReachX();
 
 // End-of-match test after every tick: a won match is put into the result
 // phase with the ball cleared.
