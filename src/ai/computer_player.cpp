@@ -6,6 +6,7 @@
 #include "sim/table_layout.h"
 
 #include <cmath>
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -57,6 +58,7 @@ constexpr float blunderTiming = 0.15f;
 constexpr float stillBall = 60.0f;
 constexpr float catchBall = 220.0f;
 constexpr float nearestAimed = 4.0f;
+
 constexpr float strikeReach = 24.0f;
 constexpr float catchFrom = 70.0f;
 constexpr int longestAim = 2 * ticksPerSecond;
@@ -282,6 +284,14 @@ bool ballBehindFoot(const Look& look, int slot, float reachAhead)
     return false;
 }
 
+// The computer's aim for a shot from the rod at rodX: its figure's z less the ball's.
+float shotAim(const Look& look, float rodX, float ballZ, float vz)
+{
+    const int sign = attackSign(look.computer.player);
+    return tableRules(look.state.settings) ? chooseTableShotOffset(look.state, rodX, ballZ, sign)
+                                           : chooseShotOffset(look.state, rodX, ballZ, vz, sign);
+}
+
 float seenSpeed(const Look& look) { return std::sqrt(look.vx * look.vx + look.vz * look.vz); }
 
 // Table rules: a slow ball coming to a rod, or lying in front of it, is
@@ -357,7 +367,9 @@ void planKick(const Look& look, int slot)
     // A slow ball just in front of the rod is met by swinging back and then
     // through it: the foot comes onto it from the front. A ball level with
     // the rod or behind it is never swung back into.
-    const bool onRodLine = closing <= slowBall && gap < 0.0f && !ballBehindFoot(look, slot, 2.0f);
+    // Under the table rules such a ball is caught and aimed instead.
+    const bool onRodLine = !tableRules(look.state.settings) && closing <= slowBall && gap < 0.0f &&
+                           !ballBehindFoot(look, slot, 2.0f);
     if (gap < -boxHalfX / 2.0f && !onRodLine)
         return;
     const float ballZ = closing > 0.0f ? zWhereBallCrosses(look, rod.x)
@@ -428,6 +440,13 @@ void runKicks(const Look& look)
     }
 }
 
+// Whether the ball, going toward the computer's own end, misses its goal mouth.
+bool goesWide(const Look& look)
+{
+    const float endX = -attackSign(look.computer.player) * tableLength / 2.0f;
+    return std::fabs(zWhereBallCrosses(look, endX)) > tableGoalWidth / 2.0f + ballRadius(look);
+}
+
 void decideSlide(const Look& look, int slot)
 {
     ComputerPlayer& computer = look.computer;
@@ -448,7 +467,7 @@ void decideSlide(const Look& look, int slot)
         offset = offsetToDodge(rod, layout, ball.z);
     } else if (computer.aimedHold[slot] && !behind) {
         // Waiting at the back stop: the rod goes to the aimed hit.
-        const float aim = chooseTableShotOffset(look.state, rod.x, look.ball.z, sign);
+        const float aim = shotAim(look, rod.x, look.ball.z, 0.0f);
         offset = offsetToMeet(rod, layout, look.ball.z + aim + computer.aimError);
     } else if (behind && sign * look.vx > 0.0f) {
         // Out of the way of its own side's balls going forward.
@@ -456,15 +475,16 @@ void decideSlide(const Look& look, int slot)
     } else if (behind && computer.heldPair == 0 && skill.guards) {
         // A ball behind the goalkeeper pair comes back off the end wall.
         offset = offsetToDodge(rod, layout, zOnRebound(look, rod.x));
+    } else if (skill.guards && computer.heldPair == 0 && sign * look.vx < -slowBall && goesWide(look)) {
+        // A shot going wide of its goal comes back off the end wall: out of its way.
+        offset = offsetToDodge(rod, layout, zOnRebound(look, rod.x));
     } else if (skill.guards && computer.heldPair == 0) {
         const float post = tableGoalWidth / 2.0f + guardMargin;
         const bool goingAway = sign * look.vx > slowBall;
         const float z = goingAway ? ballZ * guardLean : std::fmax(-post, std::fmin(post, ballZ));
         offset = offsetToMeet(rod, layout, z);
     } else {
-        const float aim = !skill.aims ? 0.0f
-                          : tableRules(look.state.settings) ? chooseTableShotOffset(look.state, rod.x, ballZ, sign)
-                                                          : chooseShotOffset(look.state, rod.x, ballZ, look.vz, sign);
+        const float aim = skill.aims ? shotAim(look, rod.x, ballZ, look.vz) : 0.0f;
         offset = offsetToMeet(rod, layout, ballZ + aim + computer.aimError);
     }
     steerRod(computer, slot, offset - rod.offset);
@@ -571,8 +591,11 @@ InputRecord decideComputerInput(ComputerPlayer& computer, const MatchState& stat
     ++computer.clock;
     computer.switchPair = false;
     watchBall(computer.sight, state);
-    if (activePairOf(look) != computer.heldPair)
+    if (activePairOf(look) != computer.heldPair) {
         takeStockOfPair(look);
+        // The ball it was watching brought the new pair into play: it looks again soon.
+        computer.nextDecision = std::min(computer.nextDecision, computer.clock + computer.skill.reaction / 2);
+    }
     for (int slot = 0; slot < 2; ++slot)
         if (computer.slideHeld[slot] != 0 && computer.clock >= computer.slideUntil[slot])
             releaseSlide(computer, slot);

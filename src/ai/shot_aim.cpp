@@ -41,8 +41,9 @@ float zAt(float x, float rodX, float ballZ, ShotPath path, float radius)
 }
 
 // feet: the table rules' weighing: figures stand in the way where their
-// feet are (the boxes follow the swing), and an opponent's figure near the
-// path may still slide into it. Else they stand where their rods are.
+// feet are (the boxes follow the swing), one of its own sends the ball back
+// home as surely as an opponent, and an opponent's figure near the path may
+// still slide into it. Else they stand where their rods are.
 float shotCost(const MatchState& state, float rodX, float ballZ, ShotPath path, int sign, bool feet)
 {
     const float radius = state.ball.radius;
@@ -56,7 +57,7 @@ float shotCost(const MatchState& state, float rodX, float ballZ, ShotPath path, 
             const float z = zAt(x, rodX, ballZ, path, radius);
             const float clearance = std::fabs(z - figure.position.z) - figure.sizeZ;
             if (clearance < figureMargin)
-                cost += own ? ownCost : opponentCost;
+                cost += own && !feet ? ownCost : opponentCost;
             else if (feet && !own && clearance < reachAside)
                 cost += (reachAside - clearance) * asideCost; // a figure that can still slide across
         }
