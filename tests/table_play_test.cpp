@@ -1,3 +1,4 @@
+#include "arena/aimed_shots.h"
 #include "sim/match_engine.h"
 #include "sim/match_rules.h"
 #include "sim/table_play.h"
@@ -35,11 +36,14 @@ struct TableSkill : public ::testing::Test {
     }
     // Player 1's attack rod (or the other rod of the pair, the midfield)
     // holds slide and kick for some ticks; player 2 idles.
-    void hold(int slide, int kick, int ticks, int slot = attackSlot)
+    // A pad's slacks (sixteenths short of full) go with them.
+    void hold(int slide, int kick, int ticks, int slot = attackSlot, int slideSlack = 0, int kickSlack = 0)
     {
         InputRecord inputs[2];
         inputs[0].slide[slot] = static_cast<int8_t>(slide);
         inputs[0].kick[slot] = static_cast<int8_t>(kick);
+        inputs[0].slideSlack[slot] = static_cast<uint8_t>(slideSlack);
+        inputs[0].kickSlack[slot] = static_cast<uint8_t>(kickSlack);
         for (int i = 0; i < ticks; ++i)
             last = stepMatch(state, inputs);
     }
@@ -84,28 +88,12 @@ TEST_F(TableSkill, ATouchATapAndAFullSwingGiveThreeClearlyDifferentSpeeds)
 // From a resting ball in front of the attack, a script of a slide (a whole
 // number of ticks) and a strike with the rod still or sliding sends the
 // ball to each of five marks across the goal mouth, within 6 units.
-TEST_F(TableSkill, AScriptedShotReachesEachOfFiveMarksAcrossTheGoalMouth)
+TEST(TableAiming, AScriptedShotReachesEachOfFiveMarksAcrossTheGoalMouth)
 {
-    const auto landing = [this](int slideTicks, int strikeSlide) {
-        SetUp();
-        clearOpponents();
-        ballAt(attackX + 20.0f, 0.0f);
-        hold(slideTicks < 0 ? -1 : 1, 0, std::abs(slideTicks));
-        hold(strikeSlide, 1, 6);
-        for (int tick = 0; tick < 120 && state.ball.position.x < 230.0f; ++tick)
-            hold(0, 0, 1);
-        return state.ball.position.z;
-    };
-    for (float mark : {-30.0f, -15.0f, 0.0f, 15.0f, 30.0f}) {
-        float best = 1e9f;
-        for (int slideTicks = -8; slideTicks <= 8; ++slideTicks)
-            for (int strikeSlide : {-1, 0, 1})
-                best = std::fmin(best, std::fabs(landing(slideTicks, strikeSlide) - mark));
-        EXPECT_LE(best, 6.0f) << "mark " << mark;
-    }
+    EXPECT_LE(fiveMarkAimingError().worst, 6.0f);
     // Sliding during the strike bends the shot the slide's way.
-    EXPECT_GT(landing(0, 1), landing(0, 0) + 10.0f);
-    EXPECT_LT(landing(0, -1), landing(0, 0) - 10.0f);
+    EXPECT_GT(aimedShotLanding(0, 1), aimedShotLanding(0, 0) + 10.0f);
+    EXPECT_LT(aimedShotLanding(0, -1), aimedShotLanding(0, 0) - 10.0f);
 }
 
 TEST_F(TableSkill, APinHoldsTheBallFollowsTheSlideAndLeavesWithTheNextStrike)
@@ -189,4 +177,30 @@ TEST_F(TableSkill, ASoftKickFromTheMidfieldStopsWithinTheAttackRodsReach)
                     arrived += reached ? 1 : 0;
                 }
     EXPECT_GE(arrived * 2, tries) << arrived << " of " << tries;
+}
+
+// A pad's stick half way slides the rod at half speed under either rules; a
+// light trigger gives a softer shot than a full one under table rules.
+TEST_F(TableSkill, APadsStickSetsTheSlideSpeedAndItsTriggerTheShotsPower)
+{
+    for (RuleSet rules : {RuleSet::Classic, RuleSet::Table}) {
+        const auto slid = [&](int slack) {
+            SetUp();
+            state.settings.rules = static_cast<int>(rules);
+            const float before = state.teams[0].figures[9].position.z;
+            hold(1, 0, 30, attackSlot, slack);
+            return state.teams[0].figures[9].position.z - before;
+        };
+        const float full = slid(0);
+        EXPECT_GT(full, 40.0f);
+        EXPECT_NEAR(slid(analogSteps / 2), full / 2.0f, 0.01f);
+    }
+    const auto shot = [&](int slack) {
+        SetUp();
+        ballAt(attackX + 20.0f, 0.0f);
+        hold(0, 1, 6, attackSlot, 0, slack);
+        return speed();
+    };
+    EXPECT_LT(shot(12), shot(0) * 0.6f);
+    EXPECT_GT(shot(12), touchSpeed);
 }
