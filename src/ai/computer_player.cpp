@@ -34,6 +34,9 @@ constexpr int windUpTicks = 6;
 constexpr float windUpSeconds = static_cast<float>(windUpTicks) / ticksPerSecond;
 // Half the x size of a figure's hit box.
 constexpr float boxHalfX = 10.0f;
+// How far behind its rod a back swing reaches: the foot's travel, its box,
+// and the way a ball rolls meanwhile.
+constexpr float backSwingReach = 17.0f + boxHalfX + 4.0f;
 // Slides shorter than this are not worth a key press.
 constexpr float slideDeadband = 2.0f;
 // Room between a dodging figure and the ball: half a figure, the ball, a little air.
@@ -62,6 +65,10 @@ constexpr float nearestAimed = 4.0f;
 constexpr float strikeReach = 24.0f;
 constexpr float catchFrom = 70.0f;
 constexpr int longestAim = 2 * ticksPerSecond;
+// The share of its aim error in foot units a strength keeps under the table rules.
+constexpr float tableHand = 0.3f;
+// After the ball has looked still this long, a serve may come.
+constexpr int serveExpected = 2 * ticksPerSecond;
 // One second, the window of the change limit.
 constexpr int changeWindow = ticksPerSecond;
 
@@ -266,9 +273,10 @@ float swingSeconds() { return 45.0f / static_cast<float>(swingRate); }
 // How far a figure's foot stands forward of its rod (toward the far goal).
 float footForward(const Figure& figure, int sign) { return sign * (figure.footPosition.x - figure.position.x); }
 
-// Whether the ball lies where a foot of the rod returning to rest, or
-// swinging back, would strike it toward its own goal.
-bool ballBehindFoot(const Look& look, int slot, float reachAhead)
+// Whether the ball lies where a foot of the rod returning to rest would
+// strike it toward its own goal: from reachBehind behind the rod (a back
+// swing reaches farther) to reachAhead in front of the foot.
+bool ballBehindFoot(const Look& look, int slot, float reachAhead, float reachBehind = boxHalfX)
 {
     const int sign = attackSign(look.computer.player);
     const RodView rod = viewRod(look, rodOfSlot(look.computer.heldPair, slot));
@@ -277,7 +285,7 @@ bool ballBehindFoot(const Look& look, int slot, float reachAhead)
         const Figure& figure = teamOf(look).figures[i];
         const float ahead = sign * (look.ball.x - figure.position.x);
         const float foot = std::fmax(footForward(figure, sign), 0.0f);
-        if (ahead > -(boxHalfX + radius) && ahead < foot + reachAhead &&
+        if (ahead > -(reachBehind + radius) && ahead < foot + reachAhead &&
             std::fabs(look.ball.z - figure.position.z) < figure.sizeZ + radius)
             return true;
     }
@@ -309,7 +317,7 @@ bool planAimedShot(const Look& look, int slot)
     const float closing = -sign * look.vx;
     const bool lying = ahead <= strikeReach && seenSpeed(look) < stillBall;
     const bool coming = ahead <= catchFrom && closing > 0.0f && seenSpeed(look) < catchBall;
-    if (ahead < nearestAimed || !(lying || coming) || ballBehindFoot(look, slot, 2.0f))
+    if (ahead < nearestAimed || !(lying || coming) || ballBehindFoot(look, slot, 2.0f, backSwingReach))
         return false;
     const float ballZ = coming ? zWhereBallCrosses(look, rod.x) : look.ball.z;
     const Figure* figures = teamOf(look).figures;
@@ -368,8 +376,8 @@ void planKick(const Look& look, int slot)
     // through it: the foot comes onto it from the front. A ball level with
     // the rod or behind it is never swung back into.
     // Under the table rules such a ball is caught and aimed instead.
-    const bool onRodLine = !tableRules(look.state.settings) && closing <= slowBall && gap < 0.0f &&
-                           !ballBehindFoot(look, slot, 2.0f);
+    const bool onRodLine = !tableRules(look.state.settings) && std::fabs(look.vx) <= slowBall && gap < 0.0f &&
+                           !ballBehindFoot(look, slot, 2.0f, backSwingReach);
     if (gap < -boxHalfX / 2.0f && !onRodLine)
         return;
     const float ballZ = closing > 0.0f ? zWhereBallCrosses(look, rod.x)
@@ -430,7 +438,7 @@ void runKicks(const Look& look)
                 releaseKick(computer, slot);
         } else if (computer.kickAt[slot] >= 0 && computer.clock >= computer.kickAt[slot]) {
             // The ball may have rolled behind the foot since the back swing was planned.
-            if (computer.windUp[slot] && ballBehindFoot(look, slot, 2.0f))
+            if (computer.windUp[slot] && ballBehindFoot(look, slot, 2.0f, backSwingReach))
                 computer.kickAt[slot] = -1;
             else if (takeChange(computer)) {
                 pressSwing(computer, slot, computer.windUp[slot]);
@@ -438,6 +446,18 @@ void runKicks(const Look& look)
             }
         }
     }
+}
+
+// Whether a person would expect the serve: the ball has lain all but still
+// for a while out of the computer's reach, and the other side touched it last.
+bool awaitsServe(const Look& look)
+{
+    if (look.computer.stillFor < serveExpected || look.state.lastTouchTeam != 3 - look.computer.player)
+        return false;
+    for (const Figure& figure : teamOf(look).figures)
+        if (std::fabs(look.ball.x - figure.position.x) < backSwingReach + ballRadius(look))
+            return false;
+    return true;
 }
 
 // Whether the ball, going toward the computer's own end, misses its goal mouth.
@@ -461,6 +481,9 @@ void decideSlide(const Look& look, int slot)
     float offset = rod.offset;
     if (look.state.phase != MatchPhase::InPlay) {
         // Before the kick-off every rod lines up on the middle, where the ball starts.
+        offset = offsetToMeet(rod, layout, 0.0f);
+    } else if (awaitsServe(look) && rodOfSlot(computer.heldPair, slot) == RodMidfield) {
+        // A dead ball the other side stopped is served to this midfield, from the middle.
         offset = offsetToMeet(rod, layout, 0.0f);
     } else if (computer.kickHeld[slot] != 0 && ballBehindFoot(look, slot, 2.0f)) {
         // A raised foot over a ball behind it slides clear before it comes down.
@@ -518,7 +541,10 @@ void decide(Look& look)
     const int directionX = vx > slowBall ? 1 : vx < -slowBall ? -1 : 0;
     if (directionX != computer.lastDirectionX || computer.blunder) {
         computer.lastDirectionX = directionX;
-        computer.aimError = randomSpread(computer.random, skill.aimSpread + (computer.blunder ? blunderAim : 0.0f));
+        // Under the table rules every unit on the foot turns the shot, so the
+        // same unsteadiness of hand strays fewer units.
+        const float hand = tableRules(look.state.settings) ? tableHand : 1.0f;
+        computer.aimError = randomSpread(computer.random, hand * (skill.aimSpread + (computer.blunder ? blunderAim : 0.0f)));
     }
     choosePair(look);
     // The rod nearer the ball goes first when changes run short.
@@ -529,6 +555,13 @@ void decide(Look& look)
         planKick(look, slot);
     for (int slot : {nearSlot, 1 - nearSlot})
         decideSlide(look, slot);
+}
+
+// Whether the ball looks all but still (twice as slow as slowBall): a dead ball in the making.
+bool looksSlow(const ComputerPlayer& computer)
+{
+    float vx = 0.0f, vz = 0.0f;
+    return readBallVelocity(computer.sight, vx, vz) && vx * vx + vz * vz < 4.0f * slowBall * slowBall;
 }
 
 // Whether the ball looks still to the computer: slower than a radius a second.
@@ -590,7 +623,12 @@ InputRecord decideComputerInput(ComputerPlayer& computer, const MatchState& stat
     Look look{computer, state, state.ball.position, computer.seenVX, computer.seenVZ};
     ++computer.clock;
     computer.switchPair = false;
+    const int seenBefore = computer.sight.count;
     watchBall(computer.sight, state);
+    // A ball put back in play (a serve) is looked at at once, as a person's eye follows it.
+    if (computer.sight.count < seenBefore)
+        computer.nextDecision = std::min(computer.nextDecision, computer.clock + computer.skill.reaction / 2);
+    computer.stillFor = looksSlow(computer) ? computer.stillFor + 1 : 0;
     if (activePairOf(look) != computer.heldPair) {
         takeStockOfPair(look);
         // The ball it was watching brought the new pair into play: it looks again soon.

@@ -49,6 +49,7 @@ struct ComputerPlayer {
     int waiting = 0;
     int waitingFor = -1;
     int kickOffWait = 0; // ticks it gives the other side before the first kick-off
+    int stillFor = 0;    // ticks the ball has looked still
     MatchRandom random;
 };
 

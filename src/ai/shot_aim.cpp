@@ -17,10 +17,10 @@ constexpr float boxHalfX = 10.0f;
 // Room the path keeps from a figure's box, and from the posts.
 constexpr float figureMargin = 2.0f;
 constexpr float postMargin = 4.0f;
-// What a figure in the way costs: an opponent's stops the shot, one of its
-// own can still slide aside. A shot wide of the mouth costs its miss plus this.
+// What a figure in the way costs, one of its own as much as an opponent's:
+// a figure the ball meets from behind sends it back home. A shot wide of
+// the mouth costs its miss plus wideCost.
 constexpr float opponentCost = 100.0f;
-constexpr float ownCost = 30.0f;
 constexpr float wideCost = 50.0f;
 // An opponent's figure closer than this to the path may still slide into it.
 constexpr float reachAside = 12.0f;
@@ -41,9 +41,8 @@ float zAt(float x, float rodX, float ballZ, ShotPath path, float radius)
 }
 
 // feet: the table rules' weighing: figures stand in the way where their
-// feet are (the boxes follow the swing), one of its own sends the ball back
-// home as surely as an opponent, and an opponent's figure near the path may
-// still slide into it. Else they stand where their rods are.
+// feet are (the boxes follow the swing), and an opponent's figure near the
+// path may still slide into it. Else they stand where their rods are.
 float shotCost(const MatchState& state, float rodX, float ballZ, ShotPath path, int sign, bool feet)
 {
     const float radius = state.ball.radius;
@@ -57,7 +56,7 @@ float shotCost(const MatchState& state, float rodX, float ballZ, ShotPath path, 
             const float z = zAt(x, rodX, ballZ, path, radius);
             const float clearance = std::fabs(z - figure.position.z) - figure.sizeZ;
             if (clearance < figureMargin)
-                cost += own && !feet ? ownCost : opponentCost;
+                cost += opponentCost;
             else if (feet && !own && clearance < reachAside)
                 cost += (reachAside - clearance) * asideCost; // a figure that can still slide across
         }
