@@ -1,6 +1,7 @@
 // The computer's ladder of strengths, played on the engine one tick a frame
 // with the arena's players: each pairing over 40 seeds (the first-named
-// side at home on odd seeds, away on even ones), the hard computer against
+// side at home on odd seeds, away on even ones; equal normal sides over
+// 100, counting the home side's wins), the hard computer against
 // every scripted degenerate player over 20 seeds, and what one computer
 // player's decision costs a tick. With arguments it plays just one pairing:
 // `quirtal_ladder_bench HOME AWAY [SEEDS] [table]`, one line per seed.
@@ -23,6 +24,9 @@ struct Played {
     double minutes = 0.0;
     int ownGoals = 0;
     int ownGoalsOf[2] = {0, 0}; // by the first-named side, by the second
+    int pins = 0;   // balls pinned under a toe
+    int passes = 0; // a side's touch followed by its own touch from a rod further forward
+    bool homeWins = false;
 };
 
 Played playMatch(ArenaPlayer first, ArenaPlayer second, uint64_t seed, int rules, double minutesLimit)
@@ -42,7 +46,13 @@ Played playMatch(ArenaPlayer first, ArenaPlayer second, uint64_t seed, int rules
     while (state.phase != MatchPhase::Result && state.tick < tickLimit) {
         const InputRecord inputs[2] = {decideArenaInput(sides[0], state), decideArenaInput(sides[1], state)};
         const float vxBefore = state.ball.direction.x * state.ball.speedX;
-        for (const MatchEvent& event : stepMatch(state, inputs)) {
+        const int pinnedBefore = state.pin.team;
+        const int teamBefore = state.lastTouchTeam;
+        const int rodBefore = state.lastTouchRod;
+        const MatchEvents events = stepMatch(state, inputs);
+        played.pins += pinnedBefore == 0 && state.pin.team != 0;
+        played.passes += teamBefore != 0 && state.lastTouchTeam == teamBefore && state.lastTouchRod > rodBefore;
+        for (const MatchEvent& event : events) {
             const float vx = state.ball.direction.x * state.ball.speedX;
             const float homeward = event.team == 1 ? -1.0f : 1.0f;
             if (event.type == MatchEventType::Contact)
@@ -59,6 +69,7 @@ Played playMatch(ArenaPlayer first, ArenaPlayer second, uint64_t seed, int rules
     played.goals[0] = state.goals[home];
     played.goals[1] = state.goals[1 - home];
     played.finished = state.phase == MatchPhase::Result;
+    played.homeWins = played.finished && state.goals[0] > state.goals[1];
     played.minutes = state.tick / 60.0 / ticksPerSecond;
     return played;
 }
@@ -68,13 +79,16 @@ bool firstWins(const Played& p) { return p.finished && p.goals[0] > p.goals[1]; 
 void ladderRow(ArenaPlayer first, ArenaPlayer second, int rules, int seeds)
 {
     std::vector<double> minutes;
-    int wins = 0, goals = 0, ownGoals = 0;
+    int wins = 0, homeWins = 0, goals = 0, ownGoals = 0, pins = 0, passes = 0;
     double total = 0.0;
     for (int seed = 1; seed <= seeds; ++seed) {
         const Played p = playMatch(first, second, static_cast<uint64_t>(seed), rules, 15.0);
         wins += firstWins(p);
+        homeWins += p.homeWins;
         goals += p.goals[0] + p.goals[1];
         ownGoals += p.ownGoals;
+        pins += p.pins;
+        passes += p.passes;
         total += p.minutes;
         minutes.push_back(p.minutes);
     }
@@ -84,11 +98,16 @@ void ladderRow(ArenaPlayer first, ArenaPlayer second, int rules, int seeds)
         std::snprintf(name, sizeof name, "ladder %s %s-%s: %s", rule, arenaPlayerName(first), arenaPlayerName(second), what);
         report(name, value, unit);
     };
-    line("first side wins", 100.0 * wins / seeds, "%");
+    if (first == second)
+        line("home side wins", 100.0 * homeWins / seeds, "%");
+    else
+        line("first side wins", 100.0 * wins / seeds, "%");
     line("median match", median(minutes.data(), seeds), "play min");
     line("longest match", *std::max_element(minutes.begin(), minutes.end()), "play min");
     line("goals per minute", goals / total, "/min");
     line("own goals", goals ? 100.0 * ownGoals / goals : 0.0, "%");
+    line("pins per minute", pins / total, "/min");
+    line("passes per minute", passes / total, "/min");
 }
 
 // The hard computer against a scripted player: the share of seeds it wins
@@ -172,10 +191,12 @@ int main(int argc, char** argv)
     }
     using P = ArenaPlayer;
     const P pairings[][2] = {{P::Normal, P::Easy}, {P::Hard, P::Normal}, {P::Reference, P::Easy},
-        {P::Hard, P::Reference}, {P::Easy, P::Easy}, {P::Normal, P::Normal}, {P::Hard, P::Hard}};
+        {P::Hard, P::Reference}, {P::Easy, P::Easy}, {P::Hard, P::Hard}};
     for (int rules = 0; rules <= 1; ++rules) {
         for (const auto& pairing : pairings)
             ladderRow(pairing[0], pairing[1], rules, 40);
+        // Equal normal sides over more seeds: the share of the home side (player 1).
+        ladderRow(P::Normal, P::Normal, rules, 100);
         for (P scripted : {P::Idle, P::HoldKick, P::HoldBack, P::LineUp, P::Random})
             degenerateRow(scripted, rules, 20);
     }

@@ -64,7 +64,7 @@ constexpr float nearestAimed = 4.0f;
 
 constexpr float strikeReach = 24.0f;
 constexpr float catchFrom = 70.0f;
-constexpr int longestAim = 2 * ticksPerSecond;
+constexpr int longestAim = ticksPerSecond * 6 / 5;
 // The share of its aim error in foot units a strength keeps under the table rules.
 constexpr float tableHand = 0.3f;
 // After the ball has looked still this long, a serve may come.
@@ -335,18 +335,22 @@ bool planAimedShot(const Look& look, int slot)
     return true;
 }
 
+// Whether the ball lies, slow, where the rod's full swing strikes it.
+bool ballInSweep(const Look& look, int slot)
+{
+    const int sign = attackSign(look.computer.player);
+    const RodView rod = viewRod(look, rodOfSlot(look.computer.heldPair, slot));
+    const float ahead = sign * (look.ball.x - rod.x);
+    float vx = 0.0f, vz = 0.0f;
+    readBallVelocity(look.computer.sight, vx, vz);
+    return ahead >= nearestAimed && ahead <= strikeReach && vx * vx + vz * vz < stillBall * stillBall;
+}
+
 // The held back swing of an aimed shot goes through: the ball lies in the
 // sweep, slow, and the rod has reached its aimed place.
 bool aimedShotReady(const Look& look, int slot)
 {
-    const ComputerPlayer& computer = look.computer;
-    const int sign = attackSign(computer.player);
-    const RodView rod = viewRod(look, rodOfSlot(computer.heldPair, slot));
-    const float ahead = sign * (look.ball.x - rod.x);
-    float vx = 0.0f, vz = 0.0f;
-    readBallVelocity(computer.sight, vx, vz);
-    return ahead >= nearestAimed && ahead <= strikeReach && vx * vx + vz * vz < stillBall * stillBall &&
-           computer.slideHeld[slot] == 0;
+    return ballInSweep(look, slot) && look.computer.slideHeld[slot] == 0;
 }
 
 // Whether the ball has left what an aimed shot waits for.
@@ -421,7 +425,9 @@ void runKicks(const Look& look)
         if (computer.kickHeld[slot] != 0 && computer.aimedHold[slot]) {
             if (held < windUpTicks)
                 continue;
-            if (aimedShotReady(look, slot) && takeChange(computer)) {
+            // Aimed or not, a ball held too long is struck before it goes dead.
+            const bool due = held >= longestAim && ballInSweep(look, slot);
+            if ((aimedShotReady(look, slot) || due) && takeChange(computer)) {
                 pressSwing(computer, slot, false);
                 computer.windUp[slot] = computer.aimedHold[slot] = false;
             } else if ((aimedShotLost(look, slot) || held >= longestAim) && takeChange(computer)) {
@@ -460,6 +466,13 @@ bool awaitsServe(const Look& look)
     return true;
 }
 
+// Whether the ball lies slow in front of the rod, where a figure slid to it can strike it.
+bool lyingInReach(const Look& look, const RodView& rod)
+{
+    const float ahead = attackSign(look.computer.player) * (look.ball.x - rod.x);
+    return ahead >= nearestAimed && ahead <= strikeReach && seenSpeed(look) < 2.0f * slowBall;
+}
+
 // Whether the ball, going toward the computer's own end, misses its goal mouth.
 bool goesWide(const Look& look)
 {
@@ -489,9 +502,11 @@ void decideSlide(const Look& look, int slot)
         // A raised foot over a ball behind it slides clear before it comes down.
         offset = offsetToDodge(rod, layout, ball.z);
     } else if (computer.aimedHold[slot] && !behind) {
-        // Waiting at the back stop: the rod goes to the aimed hit.
-        const float aim = shotAim(look, rod.x, look.ball.z, 0.0f);
-        offset = offsetToMeet(rod, layout, look.ball.z + aim + computer.aimError);
+        // Waiting at the back stop: the rod goes to the aimed hit, or first
+        // into the way of a ball still coming.
+        const bool lying = lyingInReach(look, rod);
+        const float aim = lying ? shotAim(look, rod.x, ball.z, 0.0f) : 0.0f;
+        offset = offsetToMeet(rod, layout, (lying ? ball.z : zWhereBallCrosses(look, rod.x)) + aim + computer.aimError);
     } else if (behind && sign * look.vx > 0.0f) {
         // Out of the way of its own side's balls going forward.
         offset = offsetToDodge(rod, layout, ballZ);
@@ -501,7 +516,7 @@ void decideSlide(const Look& look, int slot)
     } else if (skill.guards && computer.heldPair == 0 && sign * look.vx < -slowBall && goesWide(look)) {
         // A shot going wide of its goal comes back off the end wall: out of its way.
         offset = offsetToDodge(rod, layout, zOnRebound(look, rod.x));
-    } else if (skill.guards && computer.heldPair == 0) {
+    } else if (skill.guards && computer.heldPair == 0 && !lyingInReach(look, rod)) {
         const float post = tableGoalWidth / 2.0f + guardMargin;
         const bool goingAway = sign * look.vx > slowBall;
         const float z = goingAway ? ballZ * guardLean : std::fmax(-post, std::fmin(post, ballZ));
