@@ -6,8 +6,9 @@
 
 namespace {
 
-// Farther than this in one tick is not a roll but a jump: a kick-off or a goal.
-constexpr float jumpDistance = 25.0f;
+// Farther than this in one tick is not a roll but a jump: a kick-off, a
+// goal or a serve (the fastest ball covers about 13 units a tick).
+constexpr float jumpDistance = 17.0f;
 
 } // namespace
 

@@ -370,6 +370,8 @@ void planKick(const Look& look, int slot)
     const ComputerSkill& skill = computer.skill;
     const Vec3& ball = look.ball;
     computer.kickAt[slot] = -1;
+    if (computer.kickHeld[slot] == 0)
+        computer.aimedHold[slot] = false; // an aimed shot given up before its back swing began
     if (look.state.phase != MatchPhase::InPlay || computer.kickHeld[slot] != 0 || planAimedShot(look, slot))
         return;
     const int sign = attackSign(computer.player);
