@@ -132,13 +132,13 @@ void drawOverlays(const MatchState& match)
     showNotice(game.showMipmapNotice, drawMipmapNotice, game.mipmapsOn);
     showNotice(game.showDisplayListNotice, drawDisplayListNotice, game.useDisplayLists);
     showNotice(game.showFilterNotice, drawFilterNotice, game.trilinearOn);
-    if (game.showFrameRate) {
+    if (game.showFrameRate)
         drawFrameRate(static_cast<int>(game.fps));
-        if (netMatchRunning())
+    if (netMatchRunning()) {
+        if (game.showFrameRate || netMatchWaiting())
             drawStatusLine(netHudText().c_str(), netHudLine);
-    }
-    if (netMatchRunning())
         drawStatusLine(netMenuNotice().c_str(), menuNoticeLine);
+    }
     // A goal played again has its own label instead of the prompts.
     if (showingGoalReplay())
         drawReplayLabel();

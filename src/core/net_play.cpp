@@ -33,6 +33,7 @@ struct NetPlay {
     std::string notice;
     int64_t noticeSince = 0;
     bool endTold = false;
+    int64_t waitingSinceMs = -1; // the match stands, waiting for the peer's records
     NetMenuView menu;
 };
 
@@ -266,6 +267,11 @@ void runNetMatchFrame(double elapsedSeconds)
         session.previous = match.session->state();
         playTick(match, localInput(), steadyMilliseconds());
     }
+    const bool waiting = !match.session->canAdvance() && !match.session->over();
+    if (!waiting)
+        netPlay.waitingSinceMs = -1;
+    else if (netPlay.waitingSinceMs < 0)
+        netPlay.waitingSinceMs = steadyMilliseconds();
     const MatchState& confirmed = match.session->confirmedState();
     match.session->takeConfirmedEvents(
         [&](uint32_t, const MatchEvents& events) { playMatchEvents(events, confirmed); });
@@ -284,6 +290,12 @@ void runNetMatchFrame(double elapsedSeconds)
 }
 
 std::string netHudText() { return netPlay.match ? netStatusText(*netPlay.match) : std::string(); }
+
+bool netMatchWaiting()
+{
+    constexpr int64_t shownAfterMs = 250;
+    return netMatchRunning() && netPlay.waitingSinceMs >= 0 && steadyMilliseconds() - netPlay.waitingSinceMs >= shownAfterMs;
+}
 
 namespace {
 

@@ -56,5 +56,8 @@ std::string netKeysLine();
 void runNetMatchFrame(double elapsedSeconds);
 // The frame-rate box's second line: round trip and rollback depth.
 std::string netHudText();
+// True once the match has stood a moment waiting for the other player's
+// records: the HUD line then shows, F2 or not.
+bool netMatchWaiting();
 // Leaves a network match or connection (saying goodbye to the peer).
 void closeNetMatch();

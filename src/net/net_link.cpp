@@ -219,7 +219,9 @@ LinkStatus pumpLink(NetLink& link, int64_t nowMs, std::vector<Packet>& received)
         link.status = LinkStatus::Refused;
     }
     if (link.status == LinkStatus::Connected && nowMs - link.lastHeardMs > peerSilenceMs) {
-        enet_peer_reset(link.peer);
+        // Said, not only dropped: a peer that was only stopped for a while
+        // reads this after the packets it missed and stops at once.
+        enet_peer_disconnect_now(link.peer, static_cast<uint32_t>(CloseReason::Unknown));
         link.peer = nullptr;
         link.status = LinkStatus::Lost;
     }
