@@ -1,5 +1,6 @@
 #include "ai/computer_player.h"
 #include "core/game_state.h"
+#include "core/gamepads.h"
 #include "core/input.h"
 #include "core/match_flow.h"
 #include "core/net_play.h"
@@ -9,6 +10,7 @@
 #include "replay/replay.h"
 #include "support/play_setup.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
@@ -206,13 +208,16 @@ TEST(NetPlay, HostTurnsJoinersAwayPlaysOnAndHearsAGoodbyeAtOnce)
     EXPECT_LT(steadyMilliseconds() - left, closeWaitMs + 300);
 }
 
-// The joiner plays team 2 with the player 1 keys: the records the host gets
-// hold what those keys hold, and the player 2 keys (and P) do nothing.
-TEST(NetPlay, JoinerPlaysTeamTwoWithThePlayerOneKeys)
+// The joiner plays team 2 with the player 1 keys and the first pad: the
+// records the host gets hold what those keys hold (D swings toward +x) and
+// the pad's A kicks toward team 1's goal (-x); the player 2 keys (and P) do
+// nothing.
+TEST(NetPlay, JoinerPlaysTeamTwoWithThePlayerOneKeysAndTheFirstPad)
 {
     resetPlay();
     recordSounds();
     game.sceneReady = true; // the scene set-up itself needs a window
+    openGamepads();
     Player host;
     std::string error;
     ASSERT_TRUE(startHosting(*host.match, "127.0.0.1", 0, gameVersion, MatchSetup{3, 5, 0, 0}, RollbackOptions{},
@@ -232,22 +237,37 @@ TEST(NetPlay, JoinerPlaysTeamTwoWithThePlayerOneKeys)
     }
     ASSERT_TRUE(netMatchRunning());
     EXPECT_EQ(netKeysLine(), "You play red with the player 1 keys; A and J shoot");
+    const auto play = [&](int64_t ms) {
+        int64_t last = steadyMilliseconds();
+        for (const int64_t until = last + ms; steadyMilliseconds() < until;) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            const int64_t now = steadyMilliseconds();
+            pollGamepads();
+            runMatchFrame((now - last) / 1000.0);
+            last = now;
+            hostFrame();
+        }
+    };
     for (unsigned char key : {'d', '8', '7', 'p'})
         onKeyDown(key, 0, 0);
     EXPECT_EQ(game.pause, MatchPause::None);
-    int64_t last = steadyMilliseconds();
-    for (const int64_t until = last + 400; steadyMilliseconds() < until;) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        const int64_t now = steadyMilliseconds();
-        runMatchFrame((now - last) / 1000.0);
-        last = now;
-        hostFrame();
-    }
+    play(400);
+    onKeyUp('d', 0, 0);
+    SDL_Joystick* pad = SDL_JoystickOpen(SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+        SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0));
+    ASSERT_NE(pad, nullptr) << SDL_GetError();
+    pollGamepads();
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
+    play(400);
     closeNetMatch();
-    InputRecord shooting;
-    shooting.kick[0] = 1;
+    SDL_JoystickClose(pad);
+    closeGamepads();
+    InputRecord keyShot, padShot;
+    keyShot.kick[0] = 1;
+    padShot.kick[0] = -1;
     const std::vector<InputRecord>& heard = host.match->session->confirmedInputs(1);
-    EXPECT_GT(std::count(heard.begin(), heard.end(), shooting), 10);
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), shooting) + std::count(heard.begin(), heard.end(), InputRecord{}),
-              static_cast<std::ptrdiff_t>(heard.size()));
+    const auto count = [&](const InputRecord& record) { return std::count(heard.begin(), heard.end(), record); };
+    EXPECT_GT(count(keyShot), 10);
+    EXPECT_GT(count(padShot), 10);
+    EXPECT_EQ(count(keyShot) + count(padShot) + count(InputRecord{}), static_cast<std::ptrdiff_t>(heard.size()));
 }
