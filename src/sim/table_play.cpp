@@ -23,12 +23,15 @@ const float bendDegrees = degreesPerUnit * slideStepDistance() * 16.0f / 3.0f;
 constexpr float pinSpeed = 110.0f;
 // A ball slower than this is caught by a figure held at its back stop.
 constexpr float catchSpeed = 250.0f;
-// Rolling resistance, units per second squared.
+// Rolling resistance, units per second squared: a touch (touchSpeed) from
+// the midfield comes to rest by the attack rod.
 constexpr float rollingSlowdown = 30.0f;
 // Share of the speed a wall and a post keep; a still figure returns this much.
 constexpr float wallKeeps = 0.8f;
 constexpr float postKeeps = 0.6f;
 constexpr float figureKeeps = 0.8f;
+// A sliding rod pushes the ball, or passes it on from a pin, at this speed.
+constexpr float pushSpeed = slideRate * 1.2f;
 
 int forwardOf(int team) { return team == 1 ? 1 : -1; }
 
@@ -95,8 +98,11 @@ void xFaceContact(
     const float toward = figure.footStepX * static_cast<float>(sign);
     const float raised = -figure.angle * static_cast<float>(sign); // > 0: foot raised away from the ball
     const float offset = ball.position.z - figure.position.z;
-    if (toward > 0.0f && followThrough && ball.direction.x == static_cast<float>(sign) && ball.speedX > 0.0f)
-        return; // the foot catching up with the ball it has just struck only keeps it going
+    const bool leaving = ball.direction.x == static_cast<float>(sign) && ball.speedX > 0.0f;
+    // The foot catching up with the ball it has just struck only keeps it
+    // going; a foot that is not swinging at a ball rolling off it leaves it be.
+    if (leaving && (followThrough || toward <= 0.0f))
+        return;
     if (toward > 0.0f) {
         const bool striking = figure.swingState == (sign > 0 ? SwingRising : SwingFalling);
         shoot(ball, sign, striking ? strikeSpeed(figure, sign) : touchSpeed, tableShotDegrees(offset, slideOf(figure)));
@@ -117,8 +123,12 @@ void xFaceContact(
 
 void sideContact(Ball& ball, const Figure& figure, int team, int sign, MatchEvents& events)
 {
+    // A ball rolling off the figure's side faster than a push is left be.
+    const bool leaving = ball.direction.z == static_cast<float>(sign) && ball.speedZ > 0.0f;
+    if (leaving && (slideOf(figure) != sign || ball.speedZ >= pushSpeed))
+        return;
     if (slideOf(figure) == sign)
-        ball.speedZ = std::fmax(ball.speedZ * figureKeeps, slideRate * 1.2f);
+        ball.speedZ = pushSpeed;
     else
         ball.speedZ *= figureKeeps;
     ball.setDirectionZ(sign);
@@ -173,10 +183,10 @@ void holdPinnedBall(MatchState& state, MatchEvents& events)
         events.push(MatchEventType::SilentTouch, state.pin.team, 0);
         return;
     }
-    // Let go: a sliding rod leaves the ball rolling along it at the slide's speed.
+    // Let go: a sliding rod leaves the ball rolling along it, a pass to the next figure.
     state.pin = Pin{};
     if (slideOf(figure) != 0) {
-        ball.speedZ = slideRate;
+        ball.speedZ = pushSpeed;
         ball.setDirectionZ(slideOf(figure));
     }
 }

@@ -33,7 +33,7 @@ float tableShotDegrees(float offsetZ, int slide);
 // from rest, a touch (the foot starting right at the ball).
 constexpr float fullSwingSpeed = 600.0f;
 constexpr float tapSpeed = 400.0f;
-constexpr float touchSpeed = 170.0f;
+constexpr float touchSpeed = 85.0f;
 // Where a pinned ball lies in front of its rod, and where a catch puts it.
 constexpr float pinReach = 18.0f;
 constexpr float catchReach = 12.0f;
