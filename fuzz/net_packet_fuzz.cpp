@@ -15,7 +15,7 @@ struct CountingGame {
         uint64_t sum = 0;
         uint32_t ticks = 0;
     };
-    using Input = uint16_t;
+    using Input = PackedInput;
     using Events = int;
     static Events step(State& state, const Input (&inputs)[2])
     {
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (packet.type == PacketType::StateHash)
             session.receiveRemoteHash(packet.tick, packet.hash);
         if (session.canAdvance())
-            session.advance(static_cast<uint16_t>(offset));
+            session.advance(static_cast<PackedInput>(offset));
         session.settle();
         session.takeConfirmedEvents([](uint32_t, int) {});
         session.takeHashesToSend();

@@ -21,14 +21,14 @@ declare -A readerSources=(
   [tga]="src/assets/tga_reader.cpp src/assets/file_bytes.cpp"
   [jpeg]="src/assets/jpeg_reader.cpp"
   [model3ds]="src/assets/reader_3ds.cpp"
-  [replay]="src/replay/replay_format.cpp"
-  [net_packet]="src/net/net_packets.cpp src/net/byte_stream.cpp"
+  [replay]="src/replay/replay_format.cpp src/sim/input_packing.cpp"
+  [net_packet]="src/net/net_packets.cpp src/net/byte_stream.cpp src/sim/input_packing.cpp"
 )
 commonSources="src/platform/file_names.cpp src/platform/message_box.cpp fuzz/fuzz_input.cpp"
 
 build_target() {
   local name=$1 binary="$out/${1}_fuzz"
-  if [ -x "$binary" ] && [ -z "$(find "$root/src/assets" "$root/src/platform" "$root/src/replay" "$root/src/net" "$root/fuzz" -newer "$binary" -name '*.[ch]*' -print -quit)" ]; then
+  if [ -x "$binary" ] && [ -z "$(find "$root/src/assets" "$root/src/platform" "$root/src/replay" "$root/src/net" "$root/src/sim" "$root/fuzz" -newer "$binary" -name '*.[ch]*' -print -quit)" ]; then
     return
   fi
   echo "fuzz: building $name"
@@ -45,9 +45,9 @@ make_packet_seeds() {
   local seeds="$out/seeds/net_packet"
   [ -f "$seeds/.made" ] && return
   mkdir -p "$seeds"
-  printf '\x07\x01\x01\x00\x031.0' > "$seeds/hello.bin"
-  printf '\x1c\x04\x00\x00\x00\x00\x02\x01\x00\x02\x02\x00\x00\x00\x00\x01\x00\x00\x00\x10\x00\x00\x00\x00\x00\x00\x00\x00\x00' > "$seeds/inputs.bin"
-  printf '\x1a\x04\x03\x00\x00\x00\x01\x04\x00\x05\x00\x00\x00\x03\x00\x00\x00\x20\x00\x00\x00\x10\x00\x00\x00\x05\x00' >> "$seeds/inputs.bin"
+  printf '\x07\x01\x02\x00\x031.0' > "$seeds/hello.bin"
+  printf '\x20\x04\x00\x00\x00\x00\x02\x01\x00\x00\x00\x02\x02\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x10\x00\x00\x00\x00\x00\x00\x00\x00\x00' > "$seeds/inputs.bin"
+  printf '\x1c\x04\x03\x00\x00\x00\x01\x04\x44\x00\x00\x05\x00\x00\x00\x03\x00\x00\x00\x20\x00\x00\x00\x10\x00\x00\x00\x05\x00' >> "$seeds/inputs.bin"
   printf '\x0d\x05\x03\x00\x00\x00\x11\x22\x33\x44\x55\x66\x77\x88' > "$seeds/hash.bin"
   touch "$seeds/.made"
 }

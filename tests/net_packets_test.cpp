@@ -2,7 +2,7 @@
 #include "net/net_link.h"
 #include "net/net_options.h"
 #include "net/net_packets.h"
-#include "net/packed_input.h"
+#include "sim/input_packing.h"
 
 #include <gtest/gtest.h>
 
@@ -85,7 +85,7 @@ TEST(NetPackets, RefuseFieldsOutOfRange)
         return encodePacket(packet);
     };
     EXPECT_FALSE(decodes(changed(3, [](Packet& p) { p.records[7] = 3u << 4; })));        // two-bit code 3
-    EXPECT_FALSE(decodes(changed(3, [](Packet& p) { p.records[0] = 1u << 12; })));       // unused bits
+    EXPECT_FALSE(decodes(changed(3, [](Packet& p) { p.records[0] = 1u << 26; })));       // unused bits
     EXPECT_FALSE(decodes(changed(3, [](Packet& p) { p.recordCount = 0; })));
     EXPECT_FALSE(decodes(changed(3, [](Packet& p) { p.firstTick = maxNetTick; })));
     EXPECT_FALSE(decodes(changed(1, [](Packet& p) { p.setup.goalsToWin = 0; })));

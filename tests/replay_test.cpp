@@ -59,7 +59,7 @@ TEST(Replay, RecordedMatchPlaysBackToItsHashAndDamageIsRefused)
         {"truncated", good.size() - 5, true},
         {"not a replay file", 3, true},
         {"damaged (checksum", good.size() / 2, false},
-        {"format version 257", 5, false},
+        {"format version 258", 5, false},
         {"not a replay file", 0, false},
     };
     for (const Damage& damage : damages) {

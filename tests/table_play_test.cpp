@@ -35,11 +35,14 @@ struct TableSkill : public ::testing::Test {
     }
     // Player 1's attack rod (or the other rod of the pair, the midfield)
     // holds slide and kick for some ticks; player 2 idles.
-    void hold(int slide, int kick, int ticks, int slot = attackSlot)
+    // A pad's slacks (sixteenths short of full) go with them.
+    void hold(int slide, int kick, int ticks, int slot = attackSlot, int slideSlack = 0, int kickSlack = 0)
     {
         InputRecord inputs[2];
         inputs[0].slide[slot] = static_cast<int8_t>(slide);
         inputs[0].kick[slot] = static_cast<int8_t>(kick);
+        inputs[0].slideSlack[slot] = static_cast<uint8_t>(slideSlack);
+        inputs[0].kickSlack[slot] = static_cast<uint8_t>(kickSlack);
         for (int i = 0; i < ticks; ++i)
             last = stepMatch(state, inputs);
     }
@@ -189,4 +192,30 @@ TEST_F(TableSkill, ASoftKickFromTheMidfieldStopsWithinTheAttackRodsReach)
                     arrived += reached ? 1 : 0;
                 }
     EXPECT_GE(arrived * 2, tries) << arrived << " of " << tries;
+}
+
+// A pad's stick half way slides the rod at half speed under either rules; a
+// light trigger gives a softer shot than a full one under table rules.
+TEST_F(TableSkill, APadsStickSetsTheSlideSpeedAndItsTriggerTheShotsPower)
+{
+    for (RuleSet rules : {RuleSet::Classic, RuleSet::Table}) {
+        const auto slid = [&](int slack) {
+            SetUp();
+            state.settings.rules = static_cast<int>(rules);
+            const float before = state.teams[0].figures[9].position.z;
+            hold(1, 0, 30, attackSlot, slack);
+            return state.teams[0].figures[9].position.z - before;
+        };
+        const float full = slid(0);
+        EXPECT_GT(full, 40.0f);
+        EXPECT_NEAR(slid(analogSteps / 2), full / 2.0f, 0.01f);
+    }
+    const auto shot = [&](int slack) {
+        SetUp();
+        ballAt(attackX + 20.0f, 0.0f);
+        hold(0, 1, 6, attackSlot, 0, slack);
+        return speed();
+    };
+    EXPECT_LT(shot(12), shot(0) * 0.6f);
+    EXPECT_GT(shot(12), touchSpeed);
 }

@@ -3,8 +3,9 @@
 namespace {
 
 struct Held {
-    // [source][player][slot][action]: the value each source holds.
+    // [source][player][slot][action]: the value each source holds, and its slack.
     int8_t value[controlSources][2][2][2] = {};
+    uint8_t slack[controlSources][2][2][2] = {};
     // Keyboard: which of the two directions are down, [player][slot][action][direction].
     bool keyDown[2][2][2][2] = {};
     bool switchNoted[2] = {false, false};
@@ -40,11 +41,14 @@ void releaseControl(int player, int slot, RodAction action, int direction)
     held.value[keyboardSource][player - 1][slot][a] = static_cast<int8_t>(down[0] ? -1 : down[1] ? 1 : 0);
 }
 
-void setPadControl(int source, int player, int slot, RodAction action, int value)
+void setPadControl(int source, int player, int slot, RodAction action, int value, int slack)
 {
     if (source <= keyboardSource || source >= controlSources || !validPlayer(player) || !validSlot(slot))
         return;
-    held.value[source][player - 1][slot][actionIndex(action)] = static_cast<int8_t>(value < 0 ? -1 : value > 0 ? 1 : 0);
+    const int a = actionIndex(action);
+    held.value[source][player - 1][slot][a] = static_cast<int8_t>(value < 0 ? -1 : value > 0 ? 1 : 0);
+    held.slack[source][player - 1][slot][a] =
+        static_cast<uint8_t>(value == 0 || slack < 0 ? 0 : slack < analogSteps ? slack : analogSteps - 1);
 }
 
 void notePairSwitch(int player)
@@ -64,10 +68,14 @@ InputRecord sampleHeldInput(int player)
     for (int slot = 0; slot < 2; ++slot) {
         // The first source that holds something wins: the keyboard, then the pads.
         for (int source = controlSources - 1; source >= 0; --source) {
-            if (held.value[source][p][slot][0] != 0)
+            if (held.value[source][p][slot][0] != 0) {
                 record.slide[slot] = held.value[source][p][slot][0];
-            if (held.value[source][p][slot][1] != 0)
+                record.slideSlack[slot] = held.slack[source][p][slot][0];
+            }
+            if (held.value[source][p][slot][1] != 0) {
                 record.kick[slot] = held.value[source][p][slot][1];
+                record.kickSlack[slot] = held.slack[source][p][slot][1];
+            }
         }
     }
     record.switchPair = held.switchNoted[p];

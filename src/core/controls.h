@@ -18,8 +18,9 @@ constexpr int keyboardSource = 0;
 void pressControl(int player, int slot, RodAction action, int direction);
 void releaseControl(int player, int slot, RodAction action, int direction);
 
-// A pad's (source 1 or 2) whole reading for one rod action: -1, 0 or +1.
-void setPadControl(int source, int player, int slot, RodAction action, int value);
+// A pad's (source 1 or 2) whole reading for one rod action: -1, 0 or +1,
+// and how far short of full its stick or trigger is (the input record's slack).
+void setPadControl(int source, int player, int slot, RodAction action, int value, int slack = 0);
 
 // Q or 7, a pad's shoulder button: the player's pair switches at the next tick.
 void notePairSwitch(int player);

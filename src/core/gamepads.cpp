@@ -9,7 +9,9 @@
 #include <GL/freeglut.h>
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
 
 namespace {
@@ -21,6 +23,7 @@ constexpr int maxPads = 2;
 // threshold from pressing and releasing frame after frame.
 constexpr int engageTravel = 16000;
 constexpr int releaseTravel = 8000;
+constexpr int fullTravel = 32767;
 
 // Rod slots as the input record counts them.
 constexpr int rodFirst = 0;
@@ -109,6 +112,14 @@ bool triggerPressed(bool before, int value)
     return value >= engageTravel || (before && value > releaseTravel);
 }
 
+// How far short of full a stick's deflection or a trigger's pressure is, in
+// the input record's sixteenths: the slide's speed and the shot's power.
+int slackOf(int value)
+{
+    const int travel = std::min(std::abs(value), fullTravel);
+    return analogSteps - (travel * analogSteps + fullTravel / 2) / fullTravel;
+}
+
 // Up the stick is toward -z.
 int slideValue(bool up, bool down)
 {
@@ -139,6 +150,14 @@ void updateRods(Pad& pad)
     const int player = playerOf(slotOf(pad));
     if (player == 0)
         return;
+    // The D-pad and the buttons are digital: full speed, full power.
+    const bool dpad = button(SDL_CONTROLLER_BUTTON_DPAD_UP) || button(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    const int firstSlideSlack = dpad ? 0 : slackOf(axis(SDL_CONTROLLER_AXIS_LEFTY));
+    const int secondSlideSlack = slackOf(axis(SDL_CONTROLLER_AXIS_RIGHTY));
+    const int firstKickSlack = button(SDL_CONTROLLER_BUTTON_A) || button(SDL_CONTROLLER_BUTTON_X)
+        ? 0 : slackOf(axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT));
+    const int secondKickSlack = button(SDL_CONTROLLER_BUTTON_B) || button(SDL_CONTROLLER_BUTTON_Y)
+        ? 0 : slackOf(axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT));
     // The records act on the active pair, so after a change of pair the new
     // pair takes up whatever the pad holds.
     const bool live = inMatch();
@@ -150,10 +169,10 @@ void updateRods(Pad& pad)
     const int secondSwing = swingValue(teamOf(player), pad.rightTrigger || button(SDL_CONTROLLER_BUTTON_B),
         button(SDL_CONTROLLER_BUTTON_Y));
     const int source = sourceOf(pad);
-    setPadControl(source, player, rodFirst, RodAction::Slide, live ? firstSlide : 0);
-    setPadControl(source, player, rodSecond, RodAction::Slide, live ? secondSlide : 0);
-    setPadControl(source, player, rodFirst, RodAction::Swing, live ? firstSwing : 0);
-    setPadControl(source, player, rodSecond, RodAction::Swing, live ? secondSwing : 0);
+    setPadControl(source, player, rodFirst, RodAction::Slide, live ? firstSlide : 0, firstSlideSlack);
+    setPadControl(source, player, rodSecond, RodAction::Slide, live ? secondSlide : 0, secondSlideSlack);
+    setPadControl(source, player, rodFirst, RodAction::Swing, live ? firstSwing : 0, firstKickSlack);
+    setPadControl(source, player, rodSecond, RodAction::Swing, live ? secondSwing : 0, secondKickSlack);
 }
 
 void plugIn(int deviceIndex)

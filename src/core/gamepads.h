@@ -16,6 +16,9 @@
 //   right trigger or B               second rod kicks toward the opponent
 //   Y                                second rod swings back
 //   either shoulder button           switches the pair (manual rod selection only)
+// The sticks are analog: the further a stick is pushed, the faster its rod
+// slides; under table rules the harder a trigger is pressed, the stronger
+// the shot (the D-pad and the buttons give full speed and power).
 // Start pauses and resumes a match while the ball is in play (P); elsewhere,
 // and at a kick-off, it acts as Enter. Back acts as Esc; in the menu the
 // D-pad moves the marker.

@@ -15,8 +15,14 @@ struct MatchNetGame {
     static bool finished(const State& state) { return state.phase == MatchPhase::Result; }
     static int score(const State& state, int side) { return state.goals[side]; }
     static State start(const MatchSetup& setup);
-    static uint16_t pack(const Input& input);
-    static Input unpack(uint16_t packed);
+    static PackedInput pack(const Input& input) { return packInputRecord(input); }
+    // The packet decoder has checked the record.
+    static Input unpack(PackedInput packed)
+    {
+        Input input;
+        unpackInputRecord(packed, input);
+        return input;
+    }
 };
 
 MatchSetup matchSetupOf(uint64_t seed, const MatchSettings& settings);

@@ -11,8 +11,8 @@
 // A match against a peer: the handshake, the rollback session and the
 // packets that feed it. `Game` is what RollbackSession asks for, and also
 //   static State start(const MatchSetup&);
-//   static uint16_t pack(const Input&);       see packed_input.h
-//   static Input unpack(uint16_t);
+//   static PackedInput pack(const Input&);    see sim/input_packing.h
+//   static Input unpack(PackedInput);
 //   static bool finished(const State&);
 //   static int score(const State&, int side);
 // The host plays side 0 and decides the set-up; the joiner plays side 1.

@@ -1,7 +1,6 @@
 #include "net/net_packets.h"
 
 #include "net/byte_stream.h"
-#include "net/packed_input.h"
 
 namespace {
 
@@ -40,7 +39,7 @@ bool decodeInputs(ByteReader& reader, Packet& out)
         || out.firstTick >= maxNetTick - maxRecordsPerPacket)
         return false;
     for (int i = 0; i < out.recordCount; ++i) {
-        out.records[i] = readU16(reader);
+        out.records[i] = readU32(reader);
         if (!isValidPackedInput(out.records[i]))
             return false;
     }
@@ -78,7 +77,7 @@ std::vector<uint8_t> encodePacket(const Packet& packet)
         writeU32(out, packet.firstTick);
         writeU8(out, packet.recordCount);
         for (int i = 0; i < packet.recordCount && i < maxRecordsPerPacket; ++i)
-            writeU16(out, packet.records[i]);
+            writeU32(out, packet.records[i]);
         writeU32(out, packet.ticksReceived);
         writeU32(out, packet.senderTick);
         writeU32(out, packet.sendMs);

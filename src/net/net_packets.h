@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include "sim/input_packing.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,7 +12,8 @@
 // only when its length is exactly what its fields say: truncated, oversized
 // or out-of-range packets are refused as a whole.
 
-constexpr uint16_t netProtocolVersion = 1;
+// Version 2: input records of 32 bits, with the pads' analog slacks.
+constexpr uint16_t netProtocolVersion = 2;
 constexpr size_t maxVersionLength = 32;
 // The input channel repeats at most this many ticks' records per packet.
 constexpr int maxRecordsPerPacket = 32;
@@ -49,12 +52,12 @@ struct Packet {
     // Welcome.
     MatchSetup setup;
     // Inputs: the records of ticks firstTick .. firstTick + recordCount - 1
-    // (packed, see packed_input.h); the number of the peer's ticks received
+    // (packed, see sim/input_packing.h); the number of the peer's ticks received
     // without a gap; the sender's present tick; and a time stamp echo for the
     // round-trip time.
     uint32_t firstTick = 0;
     uint8_t recordCount = 0;
-    uint16_t records[maxRecordsPerPacket] = {};
+    PackedInput records[maxRecordsPerPacket] = {};
     uint32_t ticksReceived = 0;
     uint32_t senderTick = 0;
     uint32_t sendMs = 0;
@@ -72,4 +75,4 @@ bool decodePacket(const uint8_t* data, size_t size, Packet& out);
 
 // The largest packet encodePacket makes; the transport drops bigger ones
 // before decoding.
-constexpr size_t maxPacketSize = 1 + 4 + 1 + 2 * maxRecordsPerPacket + 4 + 4 + 4 + 4 + 2;
+constexpr size_t maxPacketSize = 1 + 4 + 1 + 4 * maxRecordsPerPacket + 4 + 4 + 4 + 4 + 2;

@@ -1,5 +1,7 @@
 #include "replay/replay_format.h"
 
+#include "sim/input_packing.h"
+
 #include <cstring>
 
 namespace {
@@ -7,7 +9,6 @@ namespace {
 constexpr char replayMagic[4] = {'Q', 'R', 'P', 'L'};
 constexpr size_t maxVersionLength = 32;
 constexpr int maxGoalsToWin = 99;
-constexpr uint16_t recordBits = 0x3ff;
 
 void putBytes(std::vector<uint8_t>& out, uint64_t value, int count)
 {
@@ -29,30 +30,6 @@ void putVarint(std::vector<uint8_t>& out, uint32_t value)
         value >>= 7;
     }
     out.push_back(static_cast<uint8_t>(value));
-}
-
-uint16_t packRecord(const InputRecord& record)
-{
-    auto code = [](int8_t value) { return static_cast<uint16_t>((value < 0 ? -1 : value > 0 ? 1 : 0) + 1); };
-    return static_cast<uint16_t>(code(record.slide[0]) | code(record.slide[1]) << 2 | code(record.kick[0]) << 4
-        | code(record.kick[1]) << 6 | (record.switchPair ? 1 : 0) << 8 | (record.enter ? 1 : 0) << 9);
-}
-
-// False for a code no writer makes (a 2-bit field of 3, bits above the tenth).
-bool unpackRecord(uint16_t packed, InputRecord& record)
-{
-    if (packed & ~recordBits)
-        return false;
-    int8_t* fields[4] = {&record.slide[0], &record.slide[1], &record.kick[0], &record.kick[1]};
-    for (int i = 0; i < 4; ++i) {
-        const int code = (packed >> (2 * i)) & 3;
-        if (code == 3)
-            return false;
-        *fields[i] = static_cast<int8_t>(code - 1);
-    }
-    record.switchPair = (packed >> 8) & 1;
-    record.enter = (packed >> 9) & 1;
-    return true;
 }
 
 // Reads fields in order; after the first read past the end every later one
@@ -126,10 +103,10 @@ bool readRuns(ByteReader& reader, size_t player, Replay& replay, std::string& er
             return reader.truncated ? fail(error, "replay file is truncated")
                                     : fail(error, "replay file is damaged (bad run length)");
         InputRecord record;
-        const uint16_t packed = static_cast<uint16_t>(reader.number(2));
+        const PackedInput packed = static_cast<PackedInput>(reader.number(4));
         if (reader.truncated)
             return fail(error, "replay file is truncated");
-        if (repeat == 0 || !unpackRecord(packed, record))
+        if (repeat == 0 || !unpackInputRecord(packed, record))
             return fail(error, "replay file is damaged (bad input record)");
         if (tick + repeat > replay.ticks.size())
             return fail(error, "replay file is damaged (more input records than ticks)");
@@ -181,7 +158,7 @@ std::vector<uint8_t> encodeReplay(const Replay& replay)
             while (end < replay.ticks.size() && replay.ticks[end][player] == record)
                 ++end;
             putVarint(out, static_cast<uint32_t>(end - tick));
-            putBytes(out, packRecord(record), 2);
+            putBytes(out, packInputRecord(record), 4);
             ++runs;
             tick = end;
         }

@@ -226,7 +226,7 @@ Contact Figure::hitTest(const Vec3& step, const Vec3& previous)
     return NoContact;
 }
 
-void figureContact(MatchState& state, Figure figure, int team, const BallStep& path, MatchEvents& events)
+void figureContact(MatchState& state, Figure figure, int team, const BallStep& path, MatchEvents& events, float power)
 {
     const Vec3& stepPosition = path.step;
     Ball& ball = state.ball;
@@ -245,7 +245,7 @@ void figureContact(MatchState& state, Figure figure, int team, const BallStep& p
     noteTouch(state, team, figure);
     const int eventsBefore = events.count;
     if (tableRules(state.settings)) {
-        tableFigureContact(state, figure, team, contact, followThrough, events);
+        tableFigureContact(state, figure, team, contact, {followThrough, power}, events);
         return;
     }
     Touch touch{ball, events, team, contact};

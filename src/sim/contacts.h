@@ -11,8 +11,10 @@ struct BallStep {
 };
 
 // Ball against one figure of team (1 or 2), tested on a copy of the figure.
-// Changes the ball and reports its contacts.
-void figureContact(MatchState& state, Figure figure, int team, const BallStep& path, MatchEvents& events);
+// Changes the ball and reports its contacts. power: the share of a strike's
+// full power the player gives (a pad's trigger); only the table rules use it.
+void figureContact(
+    MatchState& state, Figure figure, int team, const BallStep& path, MatchEvents& events, float power = 1.0f);
 
 // Ball against the end walls, posts, goal mouths and side walls; a ball
 // that would pass a wall is put back on the wall's line.

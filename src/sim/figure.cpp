@@ -38,12 +38,12 @@ void Figure::place(int x, int y, int z, int rodIndex)
     rod = rodIndex;
 }
 
-void Figure::slideStep()
+void Figure::slideStep(float share)
 {
     if (slideState == SlideMinusZ)
-        position.z -= slideStepDistance();
+        position.z -= slideStepDistance() * share;
     else if (slideState == SlidePlusZ)
-        position.z += slideStepDistance();
+        position.z += slideStepDistance() * share;
     else
         return;
     footPosition.z = position.z;

@@ -53,8 +53,8 @@ struct Figure {
     float swingFrom = 0.0f;
 
     void place(int x, int y, int z, int rodIndex);
-    // One tick of slide and of swing.
-    void slideStep();
+    // One tick of slide (share: of the full slide speed, a pad's stick) and of swing.
+    void slideStep(float share = 1.0f);
     void swingStep();
     void returnStep();
     void resetSwing();

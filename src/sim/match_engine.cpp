@@ -36,14 +36,19 @@ void stepBall(MatchState& state, BallStep& path, MatchEvents& events)
     checkBounds(state, events);
 }
 
-void stepFigure(MatchState& state, Figure& figure, int team, const BallStep& path, MatchEvents& events)
+// Figure of team (1 or 2) under the player's record: a pad's stick and
+// trigger on the active pair's rods set the slide speed and the strike's power.
+void stepFigure(MatchState& state, Figure& figure, int team, const InputRecord& input, const BallStep& path,
+    MatchEvents& events)
 {
-    figure.slideStep();
+    const bool active = figure.rod / 2 == state.activePair[team - 1];
+    const int slot = figure.rod % 2;
+    figure.slideStep(active ? analogShare(input.slideSlack[slot]) : 1.0f);
     figure.swingStep();
     // Figures meet the ball only while it is in play, not where it waits
     // before a kick-off or was parked by a goal earlier in this tick.
     if (state.phase == MatchPhase::InPlay)
-        figureContact(state, figure, team, path, events);
+        figureContact(state, figure, team, path, events, active ? analogShare(input.kickSlack[slot]) : 1.0f);
 }
 
 } // namespace
@@ -81,8 +86,8 @@ MatchEvents stepMatch(MatchState& state, const InputRecord (&inputs)[2])
     limitRods(state.teams[0], layoutTeam1);
     limitRods(state.teams[1], layoutTeam2);
     for (int i = 0; i < figuresPerTeam; ++i) {
-        stepFigure(state, state.teams[0].figures[i], 1, path, events);
-        stepFigure(state, state.teams[1].figures[i], 2, path, events);
+        stepFigure(state, state.teams[0].figures[i], 1, inputs[0], path, events);
+        stepFigure(state, state.teams[1].figures[i], 2, inputs[1], path, events);
     }
     if (state.phase == MatchPhase::InPlay) {
         if (tableRules(state.settings))
@@ -154,6 +159,13 @@ struct StateHash {
         }
         add(r.switchPair ? 1 : 0);
         add(r.enter ? 1 : 0);
+        // A pad's slacks count only where a pad gave them, so keys, the
+        // computer and old records hash as they always have.
+        if (r.slideSlack[0] || r.slideSlack[1] || r.kickSlack[0] || r.kickSlack[1])
+            for (int i = 0; i < 2; ++i) {
+                add(static_cast<int>(r.slideSlack[i]));
+                add(static_cast<int>(r.kickSlack[i]));
+            }
     }
 };
 

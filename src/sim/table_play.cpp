@@ -89,8 +89,7 @@ int figureIndex(const MatchState& state, const Figure& figure, int team)
     return 0;
 }
 
-void xFaceContact(
-    MatchState& state, const Figure& figure, int team, bool minusSide, bool followThrough, MatchEvents& events)
+void xFaceContact(MatchState& state, const Figure& figure, int team, bool minusSide, Strike strike, MatchEvents& events)
 {
     Ball& ball = state.ball;
     const int sign = minusSide ? -1 : 1;
@@ -101,11 +100,13 @@ void xFaceContact(
     const bool leaving = ball.direction.x == static_cast<float>(sign) && ball.speedX > 0.0f;
     // The foot catching up with the ball it has just struck only keeps it
     // going; a foot that is not swinging at a ball rolling off it leaves it be.
-    if (leaving && (followThrough || toward <= 0.0f))
+    if (leaving && (strike.followThrough || toward <= 0.0f))
         return;
     if (toward > 0.0f) {
         const bool striking = figure.swingState == (sign > 0 ? SwingRising : SwingFalling);
-        shoot(ball, sign, striking ? strikeSpeed(figure, sign) : touchSpeed, tableShotDegrees(offset, slideOf(figure)));
+        // A lighter trigger takes the strike down toward a touch.
+        const float speed = striking ? touchSpeed + (strikeSpeed(figure, sign) - touchSpeed) * strike.power : touchSpeed;
+        shoot(ball, sign, speed, tableShotDegrees(offset, slideOf(figure)));
         events.push(MatchEventType::Contact, team, sign);
         return;
     }
@@ -144,7 +145,7 @@ float tableShotDegrees(float offsetZ, int slide)
 }
 
 void tableFigureContact(
-    MatchState& state, const Figure& figure, int team, Contact contact, bool followThrough, MatchEvents& events)
+    MatchState& state, const Figure& figure, int team, Contact contact, Strike strike, MatchEvents& events)
 {
     if (state.pin.team != 0) {
         // The pinning figure keeps the ball; any other figure takes it away.
@@ -164,7 +165,7 @@ void tableFigureContact(
     const bool minusSide = contact == MinusXCentre || contact == MinusXLow || contact == MinusXHigh;
     const bool plusSide = contact == PlusXCentre || contact == PlusXLow || contact == PlusXHigh;
     if (minusSide || plusSide)
-        xFaceContact(state, figure, team, minusSide, followThrough, events);
+        xFaceContact(state, figure, team, minusSide, strike, events);
     else if (contact == MinusZSide || contact == PlusZSide)
         sideContact(state.ball, figure, team, contact == MinusZSide ? -1 : 1, events);
 }

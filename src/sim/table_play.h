@@ -8,10 +8,16 @@
 // shots whose power follows the swing, pins and catches, passes along a rod,
 // a rolling ball that slows, and walls and posts that take speed.
 
-// A figure of team (1 or 2) met the ball with the given contact code;
-// followThrough: its rod touched the ball last.
+// How a figure's rod meets the ball: followThrough, it touched the ball
+// last; power, the share of a strike's full power the player gives.
+struct Strike {
+    bool followThrough = false;
+    float power = 1.0f;
+};
+
+// A figure of team (1 or 2) met the ball with the given contact code.
 void tableFigureContact(
-    MatchState& state, const Figure& figure, int team, Contact contact, bool followThrough, MatchEvents& events);
+    MatchState& state, const Figure& figure, int team, Contact contact, Strike strike, MatchEvents& events);
 
 // After the figures' step: a pinned ball goes with its figure's slide, or,
 // once the figure leaves its forward stop, lies free in front of it (and

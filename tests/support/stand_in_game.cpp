@@ -1,6 +1,6 @@
 #include "support/stand_in_game.h"
 
-#include "net/packed_input.h"
+#include "sim/input_packing.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -93,12 +93,12 @@ uint64_t StandInGame::hash(const StandInState& state)
     return hash;
 }
 
-uint16_t StandInGame::pack(const StandInInput& input)
+PackedInput StandInGame::pack(const StandInInput& input)
 {
-    return static_cast<uint16_t>(packDirection(input.move, 0) | (input.push ? packedEnterBit : 0));
+    return static_cast<PackedInput>(packDirection(input.move, 0) | (input.push ? packedEnterBit : 0));
 }
 
-StandInInput StandInGame::unpack(uint16_t packed)
+StandInInput StandInGame::unpack(PackedInput packed)
 {
     StandInInput input;
     input.move = static_cast<int8_t>(unpackDirection(packed, 0));

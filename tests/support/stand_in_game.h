@@ -38,8 +38,8 @@ struct StandInGame {
     static Events step(State& state, const Input (&inputs)[2]);
     static uint64_t hash(const State& state);
     static State start(const MatchSetup& setup);
-    static uint16_t pack(const Input& input);
-    static Input unpack(uint16_t packed);
+    static PackedInput pack(const Input& input);
+    static Input unpack(PackedInput packed);
     static bool finished(const State& state);
     static int score(const State& state, int side);
 };
