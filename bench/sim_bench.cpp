@@ -2,10 +2,14 @@
 // players work them, and the engine with two computer players (normal
 // against normal) deciding every tick, which is how the game and the arena
 // run it. Whole matches are played again from the kick-off as they end.
+// Then the five-mark aiming error of the arena's scripted shots.
 #include "bench_report.h"
 
 #include "ai/computer_player.h"
+#include "arena/aimed_shots.h"
 #include "sim/match_engine.h"
+
+#include <initializer_list>
 
 namespace {
 
@@ -44,15 +48,20 @@ int main()
 {
     MatchState state;
     uint64_t seed = 1;
-    startMatch(state, seed, MatchSettings{});
-    const double engine = microsecondsPerTick([&] {
-        InputRecord inputs[2];
-        workRods(state.tick, inputs);
-        stepMatch(state, inputs);
-        if (state.phase == MatchPhase::Result)
-            startMatch(state, ++seed, MatchSettings{});
-    });
-    report("tick_engine_scripted_rods", engine, "us");
+    for (RuleSet rules : {RuleSet::Classic, RuleSet::Table}) {
+        MatchSettings settings;
+        settings.rules = static_cast<int>(rules);
+        startMatch(state, seed, settings);
+        const double engine = microsecondsPerTick([&] {
+            InputRecord inputs[2];
+            workRods(state.tick, inputs);
+            stepMatch(state, inputs);
+            if (state.phase == MatchPhase::Result)
+                startMatch(state, ++seed, settings);
+        });
+        report(rules == RuleSet::Table ? "tick_engine_scripted_rods_table_rules" : "tick_engine_scripted_rods", engine,
+            "us");
+    }
 
     ComputerPlayer computers[2];
     const auto restart = [&] {
@@ -69,5 +78,9 @@ int main()
             restart();
     });
     report("tick_with_two_computer_players", withComputers, "us");
+
+    const AimingError aiming = fiveMarkAimingError();
+    report("five-mark aiming error from the attack rod (table rules), mean", aiming.mean, "units");
+    report("five-mark aiming error from the attack rod (table rules), worst", aiming.worst, "units");
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "arena/aimed_shots.h"
 #include "sim/match_engine.h"
 #include "sim/match_rules.h"
 #include "sim/table_play.h"
@@ -87,28 +88,12 @@ TEST_F(TableSkill, ATouchATapAndAFullSwingGiveThreeClearlyDifferentSpeeds)
 // From a resting ball in front of the attack, a script of a slide (a whole
 // number of ticks) and a strike with the rod still or sliding sends the
 // ball to each of five marks across the goal mouth, within 6 units.
-TEST_F(TableSkill, AScriptedShotReachesEachOfFiveMarksAcrossTheGoalMouth)
+TEST(TableAiming, AScriptedShotReachesEachOfFiveMarksAcrossTheGoalMouth)
 {
-    const auto landing = [this](int slideTicks, int strikeSlide) {
-        SetUp();
-        clearOpponents();
-        ballAt(attackX + 20.0f, 0.0f);
-        hold(slideTicks < 0 ? -1 : 1, 0, std::abs(slideTicks));
-        hold(strikeSlide, 1, 6);
-        for (int tick = 0; tick < 120 && state.ball.position.x < 230.0f; ++tick)
-            hold(0, 0, 1);
-        return state.ball.position.z;
-    };
-    for (float mark : {-30.0f, -15.0f, 0.0f, 15.0f, 30.0f}) {
-        float best = 1e9f;
-        for (int slideTicks = -8; slideTicks <= 8; ++slideTicks)
-            for (int strikeSlide : {-1, 0, 1})
-                best = std::fmin(best, std::fabs(landing(slideTicks, strikeSlide) - mark));
-        EXPECT_LE(best, 6.0f) << "mark " << mark;
-    }
+    EXPECT_LE(fiveMarkAimingError().worst, 6.0f);
     // Sliding during the strike bends the shot the slide's way.
-    EXPECT_GT(landing(0, 1), landing(0, 0) + 10.0f);
-    EXPECT_LT(landing(0, -1), landing(0, 0) - 10.0f);
+    EXPECT_GT(aimedShotLanding(0, 1), aimedShotLanding(0, 0) + 10.0f);
+    EXPECT_LT(aimedShotLanding(0, -1), aimedShotLanding(0, 0) - 10.0f);
 }
 
 TEST_F(TableSkill, APinHoldsTheBallFollowsTheSlideAndLeavesWithTheNextStrike)
