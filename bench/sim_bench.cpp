@@ -1,8 +1,8 @@
-// One tick of the match: the engine alone with the rods worked the way
-// players work them, and the engine with two computer players (normal
-// against normal) deciding every tick, which is how the game and the arena
-// run it. Whole matches are played again from the kick-off as they end.
-// Then the five-mark aiming error of the arena's scripted shots.
+// One tick of the match: the engine alone (under either rule set) with the
+// rods worked the way players work them, and the engine with two computer
+// players (normal against normal) deciding every tick, which is how the game
+// and the arena run it. Whole matches are played again from the kick-off as
+// they end. Then the five-mark aiming error of the arena's scripted shots.
 #include "bench_report.h"
 
 #include "ai/computer_player.h"
