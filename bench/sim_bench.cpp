@@ -80,7 +80,7 @@ int main()
     report("tick_with_two_computer_players", withComputers, "us");
 
     const AimingError aiming = fiveMarkAimingError();
-    report("five-mark aiming error from the attack rod (table rules), mean", aiming.mean, "units");
-    report("five-mark aiming error from the attack rod (table rules), worst", aiming.worst, "units");
+    report("table aiming error at five marks (attack rod): mean", aiming.mean, "units");
+    report("table aiming error at five marks (attack rod): worst", aiming.worst, "units");
     return 0;
 }
