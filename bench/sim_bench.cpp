@@ -1,8 +1,8 @@
-// One tick of the match: the engine alone with the rods worked the way
-// players work them, and the engine with two computer players (normal
-// against normal) deciding every tick, which is how the game and the arena
-// run it. Whole matches are played again from the kick-off as they end.
-// Then the five-mark aiming error of the arena's scripted shots.
+// One tick of the match: the engine alone (under either rule set) with the
+// rods worked the way players work them, and the engine with two computer
+// players (normal against normal) deciding every tick, which is how the game
+// and the arena run it. Whole matches are played again from the kick-off as
+// they end. Then the five-mark aiming error of the arena's scripted shots.
 #include "bench_report.h"
 
 #include "ai/computer_player.h"
@@ -80,7 +80,7 @@ int main()
     report("tick_with_two_computer_players", withComputers, "us");
 
     const AimingError aiming = fiveMarkAimingError();
-    report("five-mark aiming error from the attack rod (table rules), mean", aiming.mean, "units");
-    report("five-mark aiming error from the attack rod (table rules), worst", aiming.worst, "units");
+    report("table aiming error at five marks (attack rod): mean", aiming.mean, "units");
+    report("table aiming error at five marks (attack rod): worst", aiming.worst, "units");
     return 0;
 }

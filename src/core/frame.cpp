@@ -11,6 +11,7 @@
 #include "core/timing.h"
 #include "platform/clock.h"
 #include "render/interface.h"
+#include "render/overlay_frame.h"
 #include "render/panels.h"
 #include "render/prompts.h"
 #include "sim/rule_names.h"
@@ -27,9 +28,13 @@
 
 namespace {
 
+// Just under the help panel: which keys this side plays with in a network match.
+constexpr ScreenRect netKeysBox = {140, 660, 50, 84};
+
 // The view is 60 degrees high in a window of 4:3 or wider, which shows the
 // whole table with both goals. A narrower window keeps the width a 4:3 one
 // sees and opens the view upward and downward instead.
+
 constexpr double baseFieldOfView = 60.0;
 constexpr double baseAspect = 4.0 / 3.0;
 
@@ -117,16 +122,22 @@ ResultFigures resultFigures(const MatchState& match)
 void drawOverlays(const MatchState& match)
 {
     drawScoreBoard(match.goals[0], match.goals[1], sideName(1), sideName(2));
-    if (game.showHelp)
+    if (game.showHelp) {
         drawHelp();
+        const std::string keysLine = netKeysLine();
+        if (!keysLine.empty())
+            drawTextNotice(netKeysBox, keysLine.c_str());
+    }
     game.nowSeconds = calendarSeconds();
     showNotice(game.showMipmapNotice, drawMipmapNotice, game.mipmapsOn);
     showNotice(game.showDisplayListNotice, drawDisplayListNotice, game.useDisplayLists);
     showNotice(game.showFilterNotice, drawFilterNotice, game.trilinearOn);
-    if (game.showFrameRate) {
+    if (game.showFrameRate)
         drawFrameRate(static_cast<int>(game.fps));
-        if (netMatchRunning())
+    if (netMatchRunning()) {
+        if (game.showFrameRate || netMatchWaiting())
             drawStatusLine(netHudText().c_str(), netHudLine);
+        drawStatusLine(netMenuNotice().c_str(), menuNoticeLine);
     }
     // A goal played again has its own label instead of the prompts.
     if (showingGoalReplay())
@@ -137,11 +148,12 @@ void drawOverlays(const MatchState& match)
 
 // The match's ticks that are due, then the picture of the match between its
 // last two ticks. A paused match runs no ticks: its clock stands still, and
-// the first frame after the pause starts a fresh stretch of time.
+// the first frame after the pause starts a fresh stretch of time. A network
+// match goes on under its leave question: the friend's game does not wait.
 void playFrame()
 {
     const bool running = game.pause == MatchPause::None;
-    if (running) {
+    if (running || netMatchRunning()) {
         runMatchFrame(updateTiming());
         updateBackgroundComments();
     } else {

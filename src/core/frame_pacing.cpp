@@ -3,6 +3,7 @@
 #include "core/frame.h"
 #include "core/game_state.h"
 #include "core/match_flow.h"
+#include "core/net_play.h"
 #include "core/startup.h"
 #include "platform/stop_signals.h"
 #include "render/interface.h"
@@ -28,8 +29,9 @@ ScreenContent lastDrawnScreen;
 
 ScreenContent screenContent()
 {
+    // A network match runs on under its leave question.
     const bool still = game.state == StateMenu || game.state == StateCredits || game.state == StateSettings ||
-                       game.pause != MatchPause::None;
+                       (game.pause != MatchPause::None && !netMatchRunning());
     if (!still)
         return {};
     return {game.state, game.menuSelection + 100 * static_cast<int>(game.pause), game.manualRodSelection};
@@ -54,7 +56,7 @@ void waitForFrameSlot(int framesPerSecond)
 void idleFrame()
 {
     if (const int signalNumber = pendingStopSignal()) {
-        saveMatchReplay(); // a match left by Ctrl+C is recorded too
+        closeMatch(); // a match left by Ctrl+C is recorded too
         closeSounds();
         endBySignal(signalNumber);
     }

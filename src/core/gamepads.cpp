@@ -4,6 +4,7 @@
 #include "core/game_state.h"
 #include "core/input.h"
 #include "core/match_flow.h"
+#include "core/net_play.h"
 
 #include <GL/freeglut.h>
 #include <SDL.h>
@@ -40,12 +41,19 @@ struct Pad {
 
 Pad pads[maxPads];
 // Pads play only for the people at the table: in a match not for a side the
-// computer drives; in the menu and on the credits for both players.
+// computer drives; in the menu and on the credits for both players. In a
+// network match the one person here plays with the player 1 controls.
 bool personPlays(int player)
 {
     const bool inMenu = game.state == StateMenu || game.state == StateCredits;
+    if (!inMenu && netMatchRunning())
+        return player == 1;
     return inMenu || matchSession.strengths[player - 1] == NoComputer;
 }
+
+// The team a player's controls drive: their own, but in a network match the
+// player 1 controls drive this machine's team.
+int teamOf(int player) { return netMatchRunning() && player == 1 ? netLocalTeam() : player; }
 
 // Player (1 or 2) the pad in a slot drives, 0 for none: with both players
 // people the first pad is player 1's and the second player 2's; with one,
@@ -120,12 +128,12 @@ int slideValue(bool up, bool down)
     return up ? -1 : +1;
 }
 
-// Toward the opponent is +x for player 1 and -x for player 2.
-int swingValue(int player, bool toward, bool away)
+// Toward the opponent is +x for team 1 and -x for team 2.
+int swingValue(int team, bool toward, bool away)
 {
     if (toward == away)
         return 0;
-    return toward == (player == 1) ? +1 : -1;
+    return toward == (team == 1) ? +1 : -1;
 }
 
 // Reads the pad's sticks, triggers and buttons and brings its rods in line.
@@ -156,9 +164,9 @@ void updateRods(Pad& pad)
     const int firstSlide = slideValue(button(SDL_CONTROLLER_BUTTON_DPAD_UP) || pad.leftStick < 0,
         button(SDL_CONTROLLER_BUTTON_DPAD_DOWN) || pad.leftStick > 0);
     const int secondSlide = slideValue(pad.rightStick < 0, pad.rightStick > 0);
-    const int firstSwing = swingValue(player, pad.leftTrigger || button(SDL_CONTROLLER_BUTTON_A),
+    const int firstSwing = swingValue(teamOf(player), pad.leftTrigger || button(SDL_CONTROLLER_BUTTON_A),
         button(SDL_CONTROLLER_BUTTON_X));
-    const int secondSwing = swingValue(player, pad.rightTrigger || button(SDL_CONTROLLER_BUTTON_B),
+    const int secondSwing = swingValue(teamOf(player), pad.rightTrigger || button(SDL_CONTROLLER_BUTTON_B),
         button(SDL_CONTROLLER_BUTTON_Y));
     const int source = sourceOf(pad);
     setPadControl(source, player, rodFirst, RodAction::Slide, live ? firstSlide : 0, firstSlideSlack);

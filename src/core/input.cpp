@@ -86,12 +86,16 @@ void postRedisplay()
         glutPostRedisplay();
 }
 
+// In a network match the person here plays with the player 1 controls;
+// the player 2 keys drive nothing.
+bool liveControls(int player) { return player == 1 || !netMatchRunning(); }
+
 // A rod key pressed or released; the next tick takes it up. The match flow
 // reads no keys for a team the computer drives. Nothing is pressed while the
 // match is paused (a release still counts, so no rod runs on after it).
 void applyRod(const RodKey& rod, bool pressed)
 {
-    if (pressed && game.pause != MatchPause::None)
+    if (pressed && (game.pause != MatchPause::None || !liveControls(rod.player)))
         return;
     if (pressed)
         pressControl(rod.player, rod.slot, rod.action, rod.direction);
@@ -141,13 +145,18 @@ void onPlayKey(unsigned char key)
         return;
     }
     if (const int player = pairSwitchKey(key)) {
-        notePairSwitch(player);
+        if (liveControls(player))
+            notePairSwitch(player);
         postRedisplay();
         return;
     }
     switch (key) {
     case keyEscape: game.pause = MatchPause::LeaveQuestion; break;
-    case keyPause: game.pause = MatchPause::Paused; break;
+    case keyPause:
+        // A match against a friend elsewhere goes on; only its leave question stands over it.
+        if (!netMatchRunning())
+            game.pause = MatchPause::Paused;
+        break;
     case keyEnter:
     case keySpace:
         pressEnter();

@@ -282,11 +282,16 @@ void saveMatchReplay()
     session.recording.ticks.clear();
 }
 
+void closeMatch()
+{
+    saveMatchReplay();
+    closeNetMatch();
+}
+
 void returnToMenu()
 {
     game.pause = MatchPause::None;
-    saveMatchReplay();
-    closeNetMatch();
+    closeMatch();
     releaseAllControls();
     game.demoMatch = DemoOff;
     game.state = StateMenu;

@@ -63,6 +63,10 @@ void playMatchEvents(const MatchEvents& events, const MatchState& state);
 // The screen code (GameState::state) of a match phase.
 int screenStateOf(MatchPhase phase);
 
+// Every way out of a match (Esc, the result screen, Ctrl+C, SIGTERM, the
+// window closed): the replay is saved and a network peer is told at once.
+void closeMatch();
+
 // Esc during a match: sounds stop, the menu music plays, the menu comes back.
 void leaveMatchForMenu();
 // Back to the menu without a sound (from the result or credits screens).

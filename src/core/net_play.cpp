@@ -4,6 +4,7 @@
 #include "core/controls.h"
 #include "core/game_state.h"
 #include "core/match_flow.h"
+#include "core/player_settings.h"
 #include "net/local_addresses.h"
 #include "net/match_net_game.h"
 #include "net/net_match.h"
@@ -13,6 +14,7 @@
 #include "sim/match_engine.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <memory>
 
@@ -31,12 +33,14 @@ struct NetPlay {
     std::string notice;
     int64_t noticeSince = 0;
     bool endTold = false;
+    int64_t waitingSinceMs = -1; // the match stands, waiting for the peer's records
     NetMenuView menu;
 };
 
 NetPlay netPlay;
 
-int localPlayer() { return netPlay.match && !netPlay.match->hosting ? 2 : 1; }
+// The team this machine plays: the host's is team 1.
+int localTeam() { return netPlay.match && !netPlay.match->hosting ? 2 : 1; }
 
 void tell(const std::string& text)
 {
@@ -44,6 +48,15 @@ void tell(const std::string& text)
     std::fflush(stdout);
     netPlay.notice = text;
     netPlay.noticeSince = steadyMilliseconds();
+}
+
+// Passes on what the match has to say without ending (a joiner turned away).
+void tellMatchNotice(NetMatch<MatchNetGame>& match)
+{
+    if (match.notice.empty())
+        return;
+    tell(match.notice);
+    match.notice.clear();
 }
 
 uint64_t hostSeed()
@@ -91,23 +104,23 @@ void startConnection()
 void goToTable()
 {
     NetMatch<MatchNetGame>& match = *netPlay.match;
-    const int player = localPlayer();
+    const int team = localTeam();
     const int strength = netPlay.options.computer ? ComputerNormal : NoComputer;
-    startMatchWith(match.setup.seed, matchSettingsOf(match.setup), player == 1 ? strength : NoComputer,
-                   player == 2 ? strength : NoComputer);
-    netPlay.computer = makeComputerPlayer(player, strength, match.setup.seed);
+    startMatchWith(match.setup.seed, matchSettingsOf(match.setup), team == 1 ? strength : NoComputer,
+                   team == 2 ? strength : NoComputer);
+    netPlay.computer = makeComputerPlayer(team, strength, match.setup.seed);
     game.cameraMode = CameraOverview;
     netPlay.onTable = true;
     netPlay.endTold = false;
     tell("playing " + std::string(match.hosting ? "as the host (team 1)" : "as the guest (team 2)"));
 }
 
+// The person at this machine plays with the player 1 controls, whichever team.
 InputRecord localInput()
 {
-    const int player = localPlayer();
     if (netPlay.options.computer)
         return decideComputerInput(netPlay.computer, netPlay.match->session->state());
-    InputRecord input = sampleHeldInput(player);
+    InputRecord input = sampleHeldInput(1);
     if (takeEnter())
         input.enter = true;
     return input;
@@ -121,6 +134,16 @@ void showConfirmed(MatchState& shown, const MatchState& confirmed)
     shown.goals[0] = confirmed.goals[0];
     shown.goals[1] = confirmed.goals[1];
     shown.winner = confirmed.winner;
+}
+
+// A player 1 key as the help panel writes it: "D", "up".
+std::string shownKey(KeyAction action)
+{
+    const char* name = keyName(playerSettings.keys.keys[0][static_cast<int>(action)]);
+    std::string shown = name != nullptr ? name : "?";
+    if (shown.size() == 1)
+        shown[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(shown[0])));
+    return shown;
 }
 
 } // namespace
@@ -138,6 +161,7 @@ bool netMenuFrame()
     if (!netPlay.match || netPlay.onTable)
         return false;
     pumpNetMatch(*netPlay.match, steadyMilliseconds());
+    tellMatchNotice(*netPlay.match);
     if (netPlay.match->phase == NetPhase::Playing) {
         goToTable();
     } else if (netPlay.match->phase == NetPhase::Failed) {
@@ -212,11 +236,25 @@ bool netMenuKey(unsigned char key)
 
 bool netMatchRunning() { return netPlay.match && netPlay.onTable; }
 
+int netLocalTeam() { return netMatchRunning() ? localTeam() : 0; }
+
+std::string netKeysLine()
+{
+    if (!netMatchRunning() || netPlay.options.computer)
+        return std::string();
+    // The keys that swing toward the other team's goal: +x for team 1.
+    const bool blue = localTeam() == 1;
+    return std::string("You play ") + (blue ? "blue" : "red") + " with the player 1 keys; "
+        + shownKey(blue ? KeyAction::FirstForward : KeyAction::FirstBack) + " and "
+        + shownKey(blue ? KeyAction::SecondForward : KeyAction::SecondBack) + " shoot";
+}
+
 void runNetMatchFrame(double elapsedSeconds)
 {
     NetMatch<MatchNetGame>& match = *netPlay.match;
     MatchSession& session = matchSession;
     pumpNetMatch(match, steadyMilliseconds());
+    tellMatchNotice(match);
     if (match.phase == NetPhase::Failed) {
         tell("network game: " + match.message);
         leaveMatchForMenu();
@@ -229,6 +267,11 @@ void runNetMatchFrame(double elapsedSeconds)
         session.previous = match.session->state();
         playTick(match, localInput(), steadyMilliseconds());
     }
+    const bool waiting = !match.session->canAdvance() && !match.session->over();
+    if (!waiting)
+        netPlay.waitingSinceMs = -1;
+    else if (netPlay.waitingSinceMs < 0)
+        netPlay.waitingSinceMs = steadyMilliseconds();
     const MatchState& confirmed = match.session->confirmedState();
     match.session->takeConfirmedEvents(
         [&](uint32_t, const MatchEvents& events) { playMatchEvents(events, confirmed); });
@@ -247,6 +290,12 @@ void runNetMatchFrame(double elapsedSeconds)
 }
 
 std::string netHudText() { return netPlay.match ? netStatusText(*netPlay.match) : std::string(); }
+
+bool netMatchWaiting()
+{
+    constexpr int64_t shownAfterMs = 250;
+    return netMatchRunning() && netPlay.waitingSinceMs >= 0 && steadyMilliseconds() - netPlay.waitingSinceMs >= shownAfterMs;
+}
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-// A match against a friend on another machine: the host plays team 1 with
-// the player 1 controls, the joiner team 2 with the player 2 controls (or
-// the computer plays this side, --computer). The match itself is the same
+// A match against a friend on another machine: the host plays team 1, the
+// joiner team 2, each person with the player 1 keys and the first pad (or
+// the computer plays this side, --computer); the player 2 keys do nothing. The match itself is the same
 // one the local game plays; this file connects, runs its ticks through the
 // rollback session and goes back to the menu with one message when the
 // connection ends.
@@ -19,9 +19,9 @@ void setNetOptions(const NetOptions& options);
 // being made and goes to the table once both sides agree. True while a
 // connection is being made (or the match has just begun): no attract mode.
 bool netMenuFrame();
-// The line the menu shows under its picture: the address to give the
-// friend, the connection being made, or why the last one ended. Empty when
-// there is nothing to say.
+// The line under the menu picture, and for a while over a network match:
+// the address to give the friend, the connection being made, a joiner
+// turned away, or why the last one ended. Empty when there is nothing to say.
 std::string netMenuNotice();
 // Esc in the menu while connecting: gives up. True when there was a connection to give up.
 bool cancelNetConnection();
@@ -44,11 +44,20 @@ bool netMenuMove(int step);
 
 // True while a network match is on the table.
 bool netMatchRunning();
+// The team (1 or 2) this machine's person drives with the player 1
+// controls; 0 when no network match is on the table.
+int netLocalTeam();
+// The help panel's line on this side's keys in a network match (empty
+// otherwise, and when the computer plays this side).
+std::string netKeysLine();
 // The frame's share of a network match, in place of the local ticks: the
 // ticks due by the elapsed time with this side's records, the sounds of
 // the ticks both sides have confirmed, and the screen of the confirmed phase.
 void runNetMatchFrame(double elapsedSeconds);
 // The frame-rate box's second line: round trip and rollback depth.
 std::string netHudText();
+// True once the match has stood a moment waiting for the other player's
+// records: the HUD line then shows, F2 or not.
+bool netMatchWaiting();
 // Leaves a network match or connection (saying goodbye to the peer).
 void closeNetMatch();

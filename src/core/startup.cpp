@@ -7,6 +7,7 @@
 #include "core/frame_pacing.h"
 #include "core/game_state.h"
 #include "core/input.h"
+#include "core/match_flow.h"
 #include "core/player_settings.h"
 #include "platform/data_location.h"
 #include "platform/fatal_error.h"
@@ -87,6 +88,8 @@ int runGame(int argc, char** argv)
     glutSpecialFunc(onSpecialKey);
     glutSpecialUpFunc(onSpecialKeyUp);
     glutKeyboardUpFunc(onKeyUp);
+    // Closing the window ends the program (freeglut's default) after this.
+    glutCloseFunc(closeMatch);
     glutMainLoop();
     return 0;
 }

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr size_t channelCount = 2;
-constexpr uint32_t busyCode = 1;
 // ENet's own give-up times: a peer that stops answering is dropped within
 // timeoutMaximumMs (its default is 30 s).
 constexpr uint32_t timeoutMinimumMs = 2000;
@@ -61,6 +60,14 @@ void receive(NetLink& link, const ENetEvent& event, int64_t nowMs, std::vector<P
     enet_packet_destroy(event.packet);
 }
 
+// The link simulator's held packets go out now, ahead of a goodbye.
+void sendHeldPackets(NetLink& link)
+{
+    if (link.simulate)
+        for (const HeldPacket& held : takeDuePackets(link.simulator, INT64_MAX))
+            sendNow(link, held.channel, held.reliable, held.bytes);
+}
+
 void handleEvent(NetLink& link, const ENetEvent& event, int64_t nowMs, std::vector<Packet>& received)
 {
     switch (event.type) {
@@ -69,7 +76,8 @@ void handleEvent(NetLink& link, const ENetEvent& event, int64_t nowMs, std::vect
             link.peer = event.peer;
         } else if (event.peer != link.peer) {
             // The host plays one peer at a time.
-            enet_peer_disconnect(event.peer, busyCode);
+            enet_peer_disconnect(event.peer, static_cast<uint32_t>(CloseReason::Busy));
+            ++link.peersTurnedAway;
             return;
         }
         configurePeer(link.peer);
@@ -80,6 +88,8 @@ void handleEvent(NetLink& link, const ENetEvent& event, int64_t nowMs, std::vect
         if (event.peer != link.peer)
             return;
         link.peer = nullptr;
+        link.farEndReason = event.data <= static_cast<uint32_t>(CloseReason::Leaving)
+            ? static_cast<CloseReason>(event.data) : CloseReason::Unknown;
         if (link.status == LinkStatus::Connecting)
             link.status = LinkStatus::Refused;
         else if (link.status == LinkStatus::Connected)
@@ -122,6 +132,7 @@ bool openHostLink(NetLink& link, const std::string& bindAddress, uint16_t port, 
         return false;
     }
     link.status = LinkStatus::Listening;
+    link.hosting = true;
     link.startedMs = nowMs;
     return true;
 }
@@ -208,11 +219,24 @@ LinkStatus pumpLink(NetLink& link, int64_t nowMs, std::vector<Packet>& received)
         link.status = LinkStatus::Refused;
     }
     if (link.status == LinkStatus::Connected && nowMs - link.lastHeardMs > peerSilenceMs) {
-        enet_peer_reset(link.peer);
+        // Said, not only dropped: a peer that was only stopped for a while
+        // reads this after the packets it missed and stops at once.
+        enet_peer_disconnect_now(link.peer, static_cast<uint32_t>(CloseReason::Unknown));
         link.peer = nullptr;
         link.status = LinkStatus::Lost;
     }
     return link.status;
+}
+
+void dropPeer(NetLink& link, CloseReason reason)
+{
+    if (link.peer != nullptr) {
+        sendHeldPackets(link);
+        enet_peer_disconnect_later(link.peer, static_cast<uint32_t>(reason));
+        enet_host_flush(link.host);
+    }
+    link.peer = nullptr;
+    link.status = link.hosting ? LinkStatus::Listening : LinkStatus::Closed;
 }
 
 void closeLink(NetLink& link)
@@ -220,11 +244,20 @@ void closeLink(NetLink& link)
     if (link.host == nullptr)
         return;
     if (link.peer != nullptr && link.status == LinkStatus::Connected) {
-        if (link.simulate)
-            for (const HeldPacket& held : takeDuePackets(link.simulator, INT64_MAX))
-                sendNow(link, held.channel, held.reliable, held.bytes);
-        enet_peer_disconnect_later(link.peer, 0);
+        sendHeldPackets(link);
+        enet_peer_disconnect_later(link.peer, static_cast<uint32_t>(CloseReason::Leaving));
         enet_host_flush(link.host);
+        // A moment for the goodbye to be confirmed (or resent once), so the
+        // peer hears of it at once and not by silence seconds later.
+        const int64_t until = steadyMilliseconds() + closeWaitMs;
+        ENetEvent event;
+        for (int64_t now = steadyMilliseconds(); now < until; now = steadyMilliseconds()) {
+            const int got = enet_host_service(link.host, &event, static_cast<uint32_t>(until - now));
+            if (got < 0 || (got > 0 && event.type == ENET_EVENT_TYPE_DISCONNECT && event.peer == link.peer))
+                break;
+            if (got > 0 && event.type == ENET_EVENT_TYPE_RECEIVE)
+                enet_packet_destroy(event.packet);
+        }
     }
     enet_host_destroy(link.host);
     link.host = nullptr;

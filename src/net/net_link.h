@@ -24,15 +24,24 @@ enum class NetChannel : uint8_t { Inputs = 0, Control = 1 };
 
 enum class LinkStatus { Closed, Listening, Connecting, Connected, Refused, Lost };
 
+// Why a side ends a connection, sent with ENet's disconnect so that the far
+// end can say so even when no packet of ours got through.
+enum class CloseReason : uint32_t { Unknown = 0, Busy, Refused, Leaving };
+
 struct NetLink {
     ENetHost* host = nullptr;
     ENetPeer* peer = nullptr;
     LinkStatus status = LinkStatus::Closed;
+    bool hosting = false;
     bool simulate = false;
     LinkSimulator simulator;
     int64_t startedMs = 0;
     int64_t lastHeardMs = 0;
     uint64_t malformedPackets = 0;
+    // The host: joiners turned away because a peer was already there.
+    uint32_t peersTurnedAway = 0;
+    // Why the peer closed the connection, when it said.
+    CloseReason farEndReason = CloseReason::Unknown;
 
     NetLink() = default;
     NetLink(const NetLink&) = delete;
@@ -56,8 +65,13 @@ void sendOnLink(NetLink& link, NetChannel channel, const Packet& packet, int64_t
 // Delivers what is due, services the connection and decodes what arrived.
 // Packets that do not decode are dropped and counted. Returns the status.
 LinkStatus pumpLink(NetLink& link, int64_t nowMs, std::vector<Packet>& received);
-// Says goodbye to the peer (as far as a short flush gets it out) and closes.
+// The host lets its present peer go (with what is queued for it, then the
+// reason) and listens for another.
+void dropPeer(NetLink& link, CloseReason reason);
+// Sends what is queued, tells the peer this side is leaving and waits a
+// moment (at most closeWaitMs) for it to confirm; then closes.
 void closeLink(NetLink& link);
+constexpr int closeWaitMs = 200;
 // The steady clock in milliseconds, the time the functions above are handed.
 int64_t steadyMilliseconds();
 // UDP bytes this side has sent, ENet's headers included.

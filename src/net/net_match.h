@@ -32,6 +32,11 @@ struct NetMatch {
     std::unique_ptr<RollbackSession<Game>> session;
     NetPhase phase = NetPhase::Connecting;
     std::string message;
+    // A remark for the screen that ends nothing (the host turned a joiner
+    // away and waits on); the caller takes it and clears it.
+    std::string notice;
+    uint32_t turnedAwaySeen = 0;
+    int64_t handshakeSinceMs = 0;
 
     // Round-trip time from echoed time stamps.
     double rttMs = 0;
@@ -50,6 +55,8 @@ struct NetMatch {
     Packet peerResult;
 };
 
+constexpr const char* peerLeftMessage = "the other player left the match";
+
 namespace net_match_detail {
 
 inline void fail(NetLink& link, NetPhase& phase, std::string& message, const std::string& why)
@@ -57,6 +64,28 @@ inline void fail(NetLink& link, NetPhase& phase, std::string& message, const std
     phase = NetPhase::Failed;
     message = why;
     closeLink(link);
+}
+
+// The host turns its present joiner away and waits for another.
+template <typename Game>
+void listenAgain(NetMatch<Game>& match, CloseReason reason, const std::string& why)
+{
+    dropPeer(match.link, reason);
+    match.phase = NetPhase::Connecting;
+    match.notice = why + "; still waiting for a friend";
+}
+
+// Why the peer closed the link, in the words the player reads.
+inline std::string closedLinkMessage(const NetLink& link, const std::string& peerName)
+{
+    switch (link.farEndReason) {
+    case CloseReason::Busy: return "the host is already playing someone else";
+    case CloseReason::Leaving: return peerLeftMessage;
+    case CloseReason::Refused:
+    case CloseReason::Unknown: break;
+    }
+    return link.status == LinkStatus::Refused ? "no answer from " + peerName
+                                              : "the other player is gone (connection lost)";
 }
 
 } // namespace net_match_detail
@@ -159,8 +188,8 @@ void handlePacket(NetMatch<Game>& match, const Packet& packet, int64_t nowMs)
             refusal.type = PacketType::Refusal;
             refusal.gameVersion = match.version;
             sendOnLink(match.link, NetChannel::Control, refusal, nowMs);
-            fail(match.link, match.phase, match.message,
-                 "the other player runs version " + packet.gameVersion + ", this is " + match.version);
+            net_match_detail::listenAgain(match, CloseReason::Refused,
+                "turned away a player of version " + packet.gameVersion + " (this is " + match.version + ")");
             return;
         } else {
             Packet welcome;
@@ -195,7 +224,7 @@ void handlePacket(NetMatch<Game>& match, const Packet& packet, int64_t nowMs)
         break;
     case PacketType::Goodbye:
         if (match.phase == NetPhase::Playing || match.phase == NetPhase::Handshake)
-            fail(match.link, match.phase, match.message, "the other player left the match");
+            fail(match.link, match.phase, match.message, peerLeftMessage);
         break;
     }
 }
@@ -244,8 +273,13 @@ void pumpNetMatch(NetMatch<Game>& match, int64_t nowMs)
     // result may still be on its way) until the caller leaves.
     if (match.phase == NetPhase::Finished)
         return;
+    if (match.link.peersTurnedAway != match.turnedAwaySeen) {
+        match.turnedAwaySeen = match.link.peersTurnedAway;
+        match.notice = "turned away a second player: this game is taken";
+    }
     if (match.phase == NetPhase::Connecting && status == LinkStatus::Connected) {
         match.phase = NetPhase::Handshake;
+        match.handshakeSinceMs = nowMs;
         if (!match.hosting) {
             Packet hello;
             hello.type = PacketType::Hello;
@@ -258,12 +292,16 @@ void pumpNetMatch(NetMatch<Game>& match, int64_t nowMs)
         if (match.phase == NetPhase::Failed)
             return;
     }
-    if (status == LinkStatus::Refused) {
-        fail(match.link, match.phase, match.message, "no answer from " + match.peerName);
+    // Before the match a host outlasts whoever connects and goes or says nothing.
+    if (match.hosting && match.phase != NetPhase::Playing) {
+        if (status == LinkStatus::Lost)
+            net_match_detail::listenAgain(match, CloseReason::Unknown, "a player connected and went");
+        else if (match.phase == NetPhase::Handshake && nowMs - match.handshakeSinceMs > connectTimeoutMs)
+            net_match_detail::listenAgain(match, CloseReason::Refused, "a player connected but did not say hello");
         return;
     }
-    if (status == LinkStatus::Lost) {
-        fail(match.link, match.phase, match.message, "the other player is gone (connection lost)");
+    if (status == LinkStatus::Refused || status == LinkStatus::Lost) {
+        fail(match.link, match.phase, match.message, net_match_detail::closedLinkMessage(match.link, match.peerName));
         return;
     }
     if (match.phase != NetPhase::Playing)

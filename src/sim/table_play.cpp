@@ -100,8 +100,10 @@ void xFaceContact(MatchState& state, const Figure& figure, int team, bool minusS
     const bool leaving = ball.direction.x == static_cast<float>(sign) && ball.speedX > 0.0f;
     // The foot catching up with the ball it has just struck only keeps it
     // going; a foot that is not swinging at a ball rolling off it leaves it be.
-    if (leaving && (strike.followThrough || toward <= 0.0f))
+    if (leaving && (strike.followThrough || toward <= 0.0f)) {
+        events.push(MatchEventType::SilentTouch, team, sign);
         return;
+    }
     if (toward > 0.0f) {
         const bool striking = figure.swingState == (sign > 0 ? SwingRising : SwingFalling);
         // A lighter trigger takes the strike down toward a touch.
@@ -126,8 +128,10 @@ void sideContact(Ball& ball, const Figure& figure, int team, int sign, MatchEven
 {
     // A ball rolling off the figure's side faster than a push is left be.
     const bool leaving = ball.direction.z == static_cast<float>(sign) && ball.speedZ > 0.0f;
-    if (leaving && (slideOf(figure) != sign || ball.speedZ >= pushSpeed))
+    if (leaving && (slideOf(figure) != sign || ball.speedZ >= pushSpeed)) {
+        events.push(MatchEventType::SilentTouch, team, 2 * sign);
         return;
+    }
     if (slideOf(figure) == sign)
         ball.speedZ = pushSpeed;
     else

@@ -24,6 +24,10 @@ SCORE_BOARD = (0, 800, 520, 580)
 RESULT_BOX = (300, 500, 250, 350)
 # Mean difference (0..255) two windows showing the same overlay may differ by.
 SAME_OVERLAY = 12.0
+# The winning goal's celebration stands over the result panel for up to 7 s
+# after each side learns of the goal; the two sides learn of it at different
+# moments, so the screens are compared once it is gone on both.
+CELEBRATION_S = 8.0
 
 
 def final_score(session):
@@ -72,6 +76,7 @@ def play(host):
         scores = wait_for_scores((host, joiner))
         check(scores[0] == scores[1], "the two games disagree on the score: %s and %s" % tuple(scores))
         check(max(scores[0]) == 1, "the match to one goal ended %d:%d" % scores[0])
+        time.sleep(CELEBRATION_S)
         shots = [result_screen(session, "result") for session in (host, joiner)]
         for rect in (SCORE_BOARD, RESULT_BOX):
             box = pictures.frame_box(*rect, width=shots[0].width, height=shots[0].height)

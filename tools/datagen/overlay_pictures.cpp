@@ -125,7 +125,7 @@ void generateHelp(DataOutput& output)
     TextStyle note = textStyle(11, Rgb{0.80, 0.84, 0.92}, 1.2);
     drawLabel(canvas, "Pairs: goalkeeper + defence, or midfield + attack. Other keys: menu → Settings.", 250, 178,
               Align::Centre, note);
-    drawLabel(canvas, "Pads: sticks slide, LT / RT or A / B kick, X / Y back, LB / RB pair, Start pause", 250, 192,
+    drawLabel(canvas, "Pads: sticks slide (further, faster), LT / RT or A / B kick, X / Y back, LB / RB pair", 250, 192,
               Align::Centre, note);
     drawLabel(canvas, "Alone: menu \u201cPlayer 2\u201d \u2192 Computer, or start quirtal --opponent computer.", 250, 206,
               Align::Centre, note);
@@ -135,21 +135,22 @@ void generateHelp(DataOutput& output)
         {"1 2 3", "camera: overview, follow, close"},
         {"F1 F2 F3", "this help / frame rate / wireframe"},
         {"F4 F5 F7", "filter / mipmaps / display lists;  F10 full screen"},
-        {"P  Esc", "pause / leave the match (asks first)"},
+        {"P  Esc", "pause / leave the match (asks first); pad: Start / Back"},
         {"Mouse", "hold the left button and drag to turn the view"},
     };
-    drawHelpColumn(canvas, 14, 228, "Both players", {0.9, 0.9, 0.9}, general, 6, 82, 15.5);
+    drawHelpColumn(canvas, 14, 222, "Both players", {0.9, 0.9, 0.9}, general, 6, 82, 14.0);
 
-    // The two rule sets, shots, pins, passes and dead balls.
+    // The two rule sets, aiming, pins, passes, dead balls and the pads' triggers.
     TextStyle tip = textStyle(10, Rgb{1.0, 0.93, 0.62}, 1.1);
     const char* const tips[] = {
         "Rules (R in the menu): classic, or table: the shot goes where the ball meets the foot,",
-        "sliding while shooting bends it, a full back swing shoots hardest, a touch softest.",
-        "Table: hold shoot over a slow ball to pin it; slide, let go and pin again to pass.",
+        "sliding while shooting bends it; a full back swing shoots hardest, a touch softest",
+        "(and a pad's trigger pressed lightly, softer). Hold shoot over a slow ball to pin it;",
+        "slide, let go and pin again to pass along the rod; a touch from midfield stops at the attack.",
         "Dead ball (3 s untouched, still or in a corner, or 10 s on one rod): served to the other side.",
     };
-    for (int i = 0; i < 4; ++i)
-        drawLabel(canvas, tips[i], 250, 334.0 + 13.5 * i, Align::Centre, tip);
+    for (int i = 0; i < 5; ++i)
+        drawLabel(canvas, tips[i], 250, 332.0 + 11.0 * i, Align::Centre, tip);
     saveMasked(output, 10, 9, canvas, RowOrder::TopRowFirst);
 }
 
