@@ -218,6 +218,7 @@ TEST_F(DemoMatch, ComputerOpponentTakesPlayer2sKeysEndsTheIntroAndKicksOff)
     onKeyDown(enter, 0, 0);
     ASSERT_EQ(game.state, StateKickOff);
     EXPECT_EQ(game.cameraMode, CameraIntro);
+    matchSession.state.server = 2; // the computer's serve: the person's own is left to the person
     onKeyDown('8', 0, 0);
     onKeyDown('w', 0, 0);
     computerFrames(0.1f);

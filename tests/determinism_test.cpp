@@ -11,7 +11,7 @@ namespace {
 constexpr uint64_t seed = 3;
 // The final state of that match. A change here is a change of play: say so
 // in the commit that makes it.
-constexpr uint64_t pinnedHash = 0x449ba23914dc9243ull;
+constexpr uint64_t pinnedHash = 0xef75dc216de8744full;
 
 struct Result {
     uint64_t hash;

@@ -18,6 +18,9 @@ namespace {
 constexpr int firstKickOffWait = 3 * ticksPerSecond;
 constexpr int firstKickOffExtra = ticksPerSecond;
 constexpr int kickOffWait = 2 * ticksPerSecond;
+// The other side's serve is theirs to take: the computer starts it only when
+// they have let it lie this long, so a match against an absent player ends.
+constexpr int otherServeWait = 10 * ticksPerSecond;
 constexpr int stalledWait = ticksPerSecond / 2; // and three looks more
 
 // Ball x beyond which manual rod choice takes the defensive pair, as the
@@ -591,9 +594,10 @@ bool looksStopped(const ComputerPlayer& computer, const MatchState& state)
 // How long the computer waits in the current phase before it presses Enter; 0 for never.
 int enterWait(const ComputerPlayer& computer, const MatchState& state)
 {
+    const bool ownServe = state.server == computer.player;
     switch (state.phase) {
-    case MatchPhase::KickOffPending: return computer.kickOffWait;
-    case MatchPhase::Goal: return kickOffWait;
+    case MatchPhase::KickOffPending: return ownServe ? computer.kickOffWait : otherServeWait;
+    case MatchPhase::Goal: return ownServe ? kickOffWait : otherServeWait;
     // Under the table rules a ball the other side caught would only roll
     // back into its figure; it is left to the dead-ball serve, which comes to this side.
     case MatchPhase::InPlay:
