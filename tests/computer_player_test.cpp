@@ -114,6 +114,8 @@ TEST(ComputerPlayer, StrengthsFormALadderUnderBothRuleSets)
         EXPECT_GE(winsOver(P::Normal, P::Easy, 20, 10.0, rules), 15);
         EXPECT_GE(winsOver(P::Hard, P::Normal, 40, 10.0, rules), 27);
         EXPECT_GE(winsOver(P::Hard, P::Reference, 20, 10.0, rules), 17);
+        // The simple script is the rung below normal: easy loses to it.
+        EXPECT_GE(winsOver(P::Reference, P::Easy, 20, 10.0, rules), 12);
     }
 }
 

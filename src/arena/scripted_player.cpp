@@ -1,6 +1,7 @@
 #include "arena/scripted_player.h"
 
 #include "sim/match_engine.h"
+#include "sim/match_rules.h"
 
 #include <cmath>
 
@@ -13,8 +14,6 @@ constexpr uint32_t shortestHold = ticksPerSecond / 5;
 constexpr uint32_t longestHold = ticksPerSecond * 2 / 3;
 // Closer than this across the table, a figure counts as in line with the ball.
 constexpr float inLineDistance = 3.0f;
-// The ball is in reach of a rod's kick this close along the table.
-constexpr float kickReach = 18.0f;
 
 int8_t forwardKick(int team)
 {
@@ -47,12 +46,18 @@ InputRecord aim(const ScriptedPlayer& player, const MatchState& state, bool kick
         const Figure* figure = nearestFigure(team, 2 * state.activePair[player.team] + slot, ball.z);
         if (!figure)
             continue;
+        // A rod the ball has passed steps its figure out of the way of a
+        // ball coming from behind, and otherwise stands.
+        const float ahead = (ball.x - figure->position.x) * forwardKick(player.team);
         const float across = ball.z - figure->position.z;
-        if (std::fabs(across) > inLineDistance)
+        if (kicks && ahead <= -state.ball.radius) {
+            const bool fromBehind = state.ball.direction.x * forwardKick(player.team) > 0 && state.ball.speedX > 0;
+            if (fromBehind && std::fabs(across) < figure->sizeZ + 2.0f * state.ball.radius)
+                record.slide[slot] = across < 0 ? 1 : -1;
+        } else if (std::fabs(across) > inLineDistance)
             record.slide[slot] = across < 0 ? -1 : 1;
         // A tap: forward on one look, released on the next.
-        const float ahead = (ball.x - figure->position.x) * forwardKick(player.team);
-        if (kicks && ahead > -state.ball.radius && ahead < kickReach && player.held.kick[slot] == 0)
+        if (kicks && ahead > -state.ball.radius && ahead <= rodReachX() && player.held.kick[slot] == 0)
             record.kick[slot] = forwardKick(player.team);
     }
     return record;
