@@ -58,10 +58,16 @@ TEST(MatchFlow, GoalsPostsAndWallsSoundAsTheirEventsSay)
         EXPECT_EQ(matchSession.state.goals[0], before + 1);
         EXPECT_EQ(slotsOn(channelGoal), std::vector<int>{slotGoal});
         EXPECT_EQ(slotsOn(channelWall), std::vector<int>{slotBallHit});
+        // One goal pick in 32 says nothing; the winner's remark always comes.
         const std::vector<int> remarks = slotsOn(channelCommentary);
-        ASSERT_EQ(remarks.size(), 1u);
-        EXPECT_EQ(among(remarks[0], {68, 69, 70}), before == 4) << remarks[0];
-        EXPECT_FALSE(among(remarks[0], {71, 72, 73})) << remarks[0];
+        ASSERT_LE(remarks.size(), 1u);
+        if (before == 4) {
+            ASSERT_EQ(remarks.size(), 1u);
+        }
+        for (int remark : remarks) {
+            EXPECT_EQ(among(remark, {68, 69, 70}), before == 4) << remark;
+            EXPECT_FALSE(among(remark, {71, 72, 73})) << remark;
+        }
     }
     // Posts: the remark is a random pick that plays nothing half of the time;
     // over many calendar seconds the +x post must speak and the -x bands never.

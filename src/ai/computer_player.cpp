@@ -362,7 +362,34 @@ bool aimedShotLost(const Look& look, int slot)
     const int sign = attackSign(look.computer.player);
     const RodView rod = viewRod(look, rodOfSlot(look.computer.heldPair, slot));
     const float ahead = sign * (look.ball.x - rod.x);
-    return ahead < nearestAimed || ahead > catchFrom;
+    // A ball still rolling in meets the raised foot's box behind the rod line.
+    const bool rollingIn = -sign * look.vx > 0.0f && ahead > -backSwingReach;
+    return (ahead < nearestAimed && !rollingIn) || ahead > catchFrom;
+}
+
+// Whether a person would expect the serve: the ball has lain all but still
+// for a while out of the computer's reach, and the other side touched it last.
+bool awaitsServe(const Look& look)
+{
+    if (look.computer.stillFor < serveExpected || look.state.lastTouchTeam != 3 - look.computer.player)
+        return false;
+    for (const Figure& figure : teamOf(look).figures)
+        if (std::fabs(look.ball.x - figure.position.x) < backSwingReach + ballRadius(look))
+            return false;
+    return true;
+}
+
+// Table rules: a serve is about to come to this side's midfield, which
+// waits for it at the back stop and so catches it: its own kick-off, or a
+// dead ball in the making that goes to it.
+bool serveComing(const Look& look)
+{
+    if (!tableRules(look.state.settings) || look.computer.heldPair != 1)
+        return false;
+    const MatchPhase phase = look.state.phase;
+    if (phase == MatchPhase::KickOffPending || phase == MatchPhase::Goal)
+        return look.state.server == look.computer.player;
+    return phase == MatchPhase::InPlay && awaitsServe(look);
 }
 
 // Plans a kick for the tick the ball will be halfway into the sweep of a
@@ -375,6 +402,13 @@ void planKick(const Look& look, int slot)
     computer.kickAt[slot] = -1;
     if (computer.kickHeld[slot] == 0)
         computer.aimedHold[slot] = false; // an aimed shot given up before its back swing began
+    if (slot == 0 && serveComing(look)) {
+        if (computer.kickHeld[slot] == 0) {
+            computer.kickAt[slot] = computer.clock;
+            computer.windUp[slot] = computer.aimedHold[slot] = true;
+        }
+        return;
+    }
     if (look.state.phase != MatchPhase::InPlay || computer.kickHeld[slot] != 0 || planAimedShot(look, slot))
         return;
     const int sign = attackSign(computer.player);
@@ -428,7 +462,10 @@ void runKicks(const Look& look)
     for (int slot = 0; slot < 2; ++slot) {
         const int held = computer.clock - computer.kickSince[slot];
         if (computer.kickHeld[slot] != 0 && computer.aimedHold[slot]) {
-            if (held < windUpTicks)
+            // Waiting for a serve: the time to aim starts when it comes.
+            if (slot == 0 && serveComing(look))
+                computer.kickSince[slot] = computer.clock - windUpTicks;
+            if (held < windUpTicks || (slot == 0 && serveComing(look)))
                 continue;
             // Aimed or not, a ball held too long is struck before it goes dead.
             const bool due = held >= longestAim && ballInSweep(look, slot);
@@ -457,18 +494,6 @@ void runKicks(const Look& look)
             }
         }
     }
-}
-
-// Whether a person would expect the serve: the ball has lain all but still
-// for a while out of the computer's reach, and the other side touched it last.
-bool awaitsServe(const Look& look)
-{
-    if (look.computer.stillFor < serveExpected || look.state.lastTouchTeam != 3 - look.computer.player)
-        return false;
-    for (const Figure& figure : teamOf(look).figures)
-        if (std::fabs(look.ball.x - figure.position.x) < backSwingReach + ballRadius(look))
-            return false;
-    return true;
 }
 
 // Whether the ball lies slow in front of the rod, where a figure slid to it can strike it.
