@@ -11,7 +11,7 @@ namespace {
 constexpr uint64_t seed = 3;
 // The final state of that match. A change here is a change of play: say so
 // in the commit that makes it.
-constexpr uint64_t pinnedHash = 0xef75dc216de8744full;
+constexpr uint64_t pinnedHash = 0x21d99b359e9c99f9ull;
 
 struct Result {
     uint64_t hash;

@@ -86,6 +86,10 @@ TEST(MatchFlow, GoalsPostsAndWallsSoundAsTheirEventsSay)
             }
         }
     }
+    // A figure: team 2's goalkeeper at x 210 meets the ball on the contact channel.
+    tickWithBallAt(199.0f, 0.0f, 1);
+    EXPECT_EQ(playsOn(channelContact), 1);
+    EXPECT_EQ(playsOn(channelWall), 0);
     setCalendarClock(nullptr);
     setMillisecondClock(nullptr);
     EXPECT_GT(plusPostRemarks, 5);

@@ -131,6 +131,25 @@ TEST_F(TableSkill, APinHoldsTheBallFollowsTheSlideAndLeavesWithTheNextStrike)
     EXPECT_LT(deadAt, 11 * ticksPerSecond);
 }
 
+TEST_F(TableSkill, AFigureHeldBackCatchesASlowBallAndLetsAFastOnePassUnder)
+{
+    for (float coming : {150.0f, 400.0f}) {
+        SCOPED_TRACE(coming);
+        SetUp();
+        clearOpponents();
+        hold(0, -1, 8);
+        ballAt(attackX + 60.0f, 0.0f, coming, -1);
+        hold(0, -1, coming < 200.0f ? 40 : 15);
+        if (coming < 200.0f) {
+            EXPECT_NEAR(state.ball.position.x, attackX + catchReach, 1e-3f);
+            EXPECT_LT(speed(), 1.0f);
+        } else {
+            EXPECT_LT(state.ball.position.x, attackX - 20.0f) << "under the raised figure";
+            EXPECT_GT(speed(), coming * 0.9f);
+        }
+    }
+}
+
 TEST_F(TableSkill, APassAlongTheRodArrivesAtTheNeighbouringFigure)
 {
     hold(0, 1, 6);

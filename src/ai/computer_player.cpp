@@ -362,9 +362,10 @@ bool aimedShotLost(const Look& look, int slot)
     const int sign = attackSign(look.computer.player);
     const RodView rod = viewRod(look, rodOfSlot(look.computer.heldPair, slot));
     const float ahead = sign * (look.ball.x - rod.x);
-    // A ball still rolling in meets the raised foot's box behind the rod line.
+    // A ball still rolling in meets the raised foot's box behind the rod
+    // line; one coming too fast to catch would pass under the raised figure.
     const bool rollingIn = -sign * look.vx > 0.0f && ahead > -backSwingReach;
-    return (ahead < nearestAimed && !rollingIn) || ahead > catchFrom;
+    return (ahead < nearestAimed && !rollingIn) || ahead > catchFrom || -sign * look.vx > catchBall;
 }
 
 // Whether a person would expect the serve: the ball has lain all but still

@@ -53,8 +53,12 @@ float shotCost(const MatchState& state, float rodX, float ballZ, ShotPath path, 
             const float x = feet ? figure.footPosition.x : figure.position.x;
             if (sign * (x - rodX) <= boxHalfX)
                 continue;
-            const float z = zAt(x, rodX, ballZ, path, radius);
-            const float clearance = std::fabs(z - figure.position.z) - figure.sizeZ;
+            // Under the table rules the path's nearest pass by the foot's box,
+            // from its near face to its far one.
+            const float nearZ = zAt(x - (feet ? sign * boxHalfX : 0.0f), rodX, ballZ, path, radius) - figure.position.z;
+            const float farZ = zAt(x + (feet ? sign * boxHalfX : 0.0f), rodX, ballZ, path, radius) - figure.position.z;
+            const float pass = nearZ * farZ <= 0.0f ? 0.0f : std::fmin(std::fabs(nearZ), std::fabs(farZ));
+            const float clearance = pass - figure.sizeZ;
             if (clearance < figureMargin)
                 cost += opponentCost;
             else if (feet && !own && clearance < reachAside)

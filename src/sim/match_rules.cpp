@@ -129,6 +129,15 @@ void watchForDeadBall(MatchState& state, MatchEvents& events)
     const int receiver = state.lastTouchTeam != 0 ? 3 - state.lastTouchTeam : 3 - state.server;
     state.server = receiver;
     serveBall(state, receiver);
+    // Nobody asked for this serve: it rolls to the receiving midfield's figure
+    // nearest the middle line, so a rod slid aside does not let it through
+    // toward the receiver's own goal.
+    float nearest = tableWidth;
+    for (const Figure& figure : state.teams[receiver - 1].figures)
+        if (figure.rod == RodMidfield && std::fabs(figure.position.z) < std::fabs(nearest))
+            nearest = figure.position.z;
+    if (std::fabs(nearest) < tableWidth / 2.0f)
+        state.ball.position.z = nearest;
     events.push(MatchEventType::DeadBall, receiver);
 }
 

@@ -112,8 +112,11 @@ void xFaceContact(MatchState& state, const Figure& figure, int team, bool minusS
         events.push(MatchEventType::Contact, team, sign);
         return;
     }
-    if (raised >= swingLimit && ballSpeed(ball) < catchSpeed) {
-        // Held at the back stop: a ball not too fast is caught in front of the figure.
+    if (raised >= swingLimit) {
+        // Held at the back stop, raised: a ball not too fast is caught in
+        // front of the figure, a fast one passes under it.
+        if (ballSpeed(ball) >= catchSpeed)
+            return;
         ball.position.x = figure.position.x + static_cast<float>(sign) * catchReach;
         stopBall(ball);
         events.push(MatchEventType::SilentTouch, team, sign);
