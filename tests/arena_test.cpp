@@ -73,7 +73,7 @@ TEST(Arena, DegeneratePlayersLoseWholeMatchesToNormalUnderBothRuleSets)
 {
     const std::pair<const char*, const char*> runs[] = {{"classic", "idle"}, {"classic", "hold-kick"},
         {"classic", "hold-back"}, {"classic", "line-up"}, {"classic", "random"}, {"table", "idle"},
-        {"table", "line-up"}, {"table", "random"}};
+        {"table", "hold-kick"}, {"table", "hold-back"}, {"table", "line-up"}, {"table", "random"}};
     for (const auto& run : runs) {
         const std::vector<Line> lines =
             play(std::string("--rules ") + run.first + " --home " + run.second + " --away normal --seeds 2-3");

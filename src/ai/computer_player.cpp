@@ -4,6 +4,7 @@
 #include "sim/match_engine.h"
 #include "sim/match_rules.h"
 #include "sim/table_layout.h"
+#include "sim/table_play.h"
 
 #include <cmath>
 #include <algorithm>
@@ -527,8 +528,11 @@ void decideSlide(const Look& look, int slot)
         // Before the kick-off every rod lines up on the middle, where the ball starts.
         offset = offsetToMeet(rod, layout, 0.0f);
     } else if (awaitsServe(look) && rodOfSlot(computer.heldPair, slot) == RodMidfield) {
-        // A dead ball the other side stopped is served to this midfield, from the middle.
-        offset = offsetToMeet(rod, layout, 0.0f);
+        // A dead ball the other side stopped is served to this midfield's
+        // figure nearest the middle: under the table rules it stands where
+        // the caught serve has a clear shot, else in the middle.
+        const float spot = tableRules(look.state.settings) ? chooseServeSpot(look.state, rod.x + sign * catchReach, sign) : 0.0f;
+        offset = offsetToMeet(rod, layout, spot);
     } else if (computer.kickHeld[slot] != 0 && ballBehindFoot(look, slot, 2.0f)) {
         // A raised foot over a ball behind it slides clear before it comes down.
         offset = offsetToDodge(rod, layout, ball.z);

@@ -6,6 +6,7 @@
 #include "sim/table_play.h"
 
 #include <cmath>
+#include <initializer_list>
 
 namespace {
 
@@ -103,17 +104,36 @@ float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float b
     return best;
 }
 
-float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, int sign)
+float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, int sign, float* cost)
 {
     float best = 0.0f;
     float bestCost = 1e9f;
     for (int hit = -widestHit; hit <= widestHit; ++hit) {
         const float degrees = tableShotDegrees(static_cast<float>(hit), 0);
         const ShotPath path{static_cast<float>(sineDegrees(degrees)), static_cast<float>(cosineDegrees(degrees))};
-        const float cost = shotCost(state, rodX, ballZ, path, sign, true);
-        if (cost < bestCost) {
-            bestCost = cost;
+        const float pathCost = shotCost(state, rodX, ballZ, path, sign, true);
+        if (pathCost < bestCost) {
+            bestCost = pathCost;
             best = static_cast<float>(-hit);
+        }
+    }
+    if (cost)
+        *cost = bestCost;
+    return best;
+}
+
+float chooseServeSpot(const MatchState& state, float ballX, int sign)
+{
+    float best = 0.0f;
+    float bestCost = 1e9f;
+    for (float z = 0.0f; z <= serveSpotReach; z += 2.0f) {
+        for (float side : {z, -z}) {
+            float cost = 0.0f;
+            chooseTableShotOffset(state, ballX, side, sign, &cost);
+            if (cost < bestCost) {
+                bestCost = cost;
+                best = side;
+            }
         }
     }
     return best;

@@ -12,7 +12,14 @@ float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float b
 // The same under the table rules, where the shot's angle follows the ball's
 // offset on the foot unit by unit: the still rod's hit whose path passes the
 // figures ahead, keeps clear of those that could slide across, and ends in the goal mouth.
-float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, int sign);
+// cost, when given, receives the path's cost: a figure in the way costs 100.
+float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, int sign, float* cost = nullptr);
+
+// Table rules: the z within serveSpotReach of the middle from which a ball
+// at ballX has the clearest shot: where a midfield waiting for a dead-ball
+// serve (which rolls to its figure nearest the middle) puts that figure.
+float chooseServeSpot(const MatchState& state, float ballX, int sign);
+constexpr float serveSpotReach = 22.0f;
 
 // A z past a side wall folded back onto the table, as the walls reflect the ball.
 float foldIntoTable(float z, float ballRadius);

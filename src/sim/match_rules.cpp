@@ -129,15 +129,15 @@ void watchForDeadBall(MatchState& state, MatchEvents& events)
     const int receiver = state.lastTouchTeam != 0 ? 3 - state.lastTouchTeam : 3 - state.server;
     state.server = receiver;
     serveBall(state, receiver);
-    // Nobody asked for this serve: it rolls to the receiving midfield's figure
-    // nearest the middle line, so a rod slid aside does not let it through
-    // toward the receiver's own goal.
-    float nearest = tableWidth;
+    // Nobody asked for this serve: when no figure of the receiving midfield
+    // stands in the middle, it rolls to the one nearest the middle line, so
+    // a rod slid aside does not let it through toward the receiver's own goal.
+    const Figure* nearest = nullptr;
     for (const Figure& figure : state.teams[receiver - 1].figures)
-        if (figure.rod == RodMidfield && std::fabs(figure.position.z) < std::fabs(nearest))
-            nearest = figure.position.z;
-    if (std::fabs(nearest) < tableWidth / 2.0f)
-        state.ball.position.z = nearest;
+        if (figure.rod == RodMidfield && (!nearest || std::fabs(figure.position.z) < std::fabs(nearest->position.z)))
+            nearest = &figure;
+    if (nearest && std::fabs(nearest->position.z) >= nearest->sizeZ)
+        state.ball.position.z = nearest->position.z;
     events.push(MatchEventType::DeadBall, receiver);
 }
 
