@@ -113,9 +113,9 @@ TEST(ComputerPlayer, StrengthsFormALadderUnderBothRuleSets)
         SCOPED_TRACE(rules == RuleSet::Table ? "table" : "classic");
         EXPECT_GE(winsOver(P::Normal, P::Easy, 20, 10.0, rules), 15);
         EXPECT_GE(winsOver(P::Hard, P::Normal, 40, 10.0, rules), 27);
-        EXPECT_GE(winsOver(P::Hard, P::Reference, 20, 10.0, rules), 14);
+        EXPECT_GE(winsOver(P::Hard, P::Reference, 40, 10.0, rules), 28);
         // The simple script is the rung below normal: easy loses to it.
-        EXPECT_GE(winsOver(P::Reference, P::Easy, 20, 10.0, rules), 12);
+        EXPECT_GE(winsOver(P::Reference, P::Easy, 40, 10.0, rules), 24);
     }
 }
 

@@ -127,28 +127,32 @@ TEST(Match, TwoPlayersPlayAWholeMatchFromTheKeyboard)
     EXPECT_EQ(game.cameraMode, CameraOverview);
     EXPECT_EQ(game.state, StateKickOff);
 
-    // Both players clear the middle of the table: each slides its midfield
-    // and attack rods about 20 units toward -z (the ball waits at the centre).
+    // A serve rolls to the receiving midfield's figure nearest the middle, and
+    // a still figure sends it back. Lanes for it: player 1 slides its
+    // midfield and player 2 its attack about 20 units toward -z (the ball
+    // waits at the centre).
     holdKey('w', slideFrames);
-    holdKey('i', slideFrames);
-    holdKey('8', slideFrames);
     holdSpecial(GLUT_KEY_UP, slideFrames);
     // Five frames of 40 ms are 12 ticks of 1.67 units, give or take the tick
     // the accumulator carries from one key to the next.
     const float slid = 20.0f;
     const Team* teams[2] = {&match().teams[0], &match().teams[1]};
-    for (int i : {3, 4, 5, 6, 7, 8, 9, 10}) {
-        EXPECT_NEAR(teams[0]->figures[i].position.z, static_cast<float>(layoutTeam1[i].z) - slid, 1.7f) << i;
-        EXPECT_NEAR(teams[1]->figures[i].position.z, static_cast<float>(layoutTeam2[i].z) - slid, 1.7f) << i;
+    for (int i = 3; i <= 10; ++i) {
+        const bool midfield = i <= 7;
+        EXPECT_NEAR(teams[0]->figures[i].position.z, static_cast<float>(layoutTeam1[i].z) - (midfield ? slid : 0.0f), 1.7f) << i;
+        EXPECT_NEAR(teams[1]->figures[i].position.z, static_cast<float>(layoutTeam2[i].z) - (midfield ? 0.0f : slid), 1.7f) << i;
     }
     EXPECT_FLOAT_EQ(teams[0]->figures[0].position.z, 0.0f);
     EXPECT_FLOAT_EQ(teams[1]->figures[0].position.z, 0.0f);
 
-    // Player 2's goals: kick-offs served to team 1 run down the empty middle,
-    // and player 1's goalkeeper steps aside once the ball is deep in team 1's
-    // half (pair 0 is active there).
+    // Player 2's goals: kick-offs served to team 2 meet its middle midfielder
+    // and come back down the middle of the table, and player 1's goalkeeper
+    // steps aside once the ball is deep in team 1's half (pair 0 is active there).
     forgetSounds();
-    int goalState = kickOffAndPlayToGoal(1, [] {
+    int goalState = kickOffAndPlayToGoal(2, [] {
+        ASSERT_TRUE(framesUntil([] { return ball().direction.x < 0.0f; }));
+        EXPECT_GT(ball().position.x, 0.0f);
+        EXPECT_FALSE(slotsOn(channelContact).empty());
         ASSERT_TRUE(framesUntil([] { return ball().position.x < -70.0f; }));
         EXPECT_EQ(match().activePair[0], 0);
         holdKey('w', slideFrames);
@@ -165,23 +169,25 @@ TEST(Match, TwoPlayersPlayAWholeMatchFromTheKeyboard)
     framesFor(2);
     EXPECT_FLOAT_EQ(ball().position.x, 0.0f);
 
-    goalState = kickOffAndPlayToGoal(1, [] {});
+    goalState = kickOffAndPlayToGoal(2, [] {});
     EXPECT_EQ(goalState, StateGoal);
     EXPECT_EQ(match().goals[1], 2);
 
-    // Player 1's goals: team 2's goalkeeper steps aside the same way, and the
-    // kick-offs then run straight into team 2's goal.
-    goalState = kickOffAndPlayToGoal(2, [] {
+    // Player 1's goals: kick-offs served to team 1 roll to its slid middle
+    // midfielder at z -20 and come back along that lane; team 2's defence
+    // steps out of it the same way.
+    goalState = kickOffAndPlayToGoal(1, [slid] {
+        EXPECT_NEAR(ball().position.z, -slid, 1.7f);
         ASSERT_TRUE(framesUntil([] { return ball().position.x > 70.0f; }));
         EXPECT_EQ(match().activePair[1], 0);
-        holdKey('8', slideFrames);
+        holdSpecial(GLUT_KEY_UP, slideFrames);
     });
     EXPECT_EQ(goalState, StateGoal);
     EXPECT_EQ(match().goals[0], 1);
     EXPECT_EQ(match().goals[1], 2);
     for (int goal = 2; goal <= 4; ++goal) {
         forgetSounds();
-        EXPECT_EQ(kickOffAndPlayToGoal(2, [] {}), StateGoal);
+        EXPECT_EQ(kickOffAndPlayToGoal(1, [] {}), StateGoal);
         EXPECT_EQ(match().goals[0], goal);
         EXPECT_EQ(match().goals[1], 2);
         for (int slot : slotsOn(channelCommentary))
@@ -191,7 +197,7 @@ TEST(Match, TwoPlayersPlayAWholeMatchFromTheKeyboard)
 
     // The deciding goal ends its own frame on the result screen.
     forgetSounds();
-    EXPECT_EQ(kickOffAndPlayToGoal(2, [] {}), StateResult);
+    EXPECT_EQ(kickOffAndPlayToGoal(1, [] {}), StateResult);
     EXPECT_EQ(match().goals[0], 5);
     EXPECT_EQ(match().goals[1], 2);
     EXPECT_FLOAT_EQ(ball().position.x, 0.0f);

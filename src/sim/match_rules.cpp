@@ -54,8 +54,17 @@ void scoreGoal(MatchState& state, int player, MatchEvents& events)
 
 void serveBall(MatchState& state, int team)
 {
-    // Team 1's midfield stands on the -x side of the centre, team 2's on the +x side.
+    // Team 1's midfield stands on the -x side of the centre, team 2's on the
+    // +x side. When none of its figures stands in the middle, the ball rolls
+    // to the one nearest the middle line: a rod slid aside does not let the
+    // serve through toward the receiver's own goal.
     state.ball.clear();
+    const Figure* nearest = nullptr;
+    for (const Figure& figure : state.teams[team - 1].figures)
+        if (figure.rod == RodMidfield && (!nearest || std::fabs(figure.position.z) < std::fabs(nearest->position.z)))
+            nearest = &figure;
+    if (nearest && std::fabs(nearest->position.z) >= nearest->sizeZ)
+        state.ball.position.z = nearest->position.z;
     state.ball.speedX = static_cast<float>(kickSpeed);
     state.ball.speedZ = 0.0f;
     state.ball.setDirectionX(team == 1 ? -1 : +1);
@@ -129,15 +138,6 @@ void watchForDeadBall(MatchState& state, MatchEvents& events)
     const int receiver = state.lastTouchTeam != 0 ? 3 - state.lastTouchTeam : 3 - state.server;
     state.server = receiver;
     serveBall(state, receiver);
-    // Nobody asked for this serve: when no figure of the receiving midfield
-    // stands in the middle, it rolls to the one nearest the middle line, so
-    // a rod slid aside does not let it through toward the receiver's own goal.
-    const Figure* nearest = nullptr;
-    for (const Figure& figure : state.teams[receiver - 1].figures)
-        if (figure.rod == RodMidfield && (!nearest || std::fabs(figure.position.z) < std::fabs(nearest->position.z)))
-            nearest = &figure;
-    if (nearest && std::fabs(nearest->position.z) >= nearest->sizeZ)
-        state.ball.position.z = nearest->position.z;
     events.push(MatchEventType::DeadBall, receiver);
 }
 
