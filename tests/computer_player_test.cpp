@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <deque>
 #include <set>
 #include <string>
@@ -158,6 +159,39 @@ TEST(ComputerPlayer, EachSeedPlaysItsOwnMatchAndRepeatsIt)
         EXPECT_EQ(hashes.size(), 4u) << arenaPlayerName(strength);
         EXPECT_EQ(playArenaMatch(options, 3).hash, playArenaMatch(options, 3).hash);
     }
+}
+
+// Under the table rules a ball pinned under one of its toes is carried
+// across to a clearer shot and let go within about a second, never held.
+TEST(ComputerPlayer, CarriesABallItPinsAcrossAndLetsItGoSoon)
+{
+    int pins = 0, carried = 0;
+    uint32_t longest = 0;
+    for (uint64_t seed = 1; seed <= 2; ++seed) {
+        MatchSettings settings;
+        settings.rules = static_cast<int>(RuleSet::Table);
+        HeadlessTable table(seed, settings);
+        table.letComputerPlay(1, ComputerHard);
+        table.letComputerPlay(2, ComputerHard);
+        uint32_t since = 0;
+        float fromZ = 0.0f;
+        table.playUntil([&] {
+            const MatchState& state = table.state;
+            if (state.pin.team != 0 && since == 0) {
+                since = state.tick;
+                fromZ = state.ball.position.z;
+                ++pins;
+            } else if (state.pin.team == 0 && since != 0) {
+                longest = std::max(longest, state.tick - since);
+                carried += std::fabs(state.ball.position.z - fromZ) >= 10.0f;
+                since = 0;
+            }
+            return false;
+        }, threeMinutes);
+    }
+    EXPECT_GE(pins, 10);
+    EXPECT_GE(carried, pins / 4);
+    EXPECT_LE(longest, 3u * ticksPerSecond / 2);
 }
 
 // Left on the goalkeeper pair at the kick-off, it switches to midfield and

@@ -11,7 +11,7 @@ namespace {
 constexpr uint64_t seed = 3;
 // The final state of that match. A change here is a change of play: say so
 // in the commit that makes it.
-constexpr uint64_t pinnedHash = 0xe1e4d17dbfab62a0ull;
+constexpr uint64_t pinnedHash = 0x959f6aa6162c3613ull;
 
 struct Result {
     uint64_t hash;

@@ -47,10 +47,8 @@ constexpr float slideDeadband = 2.0f;
 constexpr float dodgeGap = 20.0f;
 // Longest look ahead along the ball's path, in seconds.
 constexpr float predictionHorizon = 1.5f;
-// A guarding goalkeeper pair waits this share of the ball's z off the middle
-// while the ball goes away, and meets a coming ball no farther out than the
+// A guarding goalkeeper pair meets a coming ball no farther out than the
 // posts plus this margin.
-constexpr float guardLean = 0.3f;
 constexpr float guardMargin = 6.0f;
 // A ball slower than this along x (units per second) is kicked where it lies
 // once the foot's sweep reaches it, and is met by the goalkeeper pair.
@@ -73,6 +71,11 @@ constexpr int longestAim = ticksPerSecond * 6 / 5;
 constexpr float tableHand = 0.3f;
 // After the ball has looked still this long, a serve may come.
 constexpr int serveExpected = 2 * ticksPerSecond;
+// Table rules: a ball pinned under a toe is carried at most this far across
+// (half a second of slide) to where its shot is clearest, and let go after
+// longestCarry at the latest.
+constexpr float carryReach = 50.0f;
+constexpr int longestCarry = ticksPerSecond;
 // One second, the window of the change limit.
 constexpr int changeWindow = ticksPerSecond;
 
@@ -256,6 +259,15 @@ void takeStockOfPair(const Look& look)
     }
 }
 
+// Whether the ball lies pinned under the toe of a figure of the slot's rod,
+// as a person sees their figure hold it.
+bool pinnedBy(const Look& look, int slot)
+{
+    const Pin& pin = look.state.pin;
+    return pin.team == look.computer.player &&
+           teamOf(look).figures[pin.figure].rod == rodOfSlot(look.computer.heldPair, slot);
+}
+
 // Slides a rod by the given amount: one press now, the release when it should be there.
 void steerRod(ComputerPlayer& computer, int slot, float distance)
 {
@@ -322,6 +334,10 @@ bool planAimedShot(const Look& look, int slot)
     const bool lying = ahead <= strikeReach && seenSpeed(look) < stillBall;
     const bool coming = ahead <= catchFrom && closing > 0.0f && seenSpeed(look) < catchBall;
     if (ahead < nearestAimed || !(lying || coming) || ballBehindFoot(look, slot, 2.0f, backSwingReach))
+        return false;
+    // The goalkeeper pair meets a coming ball with its figures down: a shot
+    // struck meanwhile would pass under figures waiting raised at the back stop.
+    if (coming && !lying && computer.heldPair == 0)
         return false;
     const float ballZ = coming ? zWhereBallCrosses(look, rod.x) : look.ball.z;
     const Figure* figures = teamOf(look).figures;
@@ -483,6 +499,12 @@ void runKicks(const Look& look)
                 pressSwing(computer, slot, false);
                 computer.windUp[slot] = false;
             }
+        } else if (computer.kickHeld[slot] != 0 && pinnedBy(look, slot)) {
+            // A pinned ball is carried to its spot, then let go for the strike.
+            const bool arrived =
+                computer.slideHeld[slot] == 0 && std::fabs(look.ball.z - computer.carryTo[slot]) <= slideDeadband;
+            if (computer.carrying[slot] && (arrived || computer.clock - computer.carrySince[slot] >= longestCarry))
+                releaseKick(computer, slot);
         } else if (computer.kickHeld[slot] != 0) {
             if (held >= kickHold && (held >= longestKickHold || !ballBehindFoot(look, slot, 2.0f)))
                 releaseKick(computer, slot);
@@ -503,6 +525,23 @@ bool lyingInReach(const Look& look, const RodView& rod)
 {
     const float ahead = attackSign(look.computer.player) * (look.ball.x - rod.x);
     return ahead >= nearestAimed && ahead <= strikeReach && seenSpeed(look) < 2.0f * slowBall;
+}
+
+// Whether the pair's rear rod (slot 0) has the ball, slow, in front of it
+// to shoot: the rod ahead of it must keep out of the shot's way.
+bool rearRodShoots(const Look& look)
+{
+    const RodView rear = viewRod(look, rodOfSlot(look.computer.heldPair, 0));
+    return look.computer.aimedHold[0] || lyingInReach(look, rear);
+}
+
+// Where the rear rod's shot, as it aims it now, crosses x.
+float rearShotZ(const Look& look, float x)
+{
+    const int sign = attackSign(look.computer.player);
+    const RodView rear = viewRod(look, rodOfSlot(look.computer.heldPair, 0));
+    const float aim = shotAim(look, rear.x, look.ball.z, look.vz);
+    return shotPathZ(look.state, rear.x, look.ball.z, look.vz, aim, sign, x);
 }
 
 // Whether the ball, going toward the computer's own end, misses its goal mouth.
@@ -533,6 +572,8 @@ void decideSlide(const Look& look, int slot)
         // the caught serve has a clear shot, else in the middle.
         const float spot = tableRules(look.state.settings) ? chooseServeSpot(look.state, rod.x + sign * catchReach, sign) : 0.0f;
         offset = offsetToMeet(rod, layout, spot);
+    } else if (computer.carrying[slot] && pinnedBy(look, slot)) {
+        offset = clampOffset(rod, rod.offset + computer.carryTo[slot] - ball.z);
     } else if (computer.kickHeld[slot] != 0 && ballBehindFoot(look, slot, 2.0f)) {
         // A raised foot over a ball behind it slides clear before it comes down.
         offset = offsetToDodge(rod, layout, ball.z);
@@ -542,8 +583,12 @@ void decideSlide(const Look& look, int slot)
         const bool lying = lyingInReach(look, rod);
         const float aim = lying ? shotAim(look, rod.x, ball.z, 0.0f) : 0.0f;
         offset = offsetToMeet(rod, layout, (lying ? ball.z : zWhereBallCrosses(look, rod.x)) + aim + computer.aimError);
-    } else if (behind && sign * look.vx > 0.0f) {
-        // Out of the way of its own side's balls going forward.
+    } else if (behind && slot == 1 && rearRodShoots(look)) {
+        // The rod behind is about to shoot: out of the path it aims along.
+        offset = offsetToDodge(rod, layout, rearShotZ(look, rod.x));
+    } else if (behind && (sign * look.vx > 0.0f || (slot == 1 && computer.heldPair == 1))) {
+        // Out of the way of its own side's balls going forward; the attack
+        // also keeps clear of any ball behind it: the midfield's to play.
         offset = offsetToDodge(rod, layout, ballZ);
     } else if (behind && computer.heldPair == 0 && skill.guards) {
         // A ball behind the goalkeeper pair comes back off the end wall.
@@ -554,13 +599,41 @@ void decideSlide(const Look& look, int slot)
     } else if (skill.guards && computer.heldPair == 0 && !lyingInReach(look, rod)) {
         const float post = tableGoalWidth / 2.0f + guardMargin;
         const bool goingAway = sign * look.vx > slowBall;
-        const float z = goingAway ? ballZ * guardLean : std::fmax(-post, std::fmin(post, ballZ));
-        offset = offsetToMeet(rod, layout, z);
+        // While the ball goes away the goalkeeper waits in the middle with a
+        // defence figure either side of it: the three close the whole mouth to
+        // a ball coming back (this pair stands still while the other plays).
+        const float z = goingAway ? 0.0f : std::fmax(-post, std::fmin(post, ballZ));
+        offset = goingAway ? clampOffset(rod, 0.0f) : offsetToMeet(rod, layout, z);
     } else {
         const float aim = skill.aims ? shotAim(look, rod.x, ballZ, look.vz) : 0.0f;
         offset = offsetToMeet(rod, layout, ballZ + aim + computer.aimError);
     }
     steerRod(computer, slot, offset - rod.offset);
+}
+
+// A ball the rod has just pinned: as often as its control allows, the
+// computer carries it along the rod to where the shot is clearest; else it
+// lets go where it is.
+void planCarry(const Look& look, int slot)
+{
+    ComputerPlayer& computer = look.computer;
+    if (!pinnedBy(look, slot)) {
+        computer.carrying[slot] = false;
+        return;
+    }
+    if (computer.carrying[slot])
+        return;
+    computer.carrying[slot] = true;
+    computer.carrySince[slot] = computer.clock;
+    computer.carryTo[slot] = look.ball.z;
+    if (static_cast<float>(computer.random.nextU32() % 1000u) >= computer.skill.control * 1000.0f)
+        return;
+    const int sign = attackSign(computer.player);
+    const RodView rod = viewRod(look, rodOfSlot(computer.heldPair, slot));
+    const float edge = tableWidth / 2.0f - ballRadius(look);
+    const float low = std::fmax(-edge, look.ball.z + std::fmax(-carryReach, rod.lowOffset - rod.offset));
+    const float high = std::fmin(edge, look.ball.z + std::fmin(carryReach, rod.highOffset - rod.offset));
+    computer.carryTo[slot] = chooseShotSpot(look.state, rod.x + sign * pinReach, look.ball.z, low, high, sign);
 }
 
 // In manual rod choice the computer switches pairs itself, by the ball's half.
@@ -601,6 +674,8 @@ void decide(Look& look)
     const float firstX = viewRod(look, rodOfSlot(computer.heldPair, 0)).x;
     const float secondX = viewRod(look, rodOfSlot(computer.heldPair, 1)).x;
     const int nearSlot = std::fabs(firstX - look.ball.x) <= std::fabs(secondX - look.ball.x) ? 0 : 1;
+    for (int slot : {nearSlot, 1 - nearSlot})
+        planCarry(look, slot);
     for (int slot : {nearSlot, 1 - nearSlot})
         planKick(look, slot);
     for (int slot : {nearSlot, 1 - nearSlot})

@@ -39,6 +39,9 @@ struct ComputerPlayer {
     int kickAt[2] = {-1, -1};        // a kick planned for this tick; negative for none
     bool windUp[2] = {false, false}; // the planned or held kick starts with a back swing
     bool aimedHold[2] = {false, false}; // the back swing waits for the rod to reach its aim
+    bool carrying[2] = {false, false};  // a ball pinned under the rod's toe goes to carryTo
+    float carryTo[2] = {0.0f, 0.0f};
+    int carrySince[2] = {0, 0};
     int heldPair = -1;               // the pair its held controls act on
     bool switchPair = false;         // a pair switch to send with the next record
     float aimError = 0.0f;

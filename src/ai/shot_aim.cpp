@@ -41,12 +41,32 @@ float zAt(float x, float rodX, float ballZ, ShotPath path, float radius)
     return foldIntoTable(ballZ + path.vz * std::fabs(x - rodX) / path.vx, radius);
 }
 
+// The path of the hit aim (a figure's z less the ball's): under the table
+// rules its angle follows the offset unit by unit; else the middle keeps the
+// ball's z speed and an edge sends it across.
+ShotPath pathOfAim(const MatchState& state, float aim, float ballVZ)
+{
+    if (tableRules(state.settings)) {
+        const float degrees = tableShotDegrees(-aim, 0);
+        return {static_cast<float>(sineDegrees(degrees)), static_cast<float>(cosineDegrees(degrees))};
+    }
+    const float vz = aim >= edgeOffset / 2.0f ? -shotSpeedZ : aim <= -edgeOffset / 2.0f ? shotSpeedZ : ballVZ;
+    return {vz, shotSpeedX};
+}
+
+// The foot meets the ball in front of the rod: a path starts there.
+float pathStart(const MatchState& state, float rodX, int sign)
+{
+    return rodX + static_cast<float>(sign) * (boxHalfX + state.ball.radius);
+}
+
 // feet: the table rules' weighing: figures stand in the way where their
 // feet are (the boxes follow the swing), and an opponent's figure near the
 // path may still slide into it. Else they stand where their rods are.
 float shotCost(const MatchState& state, float rodX, float ballZ, ShotPath path, int sign, bool feet)
 {
     const float radius = state.ball.radius;
+    const float fromX = pathStart(state, rodX, sign);
     float cost = 0.0f;
     for (int team = 0; team < 2; ++team) {
         const bool own = (team == 0) == (sign > 0);
@@ -56,8 +76,8 @@ float shotCost(const MatchState& state, float rodX, float ballZ, ShotPath path, 
                 continue;
             // Under the table rules the path's nearest pass by the foot's box,
             // from its near face to its far one.
-            const float nearZ = zAt(x - (feet ? sign * boxHalfX : 0.0f), rodX, ballZ, path, radius) - figure.position.z;
-            const float farZ = zAt(x + (feet ? sign * boxHalfX : 0.0f), rodX, ballZ, path, radius) - figure.position.z;
+            const float nearZ = zAt(x - (feet ? sign * boxHalfX : 0.0f), fromX, ballZ, path, radius) - figure.position.z;
+            const float farZ = zAt(x + (feet ? sign * boxHalfX : 0.0f), fromX, ballZ, path, radius) - figure.position.z;
             const float pass = nearZ * farZ <= 0.0f ? 0.0f : std::fmin(std::fabs(nearZ), std::fabs(farZ));
             const float clearance = pass - figure.sizeZ;
             if (clearance < figureMargin)
@@ -66,7 +86,7 @@ float shotCost(const MatchState& state, float rodX, float ballZ, ShotPath path, 
                 cost += (reachAside - clearance) * asideCost; // a figure that can still slide across
         }
     }
-    const float goalZ = std::fabs(zAt(sign * tableLength / 2.0f, rodX, ballZ, path, radius));
+    const float goalZ = std::fabs(zAt(sign * tableLength / 2.0f, fromX, ballZ, path, radius));
     const float mouth = tableGoalWidth / 2.0f - postMargin;
     return cost + (goalZ > mouth ? wideCost + goalZ - mouth : goalZ * 0.1f);
 }
@@ -95,7 +115,7 @@ float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float b
     float best = 0.0f;
     float bestCost = 1e9f;
     for (const auto& hit : hits) {
-        const float cost = shotCost(state, rodX, ballZ, {hit[1], shotSpeedX}, sign, false);
+        const float cost = shotCost(state, rodX, ballZ, pathOfAim(state, hit[0], ballVZ), sign, false);
         if (cost < bestCost) {
             bestCost = cost;
             best = hit[0];
@@ -109,8 +129,7 @@ float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, in
     float best = 0.0f;
     float bestCost = 1e9f;
     for (int hit = -widestHit; hit <= widestHit; ++hit) {
-        const float degrees = tableShotDegrees(static_cast<float>(hit), 0);
-        const ShotPath path{static_cast<float>(sineDegrees(degrees)), static_cast<float>(cosineDegrees(degrees))};
+        const ShotPath path = pathOfAim(state, static_cast<float>(-hit), 0.0f);
         const float pathCost = shotCost(state, rodX, ballZ, path, sign, true);
         if (pathCost < bestCost) {
             bestCost = pathCost;
@@ -122,12 +141,14 @@ float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, in
     return best;
 }
 
-float chooseServeSpot(const MatchState& state, float ballX, int sign)
+float chooseShotSpot(const MatchState& state, float ballX, float fromZ, float low, float high, int sign)
 {
-    float best = 0.0f;
+    float best = fromZ;
     float bestCost = 1e9f;
-    for (float z = 0.0f; z <= serveSpotReach; z += 2.0f) {
-        for (float side : {z, -z}) {
+    for (float z = 0.0f; z <= high - low; z += 2.0f) {
+        for (float side : {fromZ + z, fromZ - z}) {
+            if (side < low || side > high)
+                continue;
             float cost = 0.0f;
             chooseTableShotOffset(state, ballX, side, sign, &cost);
             if (cost < bestCost) {
@@ -137,4 +158,14 @@ float chooseServeSpot(const MatchState& state, float ballX, int sign)
         }
     }
     return best;
+}
+
+float shotPathZ(const MatchState& state, float rodX, float ballZ, float ballVZ, float aim, int sign, float x)
+{
+    return zAt(x, pathStart(state, rodX, sign), ballZ, pathOfAim(state, aim, ballVZ), state.ball.radius);
+}
+
+float chooseServeSpot(const MatchState& state, float ballX, int sign)
+{
+    return chooseShotSpot(state, ballX, 0.0f, -serveSpotReach, serveSpotReach, sign);
 }

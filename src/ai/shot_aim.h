@@ -15,6 +15,15 @@ float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float b
 // cost, when given, receives the path's cost: a figure in the way costs 100.
 float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, int sign, float* cost = nullptr);
 
+// The z at x of the path that the shot aimed with aim (as the two above
+// return it) takes from the rod at rodX.
+float shotPathZ(const MatchState& state, float rodX, float ballZ, float ballVZ, float aim, int sign, float x);
+
+// Table rules: the z between low and high, the nearest to fromZ of the
+// best, from which a ball at ballX has the clearest shot: where a rod
+// carries a ball pinned under its toe before it lets go and strikes.
+float chooseShotSpot(const MatchState& state, float ballX, float fromZ, float low, float high, int sign);
+
 // Table rules: the z within serveSpotReach of the middle from which a ball
 // at ballX has the clearest shot: where a midfield waiting for a dead-ball
 // serve (which rolls to its figure nearest the middle) puts that figure.
