@@ -194,6 +194,30 @@ TEST(ComputerPlayer, CarriesABallItPinsAcrossAndLetsItGoSoon)
     EXPECT_LE(longest, 3u * ticksPerSecond / 2);
 }
 
+// Under the table rules a ball that got behind its goalkeeper and rolls
+// back out into the figure's back would bounce into its own goal: the
+// computer raises the figure so the ball passes under it or is caught behind it.
+TEST(ComputerPlayer, LetsABallBehindItsGoalkeeperOutInsteadOfBouncingItIn)
+{
+    MatchSettings settings;
+    settings.rules = static_cast<int>(RuleSet::Table);
+    int ownGoals = 0;
+    for (int strength : {ComputerNormal, ComputerHard}) {
+        for (float z : {15.0f, 25.0f}) {
+            for (float speed : {100.0f, 150.0f, 200.0f}) {
+                HeadlessTable table(static_cast<uint64_t>(z), settings);
+                table.letComputerPlay(1, strength);
+                table.state.activePair[0] = 0;
+                table.shiftRod(1, RodGoalkeeper, z);
+                table.placeBall({-234.0f, 0.0f, z}, speed, 1);
+                table.playSeconds(3.0f);
+                ownGoals += table.eventCount(MatchEventType::Goal);
+            }
+        }
+    }
+    EXPECT_EQ(ownGoals, 0);
+}
+
 // Left on the goalkeeper pair at the kick-off, it switches to midfield and
 // attack itself, and scores.
 TEST(ComputerPlayer, InManualRodChoiceItSwitchesPairsItself)

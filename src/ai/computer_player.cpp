@@ -63,8 +63,8 @@ constexpr float blunderTiming = 0.15f;
 constexpr float stillBall = 60.0f;
 constexpr float catchBall = 220.0f;
 constexpr float nearestAimed = 4.0f;
-
-constexpr float strikeReach = 24.0f;
+// The foot's full sweep reaches a ball's middle about this far in front of the rod.
+constexpr float strikeReach = 30.0f;
 constexpr float catchFrom = 70.0f;
 constexpr int longestAim = ticksPerSecond * 6 / 5;
 // The share of its aim error in foot units a strength keeps under the table rules.
@@ -76,6 +76,8 @@ constexpr int serveExpected = 2 * ticksPerSecond;
 // longestCarry at the latest.
 constexpr float carryReach = 50.0f;
 constexpr int longestCarry = ticksPerSecond;
+// How far behind a goalkeeper-pair rod a ball rolling out is met by a raised figure.
+constexpr float comingOutReach = 60.0f;
 // One second, the window of the change limit.
 constexpr int changeWindow = ticksPerSecond;
 
@@ -410,6 +412,28 @@ bool serveComing(const Look& look)
     return phase == MatchPhase::InPlay && awaitsServe(look);
 }
 
+// Table rules: a ball behind the goalkeeper pair that rolls out toward a
+// figure of the rod (now, or after the end wall) would bounce off the
+// figure's back into the goal. The figure is raised forward instead: a fast
+// ball passes under it, a slow one is caught behind it and lies there until
+// the rod has slid clear of it.
+bool comingOutFromBehind(const Look& look, int slot)
+{
+    if (!tableRules(look.state.settings) || look.computer.heldPair != 0)
+        return false;
+    const int sign = attackSign(look.computer.player);
+    const RodView rod = viewRod(look, rodOfSlot(0, slot));
+    const float behind = sign * (rod.x - look.ball.x);
+    if (behind <= 0.0f || behind > comingOutReach)
+        return false;
+    const float z = sign * look.vx > 0.0f ? zWhereBallCrosses(look, rod.x) : zOnRebound(look, rod.x);
+    const Figure* figures = teamOf(look).figures;
+    for (int i = rod.first; i < rod.first + rod.count; ++i)
+        if (std::fabs(figures[i].position.z - z) < figures[i].sizeZ + ballRadius(look) + 2.0f)
+            return true;
+    return false;
+}
+
 // Plans a kick for the tick the ball will be halfway into the sweep of a
 // figure of the rod: now for a ball already there, later for one still coming.
 void planKick(const Look& look, int slot)
@@ -427,7 +451,14 @@ void planKick(const Look& look, int slot)
         }
         return;
     }
-    if (look.state.phase != MatchPhase::InPlay || computer.kickHeld[slot] != 0 || planAimedShot(look, slot))
+    if (look.state.phase != MatchPhase::InPlay || computer.kickHeld[slot] != 0)
+        return;
+    if (comingOutFromBehind(look, slot)) {
+        computer.kickAt[slot] = computer.clock;
+        computer.windUp[slot] = false;
+        return;
+    }
+    if (planAimedShot(look, slot))
         return;
     const int sign = attackSign(computer.player);
     const RodView rod = viewRod(look, rodOfSlot(computer.heldPair, slot));
@@ -506,7 +537,8 @@ void runKicks(const Look& look)
             if (computer.carrying[slot] && (arrived || computer.clock - computer.carrySince[slot] >= longestCarry))
                 releaseKick(computer, slot);
         } else if (computer.kickHeld[slot] != 0) {
-            if (held >= kickHold && (held >= longestKickHold || !ballBehindFoot(look, slot, 2.0f)))
+            const bool overBall = ballBehindFoot(look, slot, 2.0f) || comingOutFromBehind(look, slot);
+            if (held >= kickHold && (held >= longestKickHold || !overBall))
                 releaseKick(computer, slot);
         } else if (computer.kickAt[slot] >= 0 && computer.clock >= computer.kickAt[slot]) {
             // The ball may have rolled behind the foot since the back swing was planned.
