@@ -1,6 +1,6 @@
 // The computer's ladder of strengths, played on the engine one tick a frame
 // with the arena's players: each pairing over 40 seeds (the first-named
-// side at home on odd seeds, away on even ones; equal sides over 100,
+// side at home on odd seeds, away on even ones; equal sides over 400,
 // counting the home side's wins), the hard computer against
 // every scripted degenerate player over 20 seeds, and what one computer
 // player's decision costs a tick. With arguments it plays just one pairing:
@@ -196,9 +196,9 @@ int main(int argc, char** argv)
         for (const auto& pairing : pairings)
             ladderRow(pairing[0], pairing[1], rules, 40);
         // Equal sides over more seeds: the share of the home side (player 1),
-        // which 40 seeds would give only within about eight points.
+        // which 100 seeds give only within about five points either way.
         for (P strength : {P::Easy, P::Normal, P::Hard})
-            ladderRow(strength, strength, rules, 100);
+            ladderRow(strength, strength, rules, 400);
         for (P scripted : {P::Idle, P::HoldKick, P::HoldBack, P::LineUp, P::Random})
             degenerateRow(scripted, rules, 20);
     }

@@ -22,6 +22,10 @@ constexpr float postMargin = 4.0f;
 // a figure the ball meets from behind sends it back home. A shot wide of
 // the mouth costs its miss plus wideCost.
 constexpr float opponentCost = 100.0f;
+// A figure in the way costs more the nearer it stands, per unit: a ball it
+// stops right in front of the rod comes straight back, one stopped far up
+// the table leaves the play there.
+constexpr float nearCost = 0.5f;
 constexpr float wideCost = 50.0f;
 // An opponent's figure closer than this to the path may still slide into it.
 constexpr float reachAside = 12.0f;
@@ -81,7 +85,7 @@ float shotCost(const MatchState& state, float rodX, float ballZ, ShotPath path, 
             const float pass = nearZ * farZ <= 0.0f ? 0.0f : std::fmin(std::fabs(nearZ), std::fabs(farZ));
             const float clearance = pass - figure.sizeZ;
             if (clearance < figureMargin)
-                cost += opponentCost;
+                cost += opponentCost + nearCost * (tableLength - sign * (x - rodX));
             else if (feet && !own && clearance < reachAside)
                 cost += (reachAside - clearance) * asideCost; // a figure that can still slide across
         }
