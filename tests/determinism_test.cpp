@@ -11,7 +11,7 @@ namespace {
 constexpr uint64_t seed = 3;
 // The final state of that match. A change here is a change of play: say so
 // in the commit that makes it.
-constexpr uint64_t pinnedHash = 0x827dd96636dc0da9ull;
+constexpr uint64_t pinnedHash = 0xc383f486e44c8b66ull;
 
 struct Result {
     uint64_t hash;

@@ -600,9 +600,10 @@ void decideSlide(const Look& look, int slot)
         offset = offsetToMeet(rod, layout, 0.0f);
     } else if (awaitsServe(look) && rodOfSlot(computer.heldPair, slot) == RodMidfield) {
         // A dead ball the other side stopped is served to this midfield's
-        // figure nearest the middle: under the table rules it stands where
-        // the caught serve has a clear shot, else in the middle.
-        const float spot = tableRules(look.state.settings) ? chooseServeSpot(look.state, rod.x + sign * catchReach, sign) : 0.0f;
+        // figure nearest the middle: it stands where the serve, met there
+        // (under the table rules caught first), has the clearest shot.
+        const bool table = tableRules(look.state.settings);
+        const float spot = chooseServeSpot(look.state, rod.x + (table ? sign * catchReach : 0.0f), sign);
         offset = offsetToMeet(rod, layout, spot);
     } else if (computer.carrying[slot] && pinnedBy(look, slot)) {
         offset = clampOffset(rod, rod.offset + computer.carryTo[slot] - ball.z);

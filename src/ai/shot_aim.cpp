@@ -111,7 +111,7 @@ float foldIntoTable(float z, float ballRadius)
     return u - limit;
 }
 
-float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float ballVZ, int sign)
+float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float ballVZ, int sign, float* cost)
 {
     // The middle keeps the ball's z speed; the ball meeting the foot's +z
     // edge leaves toward -z, and the other way round.
@@ -119,12 +119,14 @@ float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float b
     float best = 0.0f;
     float bestCost = 1e9f;
     for (const auto& hit : hits) {
-        const float cost = shotCost(state, rodX, ballZ, pathOfAim(state, hit[0], ballVZ), sign, false);
-        if (cost < bestCost) {
-            bestCost = cost;
+        const float pathCost = shotCost(state, rodX, ballZ, pathOfAim(state, hit[0], ballVZ), sign, false);
+        if (pathCost < bestCost) {
+            bestCost = pathCost;
             best = hit[0];
         }
     }
+    if (cost)
+        *cost = bestCost;
     return best;
 }
 
@@ -154,7 +156,10 @@ float chooseShotSpot(const MatchState& state, float ballX, float fromZ, float lo
             if (side < low || side > high)
                 continue;
             float cost = 0.0f;
-            chooseTableShotOffset(state, ballX, side, sign, &cost);
+            if (tableRules(state.settings))
+                chooseTableShotOffset(state, ballX, side, sign, &cost);
+            else
+                chooseShotOffset(state, ballX, side, 0.0f, sign, &cost);
             if (cost < bestCost) {
                 bestCost = cost;
                 best = side;

@@ -7,7 +7,7 @@ struct MatchState;
 // figure's z less the ball's. The middle of the foot keeps the ball's own
 // z speed, an edge sends it across the table; the hit chosen is the one
 // whose path passes the figures ahead and ends nearest the goal's middle.
-float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float ballVZ, int sign);
+float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float ballVZ, int sign, float* cost = nullptr);
 
 // The same under the table rules, where the shot's angle follows the ball's
 // offset on the foot unit by unit: the still rod's hit whose path passes the
@@ -19,14 +19,14 @@ float chooseTableShotOffset(const MatchState& state, float rodX, float ballZ, in
 // return it) takes from the rod at rodX.
 float shotPathZ(const MatchState& state, float rodX, float ballZ, float ballVZ, float aim, int sign, float x);
 
-// Table rules: the z between low and high, the nearest to fromZ of the
-// best, from which a ball at ballX has the clearest shot: where a rod
-// carries a ball pinned under its toe before it lets go and strikes.
+// The z between low and high, the nearest to fromZ of the best, from which
+// a ball at ballX has the clearest shot: where a rod carries a ball pinned
+// under its toe (table rules) before it lets go and strikes.
 float chooseShotSpot(const MatchState& state, float ballX, float fromZ, float low, float high, int sign);
 
-// Table rules: the z within serveSpotReach of the middle from which a ball
-// at ballX has the clearest shot: where a midfield waiting for a dead-ball
-// serve (which rolls to its figure nearest the middle) puts that figure.
+// The z within serveSpotReach of the middle from which a ball at ballX has
+// the clearest shot: where a midfield waiting for a dead-ball serve (which
+// rolls to its figure nearest the middle) puts that figure.
 float chooseServeSpot(const MatchState& state, float ballX, int sign);
 constexpr float serveSpotReach = 22.0f;
 
