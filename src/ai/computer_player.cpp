@@ -583,6 +583,18 @@ bool goesWide(const Look& look)
     return std::fabs(zWhereBallCrosses(look, endX)) > tableGoalWidth / 2.0f + ballRadius(look);
 }
 
+// A serve rolls to the receiving midfield's figure nearest the middle: a
+// strength that aims has that figure wait where the serve, met there (under
+// the table rules caught first), has the clearest shot; the others wait in the middle.
+float serveSpot(const Look& look, const RodView& rod)
+{
+    if (!look.computer.skill.aims)
+        return 0.0f;
+    const int sign = attackSign(look.computer.player);
+    const bool table = tableRules(look.state.settings);
+    return chooseServeSpot(look.state, rod.x + (table ? sign * catchReach : 0.0f), sign);
+}
+
 void decideSlide(const Look& look, int slot)
 {
     ComputerPlayer& computer = look.computer;
@@ -595,16 +607,14 @@ void decideSlide(const Look& look, int slot)
     const float ballZ = skill.predicts && coming ? zWhereBallCrosses(look, rod.x) : ball.z;
     const bool behind = sign * (ball.x - rod.x) < 0.0f;
     float offset = rod.offset;
+    const bool midfield = rodOfSlot(computer.heldPair, slot) == RodMidfield;
     if (look.state.phase != MatchPhase::InPlay) {
-        // Before the kick-off every rod lines up on the middle, where the ball starts.
-        offset = offsetToMeet(rod, layout, 0.0f);
-    } else if (awaitsServe(look) && rodOfSlot(computer.heldPair, slot) == RodMidfield) {
-        // A dead ball the other side stopped is served to this midfield's
-        // figure nearest the middle: it stands where the serve, met there
-        // (under the table rules caught first), has the clearest shot.
-        const bool table = tableRules(look.state.settings);
-        const float spot = chooseServeSpot(look.state, rod.x + (table ? sign * catchReach : 0.0f), sign);
-        offset = offsetToMeet(rod, layout, spot);
+        // Before the kick-off every rod lines up on the middle, where the
+        // ball starts; a midfield the kick-off comes to waits at its spot.
+        const bool served = midfield && look.state.server == computer.player;
+        offset = offsetToMeet(rod, layout, served ? serveSpot(look, rod) : 0.0f);
+    } else if (awaitsServe(look) && midfield) {
+        offset = offsetToMeet(rod, layout, serveSpot(look, rod));
     } else if (computer.carrying[slot] && pinnedBy(look, slot)) {
         offset = clampOffset(rod, rod.offset + computer.carryTo[slot] - ball.z);
     } else if (computer.kickHeld[slot] != 0 && ballBehindFoot(look, slot, 2.0f)) {
