@@ -76,8 +76,12 @@ constexpr int serveExpected = 2 * ticksPerSecond;
 // longestCarry at the latest.
 constexpr float carryReach = 50.0f;
 constexpr int longestCarry = ticksPerSecond;
+// After letting go it gives the ball this long to look still before it swings.
+constexpr int settleTicks = ticksPerSecond / 6;
 // How far behind a goalkeeper-pair rod a ball rolling out is met by a raised figure.
 constexpr float comingOutReach = 60.0f;
+// Changes a second the rod farther from the ball leaves to the nearer one.
+constexpr int farRodReserve = 3;
 // One second, the window of the change limit.
 constexpr int changeWindow = ticksPerSecond;
 
@@ -209,11 +213,15 @@ float offsetToDodge(const RodView& rod, const LayoutEntry* layout, float z)
 }
 
 // Takes one of the ten changes of the last second; false when they are used up.
-bool takeChange(ComputerPlayer& computer)
+// reserve: changes to leave untaken for the rod nearer the ball.
+bool takeChange(ComputerPlayer& computer, int reserve = 0)
 {
-    int& oldest = computer.changeTimes[computer.nextChange];
-    if (computer.clock - oldest < changeWindow)
+    int used = 0;
+    for (int time : computer.changeTimes)
+        used += computer.clock - time < changeWindow;
+    if (used + reserve >= maxChangesPerSecond)
         return false;
+    int& oldest = computer.changeTimes[computer.nextChange];
     oldest = computer.clock;
     computer.nextChange = (computer.nextChange + 1) % maxChangesPerSecond;
     return true;
@@ -279,7 +287,9 @@ void steerRod(ComputerPlayer& computer, int slot, float distance)
     }
     const int8_t direction = distance > 0.0f ? 1 : -1;
     if (computer.slideHeld[slot] != direction) {
-        if (!takeChange(computer))
+        // The rod farther from the ball leaves a few changes for the nearer
+        // one's kicks, which count more.
+        if (!takeChange(computer, slot == computer.nearSlot || !computer.skill.aims ? 0 : farRodReserve))
             return;
         computer.slideHeld[slot] = direction;
     }
@@ -458,6 +468,11 @@ void planKick(const Look& look, int slot)
         computer.windUp[slot] = false;
         return;
     }
+    // A ball it has just let go of lies still while its eye still sees the
+    // carry: it waits a moment for the aimed swing rather than tapping it,
+    // which would only touch it back under the toe.
+    if (computer.clock - computer.letGo[slot] < settleTicks)
+        return;
     if (planAimedShot(look, slot))
         return;
     const int sign = attackSign(computer.player);
@@ -534,8 +549,10 @@ void runKicks(const Look& look)
             // A pinned ball is carried to its spot, then let go for the strike.
             const bool arrived =
                 computer.slideHeld[slot] == 0 && std::fabs(look.ball.z - computer.carryTo[slot]) <= slideDeadband;
-            if (computer.carrying[slot] && (arrived || computer.clock - computer.carrySince[slot] >= longestCarry))
+            if (computer.carrying[slot] && (arrived || computer.clock - computer.carrySince[slot] >= longestCarry)) {
                 releaseKick(computer, slot);
+                computer.letGo[slot] = computer.clock;
+            }
         } else if (computer.kickHeld[slot] != 0) {
             const bool overBall = ballBehindFoot(look, slot, 2.0f) || comingOutFromBehind(look, slot);
             if (held >= kickHold && (held >= longestKickHold || !overBall))
@@ -717,6 +734,7 @@ void decide(Look& look)
     const float firstX = viewRod(look, rodOfSlot(computer.heldPair, 0)).x;
     const float secondX = viewRod(look, rodOfSlot(computer.heldPair, 1)).x;
     const int nearSlot = std::fabs(firstX - look.ball.x) <= std::fabs(secondX - look.ball.x) ? 0 : 1;
+    computer.nearSlot = nearSlot;
     for (int slot : {nearSlot, 1 - nearSlot})
         planCarry(look, slot);
     for (int slot : {nearSlot, 1 - nearSlot})
@@ -748,8 +766,9 @@ int enterWait(const ComputerPlayer& computer, const MatchState& state)
     case MatchPhase::Goal: return ownServe ? kickOffWait : otherServeWait;
     // Under the table rules a ball the other side caught would only roll
     // back into its figure; it is left to the dead-ball serve, which comes to this side.
+    // Nor does it push a ball it is about to strike from the back stop.
     case MatchPhase::InPlay:
-        return looksStopped(computer, state) &&
+        return looksStopped(computer, state) && !computer.aimedHold[0] && !computer.aimedHold[1] &&
                        !(tableRules(state.settings) && state.lastTouchTeam == 3 - computer.player)
                    ? stalledWait + 3 * computer.skill.reaction
                    : 0;

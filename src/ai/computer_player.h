@@ -42,7 +42,9 @@ struct ComputerPlayer {
     bool carrying[2] = {false, false};  // a ball pinned under the rod's toe goes to carryTo
     float carryTo[2] = {0.0f, 0.0f};
     int carrySince[2] = {0, 0};
+    int letGo[2] = {-1000, -1000}; // when it last let go of a carried ball
     int heldPair = -1;               // the pair its held controls act on
+    int nearSlot = 0;                // the slot whose rod is nearer the ball, at its last look
     bool switchPair = false;         // a pair switch to send with the next record
     float aimError = 0.0f;
     int lastDirectionX = 0; // the ball's x direction when it drew its aim error
