@@ -113,16 +113,14 @@ float foldIntoTable(float z, float ballRadius)
 
 float chooseShotOffset(const MatchState& state, float rodX, float ballZ, float ballVZ, int sign, float* cost)
 {
-    // The middle keeps the ball's z speed; the ball meeting the foot's +z
-    // edge leaves toward -z, and the other way round.
-    const float hits[3][2] = {{0.0f, ballVZ}, {edgeOffset, -shotSpeedZ}, {-edgeOffset, shotSpeedZ}};
+    // The middle, and either edge of the foot (see pathOfAim).
     float best = 0.0f;
     float bestCost = 1e9f;
-    for (const auto& hit : hits) {
-        const float pathCost = shotCost(state, rodX, ballZ, pathOfAim(state, hit[0], ballVZ), sign, false);
+    for (float hit : {0.0f, edgeOffset, -edgeOffset}) {
+        const float pathCost = shotCost(state, rodX, ballZ, pathOfAim(state, hit, ballVZ), sign, false);
         if (pathCost < bestCost) {
             bestCost = pathCost;
-            best = hit[0];
+            best = hit;
         }
     }
     if (cost)
