@@ -288,8 +288,10 @@ void steerRod(ComputerPlayer& computer, int slot, float distance)
     const int8_t direction = distance > 0.0f ? 1 : -1;
     if (computer.slideHeld[slot] != direction) {
         // The rod farther from the ball leaves a few changes for the nearer
-        // one's kicks, which count more.
-        if (!takeChange(computer, slot == computer.nearSlot || !computer.skill.aims ? 0 : farRodReserve))
+        // one's kicks, which count more; not in the goalkeeper pair, where
+        // the goalkeeper behind is the last to stop a ball the defence misses.
+        const bool leaves = slot != computer.nearSlot && computer.heldPair != 0 && computer.skill.aims;
+        if (!takeChange(computer, leaves ? farRodReserve : 0))
             return;
         computer.slideHeld[slot] = direction;
     }
