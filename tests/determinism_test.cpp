@@ -11,7 +11,7 @@ namespace {
 constexpr uint64_t seed = 3;
 // The final state of that match. A change here is a change of play: say so
 // in the commit that makes it.
-constexpr uint64_t pinnedHash = 0xba1078fd6eb11c97ull;
+constexpr uint64_t pinnedHash = 0x2cbe038beb6fa055ull;
 
 struct Result {
     uint64_t hash;

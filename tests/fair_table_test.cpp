@@ -52,7 +52,8 @@ protected:
 
 // One team plays random keys at a ball sent from a random place; the other
 // team, from the other end, plays the same keys mirrored at the mirrored
-// ball. The ball goes the mirrored way, touch for touch and goal for goal.
+// ball. The ball goes the mirrored way, touch for touch and goal for goal,
+// and each side has the mirrored rod pair in hand.
 TEST_P(FairTable, ASituationAndItsMirrorGiveMirroredResults)
 {
     int goals = 0;
@@ -76,6 +77,9 @@ TEST_P(FairTable, ASituationAndItsMirrorGiveMirroredResults)
             stepMatch(a, forA);
             stepMatch(b, forB);
             ASSERT_EQ(a.phase, b.phase) << "tick " << tick;
+            // Each side keeps the mirrored pair in hand, a goal's tick included.
+            ASSERT_EQ(a.activePair[0], b.activePair[1]) << "tick " << tick;
+            ASSERT_EQ(a.activePair[1], b.activePair[0]) << "tick " << tick;
             if (a.phase != MatchPhase::InPlay)
                 break;
             ASSERT_NEAR(a.ball.position.x, -b.ball.position.x, 1e-3f) << "tick " << tick;

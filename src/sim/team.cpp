@@ -99,8 +99,10 @@ void placeTeams(MatchState& state)
 
 void chooseActivePairs(MatchState& state)
 {
-    // Pair 0 (goalkeeper and defence) takes over once the ball is deep in a team's own half.
-    const float ballX = state.ball.position.x;
+    // Pair 0 (goalkeeper and defence) takes over once the ball is deep in a
+    // team's own half. A goal's ball parked at the -x end is not in play: both
+    // midfields stay in hand for the kick-off.
+    const float ballX = state.phase == MatchPhase::Goal ? 0.0f : state.ball.position.x;
     makePairActive(state, 0, ballX < -defensivePairThreshold ? 0 : 1);
     makePairActive(state, 1, ballX > defensivePairThreshold ? 0 : 1);
 }
