@@ -157,6 +157,40 @@ TEST(ComputerPlayer, EachSeedPlaysItsOwnMatchAndRepeatsIt)
     }
 }
 
+// Equal computers from either end: with the sides' draws swapped and the
+// other side serving first, the match is the same one mirrored, to the tick.
+TEST(ComputerPlayer, EqualComputersPlayTheMirroredMatchFromTheOtherEnd)
+{
+    for (RuleSet rules : {RuleSet::Classic, RuleSet::Table}) {
+        for (int strength : {ComputerNormal, ComputerHard}) {
+            const uint64_t seed = static_cast<uint64_t>(strength) + 1;
+            MatchSettings settings;
+            settings.rules = static_cast<int>(rules);
+            MatchState a, b;
+            startMatch(a, seed, settings);
+            startMatch(b, seed, settings);
+            b.server = 3 - a.server;
+            ComputerPlayer forA[2] = {makeComputerPlayer(1, strength, seed), makeComputerPlayer(2, strength, seed)};
+            ComputerPlayer forB[2] = {forA[0], forA[1]};
+            for (int k = 0; k < 2; ++k) {
+                forB[k].random = forA[1 - k].random;
+                forB[k].skill = forA[1 - k].skill;
+                forB[k].kickOffWait = forA[1 - k].kickOffWait;
+            }
+            while (a.phase != MatchPhase::Result && a.tick < matchLimit * ticksPerSecond) {
+                const InputRecord recordsA[2] = {decideComputerInput(forA[0], a), decideComputerInput(forA[1], a)};
+                const InputRecord recordsB[2] = {decideComputerInput(forB[0], b), decideComputerInput(forB[1], b)};
+                stepMatch(a, recordsA);
+                stepMatch(b, recordsB);
+            }
+            EXPECT_EQ(a.phase, MatchPhase::Result);
+            EXPECT_EQ(b.tick, a.tick);
+            EXPECT_EQ(b.goals[0], a.goals[1]);
+            EXPECT_EQ(b.goals[1], a.goals[0]);
+        }
+    }
+}
+
 // Under the table rules a ball pinned under one of its toes is carried
 // across to a clearer shot (fewer figures in its path, as the table stood
 // when it was pinned) and let go within about a second, never held.

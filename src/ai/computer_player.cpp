@@ -810,7 +810,11 @@ ComputerPlayer makeComputerPlayer(int player, int strength, uint64_t matchSeed)
 
 InputRecord decideComputerInput(ComputerPlayer& computer, const MatchState& state)
 {
-    Look look{computer, state, state.ball.position, computer.seenVX, computer.seenVZ};
+    // Out of play the ball waits at the centre for the kick-off; a goal's
+    // ball lies in the goal only for the tick it went in.
+    const Vec3 centre{0.0f, 0.0f, 0.0f};
+    Look look{computer, state, state.phase == MatchPhase::InPlay ? state.ball.position : centre, computer.seenVX,
+        computer.seenVZ};
     ++computer.clock;
     computer.switchPair = false;
     const int seenBefore = computer.sight.count;
