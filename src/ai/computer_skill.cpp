@@ -11,7 +11,7 @@ namespace {
 // every 0.1 s, easy every 0.3 s), how far its shots stray, and how often it
 // blunders.
 const ComputerSkill strengthMiddles[] = {
-    {ticksPerSecond * 3 / 10, 14.0f, 0.2f, 0.4f, 0.25f, 0.2f, false, false, false}, // easy
+    {ticksPerSecond * 3 / 10, 18.0f, 0.2f, 0.4f, 0.25f, 0.2f, false, false, false}, // easy
     {ticksPerSecond / 4, 4.0f, 0.06f, 0.3f, 0.1f, 0.5f, true, true, true},         // normal
     {ticksPerSecond / 10, 0.8f, 0.01f, 0.04f, 0.01f, 0.95f, true, true, true},        // hard
 };
