@@ -40,9 +40,7 @@ Played playMatch(ArenaPlayer first, ArenaPlayer second, uint64_t seed, int rules
         makeArenaSide(firstAtHome ? second : first, 1, seed)};
     const uint32_t tickLimit = static_cast<uint32_t>(minutesLimit * 60.0 * ticksPerSecond);
     Played played;
-    // The side whose latest touch sent the ball toward its own goal (turned
-    // it back or sped it up that way); a goal right after is its own goal.
-    int turnedHome = 0;
+    OwnGoalWatch ownGoals;
     while (state.phase != MatchPhase::Result && state.tick < tickLimit) {
         const InputRecord inputs[2] = {decideArenaInput(sides[0], state), decideArenaInput(sides[1], state)};
         const float vxBefore = state.ball.direction.x * state.ball.speedX;
@@ -53,15 +51,10 @@ Played playMatch(ArenaPlayer first, ArenaPlayer second, uint64_t seed, int rules
         played.pins += pinnedBefore == 0 && state.pin.team != 0;
         played.passes += teamBefore != 0 && state.lastTouchTeam == teamBefore && state.lastTouchRod > rodBefore;
         for (const MatchEvent& event : events) {
-            const float vx = state.ball.direction.x * state.ball.speedX;
-            const float homeward = event.team == 1 ? -1.0f : 1.0f;
-            if (event.type == MatchEventType::Contact)
-                turnedHome = vx * homeward > 0.0f && vx * homeward > vxBefore * homeward ? event.team : 0;
-            else if (event.type == MatchEventType::KickOff)
-                turnedHome = 0;
-            else if (event.type == MatchEventType::Goal && turnedHome != 0 && turnedHome != event.team) {
+            const int own = ownGoals.see(event, state, vxBefore);
+            if (own != 0) {
                 ++played.ownGoals;
-                ++played.ownGoalsOf[(turnedHome == 1) == firstAtHome ? 0 : 1];
+                ++played.ownGoalsOf[(own == 1) == firstAtHome ? 0 : 1];
             }
         }
     }

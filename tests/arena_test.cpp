@@ -1,8 +1,10 @@
+#include "arena/arena_match.h"
 #include "support/tool_files.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include <regex>
 #include <sstream>
@@ -104,3 +106,23 @@ TEST(Arena, DrawingRateAndJitterLeaveTheMatchAlone)
 }
 
 } // namespace
+
+// A goal is the conceding side's own when its touch sent the ball toward its
+// own goal; a shot on its way in that the goalkeeper only slowed is not.
+TEST(Arena, OwnGoalsAreTouchesThatTurnTheBallHome)
+{
+    const auto touchThenGoal = [](int toucher, float vxBefore, float vxAfter) {
+        MatchState state;
+        state.ball.direction.x = vxAfter < 0.0f ? -1.0f : 1.0f;
+        state.ball.speedX = std::fabs(vxAfter);
+        OwnGoalWatch watch;
+        watch.see({MatchEventType::Contact, toucher, 0}, state, vxBefore);
+        // Team 1 defends the -x goal, team 2 the +x one.
+        return watch.see({MatchEventType::Goal, toucher == 1 ? 2 : 1, toucher}, state, vxAfter);
+    };
+    EXPECT_EQ(touchThenGoal(1, 200.0f, -300.0f), 1) << "turned back home";
+    EXPECT_EQ(touchThenGoal(2, -200.0f, 300.0f), 2) << "turned back home, the other end";
+    EXPECT_EQ(touchThenGoal(1, -100.0f, -300.0f), 1) << "sped up homeward";
+    EXPECT_EQ(touchThenGoal(1, -400.0f, -200.0f), 0) << "a shot the goalkeeper slowed";
+    EXPECT_EQ(touchThenGoal(2, 400.0f, 200.0f), 0) << "a shot the goalkeeper slowed, the other end";
+}

@@ -24,17 +24,18 @@ ArenaResult resultOf(const MatchState& state, uint64_t seed)
 
 // What the arena counts besides the score, from each tick's events.
 struct MatchTally {
+    OwnGoalWatch ownGoalWatch;
     int ownGoals = 0;
     int deadBalls = 0;
     uint32_t untouched = 0;
     uint32_t longestUntouched = 0;
 
-    void add(const MatchEvents& events, const MatchState& state)
+    void add(const MatchEvents& events, const MatchState& state, float vxBefore)
     {
         bool touched = state.phase != MatchPhase::InPlay;
         for (const MatchEvent& event : events) {
             touched = touched || event.type == MatchEventType::Contact || event.type == MatchEventType::SilentTouch;
-            ownGoals += event.type == MatchEventType::Goal && event.detail == 3 - event.team;
+            ownGoals += ownGoalWatch.see(event, state, vxBefore) != 0;
             deadBalls += event.type == MatchEventType::DeadBall;
         }
         untouched = touched ? 0 : untouched + 1;
@@ -49,6 +50,19 @@ struct MatchTally {
 };
 
 } // namespace
+
+int OwnGoalWatch::see(const MatchEvent& event, const MatchState& after, float vxBefore)
+{
+    const float vx = after.ball.direction.x * after.ball.speedX;
+    const float homeward = event.team == 1 ? -1.0f : 1.0f;
+    if (event.type == MatchEventType::Contact)
+        turnedHome = vx * homeward > 0.0f && vx * homeward > vxBefore * homeward ? event.team : 0;
+    else if (event.type == MatchEventType::KickOff || event.type == MatchEventType::DeadBall)
+        turnedHome = 0;
+    else if (event.type == MatchEventType::Goal && turnedHome != 0 && turnedHome != event.team)
+        return turnedHome;
+    return 0;
+}
 
 ArenaSide makeArenaSide(ArenaPlayer kind, int team, uint64_t seed)
 {
@@ -103,7 +117,8 @@ ArenaResult playArenaMatch(const ArenaOptions& options, uint64_t seed, Replay* r
             const InputRecord inputs[2] = {decideArenaInput(sides[0], state), decideArenaInput(sides[1], state)};
             if (record)
                 record->ticks.push_back({inputs[0], inputs[1]});
-            tally.add(stepMatch(state, inputs), state);
+            const float vxBefore = state.ball.direction.x * state.ball.speedX;
+            tally.add(stepMatch(state, inputs), state, vxBefore);
         }
     }
     ArenaResult result = resultOf(state, seed);

@@ -4,6 +4,7 @@
 #include "arena/arena_options.h"
 #include "arena/scripted_player.h"
 #include "replay/replay.h"
+#include "sim/match_events.h"
 #include "sim/match_state.h"
 
 #include <cstdint>
@@ -16,9 +17,20 @@ struct ArenaResult {
     uint32_t ticks = 0;
     uint64_t hash = 0;
     bool finished = false; // a side reached the goals to win before the time ran out
-    int ownGoals = 0;      // goals the conceding side touched last
+    int ownGoals = 0;      // goals an OwnGoalWatch counts
     int deadBalls = 0;
     uint32_t longestUntouched = 0; // most ticks in play without a figure touching the ball
+};
+
+// Own goals: a goal right after the conceding side's touch sent the ball
+// toward its own goal (turned it back or sped it up that way). A shot on its
+// way in that a defender only slowed stays the shooter's goal.
+struct OwnGoalWatch {
+    int turnedHome = 0; // the side whose latest touch sent the ball homeward; 0 none
+
+    // One event of a tick whose step began with the ball's x velocity at
+    // vxBefore; returns the side (1 or 2) whose own goal it completes, or 0.
+    int see(const MatchEvent& event, const MatchState& after, float vxBefore);
 };
 
 // One side of an arena match: the computer at a strength or a scripted player.
